@@ -1,0 +1,7 @@
+// The game's entry.
+#include "engine/startup.h"
+
+int main(int, char**)
+{
+    return startGame();
+}

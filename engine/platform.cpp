@@ -1,0 +1,116 @@
+// The few operating-system services the game needs, in one place.
+#include "engine/platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+void hideConsoleWindow()
+{
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool fileExists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+long long fileSizeOf(const std::string& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+namespace
+{
+std::string joinPath(const std::string& dir, const std::string& name)
+{
+    if (dir.empty())
+        return name;
+    if (dir.back() == '/')
+        return dir + name;
+    return dir + "/" + name;
+}
+} // namespace
+
+std::string resolvePathNoCase(const std::string& dir, const std::string& name)
+{
+    const std::string exact = joinPath(dir, name);
+    struct stat st;
+    if (stat(exact.c_str(), &st) == 0)
+        return exact;
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return exact;
+    std::string found = exact;
+    while (dirent* entry = readdir(d))
+    {
+        if (strcasecmp(entry->d_name, name.c_str()) == 0)
+        {
+            found = joinPath(dir, entry->d_name);
+            break;
+        }
+    }
+    closedir(d);
+    return found;
+}
+
+std::string resolveFilePathNoCase(const std::string& path)
+{
+    std::string resolved = (!path.empty() && path[0] == '/') ? "/" : "";
+    std::size_t start = resolved.size();
+    while (start < path.size())
+    {
+        std::size_t slash = path.find('/', start);
+        if (slash == std::string::npos)
+            slash = path.size();
+        const std::string part = path.substr(start, slash - start);
+        if (part.empty() || part == "." || part == "..")
+            resolved = joinPath(resolved, part);
+        else
+            resolved = resolvePathNoCase(resolved, part);
+        start = slash + 1;
+    }
+    return resolved;
+}
+
+bool makeDirectory(const std::string& path)
+{
+    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
+        return false;
+    return isDirectory(path);
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& contents)
+{
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+    {
+        std::printf("Unable to save %s: %s\n", path.c_str(), std::strerror(errno));
+        return false;
+    }
+    bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+        ok = false;
+    if (!ok)
+    {
+        std::printf("Unable to save %s: %s\n", path.c_str(), std::strerror(errno));
+        std::remove(temp.c_str());
+    }
+    return ok;
+}

@@ -1,0 +1,33 @@
+// The few operating-system services the game needs, in one place.
+#pragma once
+
+#include <string>
+
+// Hides the process's console window where the system gives it one. Desktop
+// Linux starts the game without a console window of its own, so this does
+// nothing there.
+void hideConsoleWindow();
+
+bool isDirectory(const std::string& path);
+bool fileExists(const std::string& path);
+// Size in bytes, or -1 when the file cannot be examined.
+long long fileSizeOf(const std::string& path);
+
+// Finds `name` inside `dir` comparing names without regard to case, the way
+// the game's data was laid out on case-insensitive disks. Returns the path of
+// the file as it exists ("dir/realName"), an exact match first; when nothing
+// matches returns "dir/name".
+std::string resolvePathNoCase(const std::string& dir, const std::string& name);
+
+// Resolves a whole relative path ("data/gamepad/defualt.GPad") one component
+// at a time with `resolvePathNoCase`.
+std::string resolveFilePathNoCase(const std::string& path);
+
+// Creates a folder (one level); true when it exists afterwards.
+bool makeDirectory(const std::string& path);
+
+// Writes `contents` to `path` through a temporary file in the same folder that
+// is renamed over the old file once every byte has been written, so a failed
+// save never leaves a half-written file. Returns false, printing the reason
+// naming the file, when anything fails.
+bool writeFileAtomically(const std::string& path, const std::string& contents);

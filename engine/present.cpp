@@ -1,0 +1,70 @@
+// Showing a finished 640x480 picture in the window, zoomed to its size.
+#include "engine/present.h"
+
+#include "engine/globals.h"
+
+#include <SDL_rotozoom.h>
+#include <utility>
+
+namespace
+{
+FrameObserver observer;
+unsigned long frames = 0;
+} // namespace
+
+double zoomFactorX()
+{
+    return SCREEN_WIDTH / 640.0;
+}
+
+double zoomFactorY()
+{
+    return SCREEN_HEIGHT / 480.0;
+}
+
+void setFrameObserver(FrameObserver o)
+{
+    observer = std::move(o);
+}
+
+unsigned long presentedFrameCount()
+{
+    return frames;
+}
+
+void presentFrame(SDL_Surface* target)
+{
+    ++frames;
+    if (observer)
+        observer(target);
+    if (!target)
+        return;
+    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
+    {
+        SDL_Flip(target);
+        return;
+    }
+    SDL_PixelFormat* fmt = target->format;
+    SDL_Surface* copy =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, fmt->BitsPerPixel, fmt->Rmask, fmt->Gmask, fmt->Bmask, 0);
+    if (!copy)
+    {
+        SDL_Flip(target);
+        return;
+    }
+    SDL_Rect area = {0, 0, 640, 480};
+    SDL_BlitSurface(target, &area, copy, nullptr);
+    SDL_Surface* zoomed = zoomSurface(copy, zoomFactorX(), zoomFactorY(), SMOOTHING_ON);
+    SDL_FreeSurface(copy);
+    if (!zoomed)
+    {
+        // The picture is shown unzoomed rather than not at all.
+        SDL_Flip(target);
+        return;
+    }
+    SDL_Rect whole = {0, 0, static_cast<Uint16>(SCREEN_WIDTH), static_cast<Uint16>(SCREEN_HEIGHT)};
+    SDL_Rect at = {0, 0, 0, 0};
+    SDL_BlitSurface(zoomed, &whole, target, &at);
+    SDL_Flip(target);
+    SDL_FreeSurface(zoomed);
+}

@@ -1,0 +1,169 @@
+// The program's start and end: SDL, audio and window from the settings, the
+// loading picture and the splash, then the main menu.
+#include "engine/startup.h"
+
+#include "engine/globals.h"
+#include "engine/memory_log.h"
+#include "engine/platform.h"
+#include "engine/present.h"
+#include "screens/main_menu.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+void splashScreen::init(SDL_Surface* t, const char* dir)
+{
+    target = t;
+    done = false;
+    sheet.init(dir);
+    sprite.init(&sheet, target);
+    sprite.x = 0;
+    sprite.y = 0;
+    sprite.setSpeed(3.0f);
+}
+
+void splashScreen::draw()
+{
+    sprite.draw();
+    presentFrame(target);
+}
+
+void splashScreen::update()
+{
+    done = sprite.finished;
+}
+
+void coutToNull()
+{
+    if (!logOutput)
+        std::cout.rdbuf(nullptr);
+}
+
+namespace
+{
+SDL_Surface* openWindow(int width, int height, bool full)
+{
+    const Uint32 flags = full ? (SDL_FULLSCREEN | SDL_HWPALETTE) : SDL_HWPALETTE;
+    return SDL_SetVideoMode(width, height, 32, flags);
+}
+} // namespace
+
+void sdlInit()
+{
+    hideConsoleWindow();
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
+    {
+        std::printf("Unable to init SDL: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    std::atexit(SDL_Quit);
+
+    g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+    if (!g_audioOpen)
+        std::printf("Unable to open audio, the game goes on without sound: %s\n", SDL_GetError());
+
+    config.loadConfigFile();
+    SCREEN_WIDTH = config.usableWidth();
+    SCREEN_HEIGHT = config.usableHeight();
+    const bool full = config.usableWidth() == config.width && config.fullScreen != 0;
+
+    screen = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, full);
+    if (!screen && (SCREEN_WIDTH != 640 || SCREEN_HEIGHT != 480 || full))
+    {
+        // A size the display cannot show must not keep the game from starting.
+        std::printf("Unable to set video mode %dx%d: %s; using 640x480 in a window\n", SCREEN_WIDTH, SCREEN_HEIGHT,
+                    SDL_GetError());
+        SCREEN_WIDTH = 640;
+        SCREEN_HEIGHT = 480;
+        screen = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, false);
+    }
+    if (!screen)
+    {
+        std::printf("Unable to set video mode: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+    SDL_WM_SetCaption("Quillfen", nullptr);
+}
+
+void startUp()
+{
+    coutToNull();
+    sdlInit();
+    SDL_ShowCursor(SDL_DISABLE);
+
+    {
+        splashScreen loading;
+        loading.init(screen, "data/screens/loading");
+        loading.draw();
+    }
+
+    GPad1.loadGamePad(kPad1Path);
+
+    joystick1 = nullptr;
+    joystick2 = nullptr;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i)
+    {
+        if (i == 0)
+            joystick1 = SDL_JoystickOpen(0);
+        else if (i == 1)
+            joystick2 = SDL_JoystickOpen(1);
+        std::cout << "Joystick " << i << ": " << SDL_JoystickName(i) << std::endl;
+    }
+
+    splashScreen present;
+    present.init(screen, "data/screens/present");
+    while (!present.done && !fullyQuit)
+    {
+        present.draw();
+        present.update();
+    }
+}
+
+void runMainMenu()
+{
+    mainMenu menu;
+    menu.init(screen);
+    while (!menu.done && !fullyQuit)
+    {
+        menu.update();
+        menu.draw();
+    }
+}
+
+int shutDown()
+{
+    log("This is how to log for the memory leak log");
+    log("43 leaks in just having the main menu up...");
+    return 0;
+}
+
+int startGame()
+{
+    startUp();
+    runMainMenu();
+    return shutDown();
+}
+
+SDL_Surface* ImageLoad(const char* path)
+{
+    SDL_Surface* loaded = SDL_LoadBMP(path);
+    if (!loaded)
+        return nullptr;
+    SDL_Surface* converted = SDL_DisplayFormat(loaded);
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+void InitImages()
+{
+    back = ImageLoad("data/tBG2.bmp");
+}
+
+void cleanup()
+{
+    if (joystick1)
+        SDL_JoystickClose(joystick1);
+    if (joystick2)
+        SDL_JoystickClose(joystick2);
+}

@@ -1,0 +1,188 @@
+// Small fixtures shared by the tests: a scratch folder, a headless window,
+// files written from tables, and the game's clock and input held by the test.
+#include "tests/support/test_support.h"
+
+#include "engine/globals.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <ftw.h>
+#include <iterator>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace testing_support
+{
+namespace
+{
+int removeEntry(const char* path, const struct stat*, int, struct FTW*)
+{
+    return std::remove(path);
+}
+} // namespace
+
+ScratchDir::ScratchDir()
+{
+    char cwd[4096];
+    if (getcwd(cwd, sizeof cwd))
+        previous = cwd;
+    char pattern[] = "/tmp/quillfen-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    dir = made ? made : "/tmp";
+    if (chdir(dir.c_str()) != 0)
+        std::perror("chdir");
+}
+
+ScratchDir::~ScratchDir()
+{
+    if (!previous.empty() && chdir(previous.c_str()) != 0)
+        std::perror("chdir");
+    if (dir.rfind("/tmp/quillfen-test-", 0) == 0)
+        nftw(dir.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+SDL_Surface* openTestVideo()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        SDL_Init(SDL_INIT_VIDEO);
+    }
+    if (!screen || screen->w != 640 || screen->h != 480)
+        screen = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+    return screen;
+}
+
+void makeDirs(const std::string& path)
+{
+    std::string partial;
+    std::stringstream parts(path);
+    std::string part;
+    while (std::getline(parts, part, '/'))
+    {
+        partial += part;
+        if (!partial.empty())
+            mkdir(partial.c_str(), 0755);
+        partial += "/";
+    }
+}
+
+void writeFile(const std::string& path, const std::string& contents)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos)
+        makeDirs(path.substr(0, slash));
+    std::ofstream out(path, std::ios::binary);
+    out << contents;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<char> indexedBmpBytes(int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b)
+{
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; ++i)
+        colours[i] = SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
+    colours[index] = SDL_Color{r, g, b, 0};
+    SDL_SetPalette(s, SDL_LOGPAL, colours, 0, 256);
+    SDL_FillRect(s, nullptr, index);
+    char tmpl[] = "/tmp/quillfen-bmp-XXXXXX";
+    const int fd = mkstemp(tmpl);
+    if (fd >= 0)
+        close(fd);
+    SDL_SaveBMP(s, tmpl);
+    SDL_FreeSurface(s);
+    std::string bytes = readFile(tmpl);
+    std::remove(tmpl);
+    return std::vector<char>(bytes.begin(), bytes.end());
+}
+
+void writeIndexedBmp(const std::string& path, int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b)
+{
+    const std::vector<char> bytes = indexedBmpBytes(w, h, index, r, g, b);
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+void writeResourceContainer(const std::string& path, const std::vector<char>& bmp, const std::string& name)
+{
+    std::string out(128, '\0');
+    std::memcpy(&out[0], name.data(), name.size() < 127 ? name.size() : 127);
+    const Uint32 n = static_cast<Uint32>(bmp.size());
+    out.push_back(static_cast<char>(n & 0xff));
+    out.push_back(static_cast<char>((n >> 8) & 0xff));
+    out.push_back(static_cast<char>((n >> 16) & 0xff));
+    out.push_back(static_cast<char>((n >> 24) & 0xff));
+    out.append(bmp.begin(), bmp.end());
+    writeFile(path, out);
+}
+
+std::string infoFrameText(const InfoFrame& f)
+{
+    std::ostringstream o;
+    o << f.image << " " << f.pause << " " << f.key << "\n";
+    o << f.anchorX << " " << f.anchorY << "\n";
+    o << f.col[0] << " " << f.col[1] << " " << f.col[2] << " " << f.col[3] << "\n";
+    o << f.dmg[0] << " " << f.dmg[1] << " " << f.dmg[2] << " " << f.dmg[3] << "\n";
+    o << f.damage << "\n" << f.flag6 << "\n" << f.hitType << "\n";
+    o << f.hitX << " " << f.hitY << "\n" << f.l9x << " " << f.l9y << "\n";
+    o << f.sound << "\n" << f.particles.size() << "\n";
+    for (const std::string& p : f.particles)
+        o << p << "\n";
+    o << f.xStep << " " << f.yBoost << "\n" << f.deflecting << "\n";
+    o << f.deflected << "\n" << f.face << "\n" << f.conditions.size() << "\n";
+    for (const std::string& c : f.conditions)
+        o << c << "\n";
+    return o.str();
+}
+
+std::string infoText(const std::vector<InfoFrame>& frames)
+{
+    std::string text = "FILES: " + std::to_string(frames.size()) + "\n";
+    for (const InfoFrame& f : frames)
+        text += infoFrameText(f);
+    return text;
+}
+
+void pushKey(SDLKey sym, SDLMod mod)
+{
+    SDL_Event e;
+    std::memset(&e, 0, sizeof e);
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = sym;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+}
+
+void pushQuit()
+{
+    SDL_Event e;
+    std::memset(&e, 0, sizeof e);
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+void drainQueue()
+{
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+    {
+    }
+}
+
+Uint32 pixelAt(SDL_Surface* s, int x, int y)
+{
+    SDL_LockSurface(s);
+    const Uint32 value = static_cast<const Uint32*>(s->pixels)[y * (s->pitch / 4) + x];
+    SDL_UnlockSurface(s);
+    return value;
+}
+} // namespace testing_support

@@ -1,0 +1,79 @@
+// Small fixtures shared by the tests: a scratch folder, a headless window,
+// files written from tables, and the game's clock and input held by the test.
+#pragma once
+
+#include <SDL.h>
+#include <string>
+#include <vector>
+
+namespace testing_support
+{
+// A fresh folder that becomes the working directory for the test's life; the
+// game's relative "data/..." paths then point into it.
+class ScratchDir
+{
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& path() const { return dir; }
+
+private:
+    std::string dir;
+    std::string previous;
+};
+
+// Opens SDL's video (the dummy driver under test) and a 640x480x32 surface
+// as the game's `screen`, once per test binary.
+SDL_Surface* openTestVideo();
+
+// Writes a file, creating its folders.
+void writeFile(const std::string& path, const std::string& contents);
+std::string readFile(const std::string& path);
+void makeDirs(const std::string& path);
+
+// Writes an 8-bit BMP of `w` x `h`, every pixel palette index `index`, with
+// palette entry `index` set to (r, g, b) and the rest grey.
+void writeIndexedBmp(const std::string& path, int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b);
+// The bytes of such a BMP file.
+std::vector<char> indexedBmpBytes(int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b);
+// A one-image resource container holding `bmp`.
+void writeResourceContainer(const std::string& path, const std::vector<char>& bmp, const std::string& name = "img");
+
+// One frame of a sprite folder's `info` file.
+struct InfoFrame
+{
+    std::string image = "f0.bmp";
+    int pause = 50;
+    std::string key = "255 0 255";
+    int anchorX = 0, anchorY = 0;
+    int col[4] = {0, 0, 0, 0};
+    int dmg[4] = {0, 0, 0, 0};
+    int damage = 0;
+    int flag6 = 0;
+    int hitType = 0;
+    int hitX = 0, hitY = 0;
+    int l9x = 0, l9y = 0;
+    std::string sound = "NULL";
+    std::vector<std::string> particles;
+    int xStep = 0, yBoost = 0;
+    int deflecting = 0;
+    std::string deflected = "NULL";
+    std::string face = "NULL";
+    std::vector<std::string> conditions;
+};
+
+// The fifteen items of a frame as the `info` format writes them.
+std::string infoFrameText(const InfoFrame& f);
+// A whole `info` file: "FILES: n" and the frames.
+std::string infoText(const std::vector<InfoFrame>& frames);
+
+// Pushes a key-down event for `sym` (with modifier state `mod`).
+void pushKey(SDLKey sym, SDLMod mod = KMOD_NONE);
+void pushQuit();
+void drainQueue();
+
+// 32-bit pixel of the surface at (x, y).
+Uint32 pixelAt(SDL_Surface* s, int x, int y);
+} // namespace testing_support
