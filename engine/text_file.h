@@ -45,7 +45,7 @@ public:
 private:
     void skipBlanks();
 
-    const std::string& text;
+    std::string text;
     std::size_t pos = 0;
     int count = 0;
     bool failed = false;
