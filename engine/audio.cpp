@@ -5,6 +5,8 @@
 #include "engine/text_file.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <fstream>
 #include <iterator>
 
@@ -39,12 +41,27 @@ bool soundSet::readList(const std::string& dir, std::vector<std::string>& names)
 
 namespace
 {
+// Sound chunks live until the program ends (a sound still playing when its
+// set goes away must not be cut off), so each file is decoded once and shared
+// by every set that lists it: fight after fight reloads the same sounds.
 Mix_Chunk* loadChunk(const std::string& dir, const std::string& name)
 {
     if (!g_audioOpen)
         return nullptr;
     const std::string path = dir + "/" + name + ".wav";
-    return Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+    char* real = realpath(path.c_str(), nullptr);
+    if (!real)
+        return nullptr;
+    const std::string key = real;
+    std::free(real);
+    static std::map<std::string, Mix_Chunk*> decoded;
+    auto found = decoded.find(key);
+    if (found != decoded.end())
+        return found->second;
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+    if (chunk)
+        decoded[key] = chunk;
+    return chunk;
 }
 } // namespace
 
