@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds Quillfen (installing what is missing) and runs every test: the unit
+# and end-to-end tests in build/, then the unit tests again in build-asan/
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -uo pipefail
+
+cd "$(dirname "$0")"
+tools/setup.sh --tests || exit 1
+jobs=$(nproc)
+failed=0
+
+echo "== Tests in build/"
+(cd build && ctest --output-on-failure -j "$jobs") || failed=1
+
+echo "== Unit tests in build-asan/ (sanitizers)"
+generator=()
+[ -f build-asan/CMakeCache.txt ] || generator=(-G Ninja -DCMAKE_BUILD_TYPE=Debug)
+if cmake -S . -B build-asan "${generator[@]}" -DQUILLFEN_SANITIZE=ON -DQUILLFEN_DATA=OFF &&
+    cmake --build build-asan --parallel "$jobs"; then
+    (cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs" -L unit) || failed=1
+else
+    failed=1
+fi
+
+if [ "$failed" -ne 0 ]; then
+    echo "test.sh: some tests failed (see above)"
+fi
+exit "$failed"

@@ -1,0 +1,282 @@
+#!/usr/bin/env bash
+# Runs the real game under a virtual X server and checks what a player sees
+# from outside: the window, its size, the ways out and the settings it leaves.
+#
+# usage: game_window_test.sh CASE GAME DATA_DIR CLOSE_REQUEST ARTIFACT_DIR
+#   CASE           one of the cases at the bottom of this file
+#   GAME           the quillfen binary
+#   DATA_DIR       the generated data tree; each run plays in a fresh copy
+#   CLOSE_REQUEST  the helper that sends a window manager's close request
+#   ARTIFACT_DIR   where the game's output and screenshots are kept
+set -u -o pipefail
+
+if [ $# -ne 5 ]; then
+    echo "usage: $0 CASE GAME DATA_DIR CLOSE_REQUEST ARTIFACT_DIR" >&2
+    exit 2
+fi
+case_name=$1
+# The game runs from a folder of its own, so every path is made absolute.
+game=$(realpath -m "$2") data_dir=$(realpath -m "$3") close_request=$(realpath -m "$4") artifacts=$(realpath -m "$5")
+
+# Seconds allowed for each wait; generous, since ctest runs cases side by side.
+window_timeout=20
+exit_timeout=20
+menu_timeout=20
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillfen-e2e.XXXXXX")
+log="$artifacts/$case_name.log"
+xvfb_pid=""
+game_pid=""
+display=""
+
+say() { echo "[$case_name] $*"; }
+
+fail()
+{
+    echo "FAIL [$case_name]: $*" >&2
+    if [ -s "$log" ]; then
+        echo "--- the game's output ($log) ---" >&2
+        tail -n 40 "$log" >&2
+    fi
+    exit 1
+}
+
+cleanup()
+{
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill -KILL "$game_pid" 2>/dev/null
+        wait "$game_pid" 2>/dev/null
+    fi
+    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'fail "interrupted"' INT TERM
+
+# poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it
+# succeeds (0) or SECONDS pass (1).
+poll()
+{
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+game_running() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
+game_ended() { ! game_running; }
+
+need_tools()
+{
+    local tool missing=""
+    for tool in Xvfb xdotool xwininfo import convert; do
+        command -v "$tool" >/dev/null || missing="$missing $tool"
+    done
+    [ -z "$missing" ] || fail "missing tools:$missing (./test.sh installs them)"
+    [ -x "$game" ] || fail "no game binary at $game"
+    [ -x "$close_request" ] || fail "no close-request helper at $close_request"
+    [ -d "$data_dir" ] || fail "no data tree at $data_dir (the build generates it with QUILLFEN_DATA=ON)"
+}
+
+# A virtual screen on the first free display number; Xvfb writes the number
+# to the given descriptor once it accepts clients.
+start_x()
+{
+    local number_file="$work/display"
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    poll 10 test -s "$number_file" || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
+    display=":$(tr -d '[:space:]' <"$number_file")"
+    export DISPLAY=$display
+}
+
+# A fresh copy of the data tree to play in, without a settings file unless
+# the case writes one.
+lay_out_game_folder()
+{
+    mkdir -p "$work/game"
+    cp -R "$data_dir" "$work/game/data" || fail "cannot copy $data_dir"
+    rm -f "$work/game/data/gameFiles/config.conf"
+}
+
+write_settings() { printf '%s\n' "$@" >"$work/game/data/gameFiles/config.conf"; }
+
+# start_game [AUDIO_DRIVER]: starts the game from the folder that holds data/.
+start_game()
+{
+    local audio=${1:-dummy}
+    (cd "$work/game" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=$audio exec "$game") >"$log" 2>&1 &
+    game_pid=$!
+    say "game started (pid $game_pid, display $display, audio driver $audio)"
+}
+
+find_window() { window=$(xdotool search --name '^Quillfen$' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
+
+# Sets $window to the game's window once it is shown.
+wait_for_window()
+{
+    window=""
+    poll "$window_timeout" window_shown_or_game_gone
+    [ -n "$window" ] || { game_running || fail "the game ended before showing a window"; fail "no window titled Quillfen within ${window_timeout}s"; }
+    say "window $window is up"
+}
+
+window_shown_or_game_gone() { find_window || game_ended; }
+
+expect_window_size()
+{
+    local info width height
+    info=$(xwininfo -id "$window") || fail "xwininfo cannot read window $window"
+    width=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    [ "${width}x${height}" = "$1" ] || fail "the window is ${width}x${height}, expected $1"
+    say "the window is $1"
+}
+
+# The splash screens take no input and the main menu throws away what came
+# before it, so a key only counts once the menu is up. The menu is taken as
+# up once the window's picture has stopped changing for a second.
+wait_for_menu()
+{
+    local deadline=$((SECONDS + menu_timeout)) previous="" current steady=0
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        game_running || fail "the game ended while waiting for the main menu"
+        current=$(import -display "$display" -window "$window" rgb:- 2>/dev/null | md5sum)
+        if [ "$current" = "$previous" ]; then
+            steady=$((steady + 1))
+            [ "$steady" -lt 4 ] || { say "the main menu is up"; return 0; }
+        else
+            steady=0
+        fi
+        previous=$current
+        sleep 0.25
+    done
+    fail "the picture never settled into the main menu within ${menu_timeout}s"
+}
+
+# screenshot NAME: keeps the window's picture as ARTIFACT_DIR/NAME.png and
+# fails when it is a single flat colour (nothing drawn).
+screenshot()
+{
+    local file="$artifacts/$1.png" colours
+    import -display "$display" -window "$window" "png:$file" 2>/dev/null || fail "cannot take a screenshot of $window"
+    colours=$(convert "$file" -format '%k' info:) || fail "cannot read the screenshot $file"
+    [ "$colours" -gt 1 ] || fail "the screenshot $file is one flat colour: nothing was drawn"
+    say "screenshot $file ($colours colours)"
+}
+
+close_like_the_window_manager() { "$close_request" "$window" || fail "the close request was not delivered"; }
+
+press_alt_f4()
+{
+    xdotool windowfocus --sync "$window" || fail "cannot focus window $window"
+    xdotool key alt+F4 || fail "xdotool could not press Alt+F4"
+}
+
+# expect_exit_code CODE: waits for the game to end and checks how it ended.
+expect_exit_code()
+{
+    local code
+    poll "$exit_timeout" game_ended || fail "the game was still running ${exit_timeout}s after being asked to quit"
+    wait "$game_pid"
+    code=$?
+    game_pid=""
+    [ "$code" -eq "$1" ] || fail "the game ended with exit code $code, expected $1"
+    say "the game ended with exit code $code"
+}
+
+# expect_settings LINE...: the settings file holds exactly these lines.
+expect_settings()
+{
+    local file="$work/game/data/gameFiles/config.conf" expected
+    [ -f "$file" ] || fail "the game left no settings file data/gameFiles/config.conf"
+    expected=$(printf '%s\n' "$@")
+    [ "$(cat "$file")" = "$expected" ] ||
+        fail "data/gameFiles/config.conf holds [$(tr '\n' ' ' <"$file")], expected [$*]"
+    say "settings file holds: $*"
+}
+
+readonly default_settings=(1.0.1 0 640 480 60 60)
+
+case_close_button()
+{
+    start_game
+    wait_for_window
+    expect_window_size 640x480
+    wait_for_menu
+    screenshot main-menu-640x480
+    close_like_the_window_manager
+    expect_exit_code 0
+    expect_settings "${default_settings[@]}"
+}
+
+case_alt_f4()
+{
+    start_game
+    wait_for_window
+    wait_for_menu
+    press_alt_f4
+    expect_exit_code 0
+    expect_settings "${default_settings[@]}"
+}
+
+case_window_800x600()
+{
+    write_settings 1.0.1 0 800 600 60 60
+    start_game
+    wait_for_window
+    expect_window_size 800x600
+    wait_for_menu
+    screenshot main-menu-800x600
+    close_like_the_window_manager
+    expect_exit_code 0
+    expect_settings 1.0.1 0 800 600 60 60
+}
+
+# Escape is pressed over and over from the start: the presses during the
+# splash are thrown away, the first one on the menu ends the game.
+case_escape_on_menu()
+{
+    start_game
+    wait_for_window
+    xdotool windowfocus --sync "$window" || fail "cannot focus window $window"
+    local deadline=$((SECONDS + menu_timeout + exit_timeout))
+    while game_running && [ "$SECONDS" -lt "$deadline" ]; do
+        xdotool key Escape 2>/dev/null
+        sleep 0.2
+    done
+    expect_exit_code 0
+}
+
+# With no sound device the game still starts, plays and ends normally.
+case_no_audio_device()
+{
+    start_game nonexistent
+    wait_for_window
+    expect_window_size 640x480
+    wait_for_menu
+    close_like_the_window_manager
+    expect_exit_code 0
+    expect_settings "${default_settings[@]}"
+}
+
+need_tools
+mkdir -p "$artifacts"
+rm -f "$log"
+case "$case_name" in
+close-button) run=case_close_button ;;
+alt-f4) run=case_alt_f4 ;;
+window-800x600) run=case_window_800x600 ;;
+escape-on-menu) run=case_escape_on_menu ;;
+no-audio-device) run=case_no_audio_device ;;
+*) fail "unknown case" ;;
+esac
+start_x
+lay_out_game_folder
+$run
+say "passed"
