@@ -73,28 +73,28 @@ void CSprite::blit(const CSpriteFrame* f, int px, int py)
 
 void CSprite::draw()
 {
-    frameClock(false);
+    stepFrame();
     drawn = 1;
     blit(currentFrame(), x, y);
 }
 
 void CSprite::drawD(bool dir)
 {
-    frameClock(false);
+    stepFrame();
     drawn = 1;
     blit(sheet ? sheet->frameFor(frame, dir) : nullptr, x, y);
 }
 
 void CSprite::drawCam(int camX, int camY)
 {
-    frameClock(false);
+    stepFrame();
     drawn = 1;
     blit(currentFrame(), x - camX, y - camY);
 }
 
 void CSprite::drawCam(bool dir, int camX, int camY)
 {
-    frameClock(false);
+    stepFrame();
     drawn = 1;
     blit(sheet ? sheet->frameFor(frame, dir) : nullptr, x - camX, y - camY);
 }
@@ -286,7 +286,7 @@ CSpriteNoLoop::CSpriteNoLoop() : finished(false)
     lastChange = static_cast<int>(gameTicks());
 }
 
-void CSpriteNoLoop::advance()
+void CSpriteNoLoop::stepFrame()
 {
     // Nothing to play means nothing to wait for.
     if (frameTotal() == 0)
@@ -300,20 +300,6 @@ void CSpriteNoLoop::advance()
         animating = 0;
         finished = true;
     }
-}
-
-void CSpriteNoLoop::draw()
-{
-    advance();
-    drawn = 1;
-    blit(currentFrame(), x, y);
-}
-
-void CSpriteNoLoop::drawD(bool)
-{
-    advance();
-    drawn = 1;
-    blit(sheet ? sheet->frameFor(frame, facing) : nullptr, x, y);
 }
 
 void CSpriteNoLoop::rewind()
@@ -356,7 +342,7 @@ void CSpriteBar::updateBar(int delta)
 
 void CSpriteBar::draw()
 {
-    frameClock(false);
+    stepFrame();
     drawn = 1;
     if (!frameOnTop)
         blit(currentFrame(), x, y);
@@ -373,13 +359,19 @@ void CSpriteBar::draw()
         barHeight = 0;
     if (target && barWidth > 0 && barHeight > 0)
     {
+        // SDL_FillRect clips the rectangle it is given in place, so each fill
+        // gets its own; reusing one would shift the fill of a bar hanging
+        // off the screen's edge.
         SDL_Rect r;
         r.x = static_cast<Sint16>(x + barX);
         r.y = static_cast<Sint16>(y + barY);
         r.w = static_cast<Uint16>(barWidth);
         r.h = static_cast<Uint16>(barHeight);
         if (blackBacking)
-            SDL_FillRect(target, &r, 0);
+        {
+            SDL_Rect backing = r;
+            SDL_FillRect(target, &backing, 0);
+        }
         int fill = 0;
         if (maximum > 0)
             fill = static_cast<int>(static_cast<double>(value) / maximum * barWidth);

@@ -19,6 +19,9 @@ class CSprite
 {
 public:
     CSprite();
+    virtual ~CSprite() = default;
+    CSprite(const CSprite&) = default;
+    CSprite& operator=(const CSprite&) = default;
 
     void init(CSpriteBase* sheet, SDL_Surface* target);
     void draw();
@@ -74,6 +77,9 @@ protected:
     // Advances at most one frame when the current one's time has run out;
     // returns true when it stepped past the last frame.
     bool frameClock(bool holdLast);
+    // The frame clock every draw runs first. Virtual so a play-once sprite
+    // holds its last frame whichever draw call reaches it.
+    virtual void stepFrame() { frameClock(false); }
     void blit(const CSpriteFrame* f, int px, int py);
 };
 
@@ -81,14 +87,12 @@ class CSpriteNoLoop : public CSprite
 {
 public:
     CSpriteNoLoop();
-    void draw();
-    void drawD(bool dir);
     void rewind();
 
     bool finished;
 
-private:
-    void advance();
+protected:
+    void stepFrame() override;
 };
 
 class CSpriteBar : public CSprite

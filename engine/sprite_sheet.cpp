@@ -410,7 +410,14 @@ SDL_Surface* flip_surface(SDL_Surface* s)
         return nullptr;
     if (fmt->palette && out->format->palette)
         SDL_SetPalette(out, SDL_LOGPAL, fmt->palette->colors, 0, fmt->palette->ncolors);
-    const bool locked = SDL_MUSTLOCK(s) && SDL_LockSurface(s) == 0;
+    // A keyed picture that has been drawn is run-length encoded and has no
+    // pixels until it is locked.
+    const bool locked = SDL_MUSTLOCK(s);
+    if (locked && SDL_LockSurface(s) != 0)
+    {
+        SDL_FreeSurface(out);
+        return nullptr;
+    }
     const int bpp = fmt->BytesPerPixel;
     for (int y = 0; y < s->h; ++y)
     {
@@ -426,14 +433,16 @@ SDL_Surface* flip_surface(SDL_Surface* s)
     return out;
 }
 
+// Rows are `pitch` bytes apart, which can be more than the width's worth of
+// pixels (a picture inside a larger one, or a video surface).
 Uint32 get_pixel32(SDL_Surface* surface, int x, int y)
 {
-    const Uint32* pixels = static_cast<const Uint32*>(surface->pixels);
-    return pixels[y * surface->w + x];
+    const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    return reinterpret_cast<const Uint32*>(row)[x];
 }
 
 void put_pixel32(SDL_Surface* surface, int x, int y, Uint32 pixel)
 {
-    Uint32* pixels = static_cast<Uint32*>(surface->pixels);
-    pixels[y * surface->w + x] = pixel;
+    Uint8* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+    reinterpret_cast<Uint32*>(row)[x] = pixel;
 }
