@@ -6,10 +6,12 @@
 #include "content/screens.h"
 
 #include "core/files.h"
+#include "core/jobs.h"
 #include "core/mask.h"
 #include "core/sprite_folder.h"
 
 #include <cmath>
+#include <vector>
 
 namespace datagen
 {
@@ -55,7 +57,8 @@ Canvas frame(const Layers& l, int i)
     if (i < 7)
     {
         // The blade splits into two edges that open like a curtain.
-        const float open = easeOut((i - 2) / 4.0f) * kMidY;
+        const float opening[4] = {0.12f, 0.4f, 0.76f, 1.0f};
+        const float open = opening[i - 3] * kMidY;
         const int top = static_cast<int>(kMidY - open);
         const int height = static_cast<int>(2.0f * open);
         c.draw(l.city.crop(0, top, look::kScreenW, height), 0, top);
@@ -100,13 +103,15 @@ bool writeSplash(const std::string& dataDir)
     tag.fill = hex(0xffe6c0);
     const Layers layers{look::duskCity(), look::logo(), look::caption("FISTS OF THE FALLEN CITY", tag)};
 
+    std::vector<IndexedImage> frames(kFrames);
+    parallelFor(kFrames, [&](int i) { frames[static_cast<std::size_t>(i)] = quantise(frame(layers, i)); });
     SpriteFolder folder(joinPath(dataDir, "screens/present"));
     for (int i = 0; i < kFrames; ++i)
     {
         FrameInfo info;
         info.key = {-1, 0, 0};
         info.pause = kPause[i];
-        folder.add(frame(layers, i), info);
+        folder.add(frames[static_cast<std::size_t>(i)], info);
     }
     return folder.finish();
 }
