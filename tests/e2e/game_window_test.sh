@@ -38,6 +38,10 @@ fail()
         echo "--- the game's output ($log) ---" >&2
         tail -n 40 "$log" >&2
     fi
+    if [ -s "$work/xvfb.log" ]; then
+        echo "--- Xvfb's output (display $display) ---" >&2
+        tail -n 20 "$work/xvfb.log" >&2
+    fi
     exit 1
 }
 
@@ -84,11 +88,13 @@ need_tools()
 }
 
 # A virtual screen on the first free display number; Xvfb writes the number
-# to the given descriptor once it accepts clients.
+# to the given descriptor once it accepts clients. Without -noreset the server
+# resets whenever its last client leaves, and SDL, which connects, leaves and
+# connects again while starting, then now and then finds it closed.
 start_x()
 {
     local number_file="$work/display"
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 9 -noreset -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     poll 10 test -s "$number_file" || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
     display=":$(tr -d '[:space:]' <"$number_file")"
@@ -117,16 +123,21 @@ start_game()
 
 find_window() { window=$(xdotool search --name '^Quillfen$' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
 
+window_shown_or_game_gone() { find_window || game_ended; }
+
 # Sets $window to the game's window once it is shown.
 wait_for_window()
 {
     window=""
     poll "$window_timeout" window_shown_or_game_gone
-    [ -n "$window" ] || { game_running || fail "the game ended before showing a window"; fail "no window titled Quillfen within ${window_timeout}s"; }
+    if [ -z "$window" ]; then
+        game_running || fail "the game ended before showing a window"
+        fail "no window titled Quillfen within ${window_timeout}s"
+    fi
     say "window $window is up"
 }
 
-window_shown_or_game_gone() { find_window || game_ended; }
+focus_window() { xdotool windowfocus --sync "$window" || fail "cannot focus window $window"; }
 
 expect_window_size()
 {
@@ -138,45 +149,71 @@ expect_window_size()
     say "the window is $1"
 }
 
-# The splash screens take no input and the main menu throws away what came
-# before it, so a key only counts once the menu is up. The menu is taken as
-# up once the window's picture has stopped changing for a second.
-wait_for_menu()
+# window_picture: a fingerprint of what the window shows now.
+window_picture() { import -display "$display" -window "$window" rgb:- 2>/dev/null | md5sum; }
+
+# Sets $picture once the window has shown the same thing for three looks in a
+# row; returns 1 if that does not happen before the menu deadline.
+wait_for_still_picture()
 {
-    local deadline=$((SECONDS + menu_timeout)) previous="" current steady=0
-    while [ "$SECONDS" -lt "$deadline" ]; do
+    local previous="" current same=0
+    while [ "$SECONDS" -lt "$menu_deadline" ]; do
         game_running || fail "the game ended while waiting for the main menu"
-        current=$(import -display "$display" -window "$window" rgb:- 2>/dev/null | md5sum)
+        current=$(window_picture)
         if [ "$current" = "$previous" ]; then
-            steady=$((steady + 1))
-            [ "$steady" -lt 4 ] || { say "the main menu is up"; return 0; }
+            same=$((same + 1))
+            [ "$same" -lt 2 ] || { picture=$current; return 0; }
         else
-            steady=0
+            same=0
         fi
         previous=$current
-        sleep 0.25
+        sleep 0.1
     done
-    fail "the picture never settled into the main menu within ${menu_timeout}s"
+    return 1
 }
 
-# screenshot NAME: keeps the window's picture as ARTIFACT_DIR/NAME.png and
-# fails when it is a single flat colour (nothing drawn).
+press() { xdotool key "$1" || fail "xdotool could not press $1"; }
+
+# The splash screens take no input and the main menu throws away what came
+# before it, so a key only counts once the menu is up. The menu is up when
+# Down moves its highlight and Up brings back the very same picture.
+wait_for_menu()
+{
+    local before picture=""
+    menu_deadline=$((SECONDS + menu_timeout))
+    focus_window
+    while wait_for_still_picture; do
+        before=$picture
+        press Down
+        wait_for_still_picture || break
+        [ "$picture" != "$before" ] || continue
+        press Up
+        wait_for_still_picture || break
+        if [ "$picture" = "$before" ]; then
+            say "the main menu is up and its highlight follows Down and Up"
+            return 0
+        fi
+    done
+    fail "no main menu answering Down and Up within ${menu_timeout}s"
+}
+
+# screenshot NAME [AREA...]: keeps the window's picture as ARTIFACT_DIR/NAME.png
+# and fails when the whole picture, or any AREA of it (WxH+X+Y), is a single
+# flat colour: nothing was drawn there.
 screenshot()
 {
-    local file="$artifacts/$1.png" colours
+    local file="$artifacts/$1.png" area colours
+    shift
     import -display "$display" -window "$window" "png:$file" 2>/dev/null || fail "cannot take a screenshot of $window"
-    colours=$(convert "$file" -format '%k' info:) || fail "cannot read the screenshot $file"
-    [ "$colours" -gt 1 ] || fail "the screenshot $file is one flat colour: nothing was drawn"
-    say "screenshot $file ($colours colours)"
+    for area in "" "$@"; do
+        colours=$(convert "$file" ${area:+-crop "$area" +repage} -format '%k' info:) ||
+            fail "cannot read the screenshot $file"
+        [ "$colours" -gt 1 ] || fail "the screenshot $file is one flat colour${area:+ in $area}: nothing was drawn there"
+    done
+    say "screenshot $file"
 }
 
 close_like_the_window_manager() { "$close_request" "$window" || fail "the close request was not delivered"; }
-
-press_alt_f4()
-{
-    xdotool windowfocus --sync "$window" || fail "cannot focus window $window"
-    xdotool key alt+F4 || fail "xdotool could not press Alt+F4"
-}
 
 # expect_exit_code CODE: waits for the game to end and checks how it ended.
 expect_exit_code()
@@ -220,22 +257,25 @@ case_alt_f4()
     start_game
     wait_for_window
     wait_for_menu
-    press_alt_f4
+    focus_window
+    press alt+F4
     expect_exit_code 0
     expect_settings "${default_settings[@]}"
 }
 
 case_window_800x600()
 {
-    write_settings 1.0.1 0 800 600 60 60
+    local settings=(1.0.1 0 800 600 60 60)
+    write_settings "${settings[@]}"
     start_game
     wait_for_window
     expect_window_size 800x600
     wait_for_menu
-    screenshot main-menu-800x600
+    # The 640x480 picture is zoomed to the window, so it reaches past 640x480.
+    screenshot main-menu-800x600 160x600+640+0 800x120+0+480
     close_like_the_window_manager
     expect_exit_code 0
-    expect_settings 1.0.1 0 800 600 60 60
+    expect_settings "${settings[@]}"
 }
 
 # Escape is pressed over and over from the start: the presses during the
@@ -244,7 +284,7 @@ case_escape_on_menu()
 {
     start_game
     wait_for_window
-    xdotool windowfocus --sync "$window" || fail "cannot focus window $window"
+    focus_window
     local deadline=$((SECONDS + menu_timeout + exit_timeout))
     while game_running && [ "$SECONDS" -lt "$deadline" ]; do
         xdotool key Escape 2>/dev/null
@@ -262,6 +302,7 @@ case_no_audio_device()
     wait_for_menu
     close_like_the_window_manager
     expect_exit_code 0
+    grep -qi audio "$log" || fail "the game never mentioned audio: did a sound device open after all?"
     expect_settings "${default_settings[@]}"
 }
 
