@@ -32,6 +32,8 @@ void AI::init(SDL_Surface* s)
     lastAttackName.clear();
     linkAttackName = "NULL";
     cancelMove = nullptr;
+    stepTime = 0.0f;
+    stepTick = 0;
 }
 
 void AI::setup(Fighter* f, partInfoList* parts, particleList* list, soundSet* snd, animationSet* a, moveSet* m,
@@ -52,7 +54,8 @@ void AI::updateAI()
 
 void AI::step()
 {
-    stepTime = accum;
+    stepTime = static_cast<float>((lastTick - stepTick) * 0.1);
+    stepTick = lastTick;
     if (!fighter->returnBusy() && !fighter->falling)
     {
         if (fighter->returnMoveName() != lastAttackName && linkAttackName != "NULL")

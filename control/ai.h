@@ -52,6 +52,10 @@ protected:
     // The play time of the AI step being taken (in the accumulator's units):
     // the timed states count it down, so they last as long at any frame rate.
     float stepTime = 0.0f;
+    // The update tick of the previous AI step. The step's play time is
+    // measured from it, because the position step that comes first in every
+    // AI's step has already emptied the accumulator.
+    int stepTick = 0;
 
     // Runs one AI step (the link continuation and the state operation).
     void step();
