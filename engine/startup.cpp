@@ -3,7 +3,7 @@
 #include "engine/startup.h"
 
 #include "engine/globals.h"
-#include "engine/memory_log.h"
+#include "engine/memory_tracker.h"
 #include "engine/platform.h"
 #include "engine/present.h"
 #include "screens/main_menu.h"

@@ -1,7 +1,7 @@
 // Start-up from a data tree: settings, window, splash, and the menu loop's end.
 #include "engine/clock.h"
 #include "engine/globals.h"
-#include "engine/memory_log.h"
+#include "engine/memory_tracker.h"
 #include "engine/present.h"
 #include "engine/startup.h"
 #include "tests/support/test_support.h"
@@ -67,8 +67,8 @@ TEST_F(StartUpTest, PushedQuitEndsBeforeTheMenuLoopAndLeavesDefaults)
     EXPECT_TRUE(fullyQuit);
     EXPECT_EQ(frames, 2u) << "the menu must not draw once the window was closed";
     EXPECT_EQ(shutDown(), 0);
-    const std::string memoryLog = readFile(kMemoryLogPath);
-    EXPECT_NE(memoryLog.find("This is how to log for the memory leak log\n43 leaks in just having the main menu up..."),
+    const std::string memoryLog = readFile(memoryLogFile);
+    EXPECT_NE(memoryLog.find("This is how to log for the memory leak log\r\n43 leaks in just having the main menu up..."),
               std::string::npos);
 }
 
