@@ -1,6 +1,8 @@
 // The memory tracker: guard-wrapped blocks recorded by owner in a hash table, memory.log and memleaks.log.
 #include "engine/memory_tracker.h"
 
+#include <pthread.h>
+
 #include <cinttypes>
 #include <csignal>
 #include <cstdarg>
@@ -439,10 +441,26 @@ struct TrackerLifetime
 };
 
 TrackerLifetime trackerLifetime;
+
+// The game allocates from its own thread, but libraries loaded beside it
+// (audio back-ends) may call the replaced operators from theirs: one lock
+// keeps the bookkeeping whole. It is ready before any constructor runs and
+// recursive, since a tracked operation may log or report while it holds it.
+pthread_mutex_t trackerLock = PTHREAD_RECURSIVE_MUTEX_INITIALIZER_NP;
+
+class TrackerGuard
+{
+public:
+    TrackerGuard() { pthread_mutex_lock(&trackerLock); }
+    ~TrackerGuard() { pthread_mutex_unlock(&trackerLock); }
+    TrackerGuard(const TrackerGuard&) = delete;
+    TrackerGuard& operator=(const TrackerGuard&) = delete;
+};
 } // namespace
 
 void m_setOwner(const char* file, unsigned int line, const char* func)
 {
+    TrackerGuard guard;
     if (alwaysLogAll && sourceLine != 0)
     {
         char owner[ownerTextSize];
@@ -456,6 +474,7 @@ void m_setOwner(const char* file, unsigned int line, const char* func)
 
 void* m_allocator(const char* file, unsigned int line, const char* func, unsigned int type, size_t size)
 {
+    TrackerGuard guard;
     ++currentAllocationCount;
     if (alwaysLogAll)
     {
@@ -481,6 +500,7 @@ void* m_allocator(const char* file, unsigned int line, const char* func, unsigne
 void* m_reallocator(const char* file, unsigned int line, const char* func, unsigned int type, size_t size,
                     void* address)
 {
+    TrackerGuard guard;
     if (!address)
         return m_allocator(file, line, func, type, size);
     if (size == 0)
@@ -508,6 +528,7 @@ void* m_reallocator(const char* file, unsigned int line, const char* func, unsig
 void m_deallocator(const char* file, unsigned int line, const char* func, unsigned int type,
                    const void* address)
 {
+    TrackerGuard guard;
     if (alwaysLogAll)
     {
         char owner[ownerTextSize];
@@ -536,11 +557,13 @@ void m_deallocator(const char* file, unsigned int line, const char* func, unsign
 
 void* m_allocateForPendingOwner(unsigned int type, size_t size)
 {
+    TrackerGuard guard;
     return m_allocator(sourceFile, sourceLine, sourceFunc, type, size);
 }
 
 void m_releaseForPendingOwner(unsigned int type, void* address)
 {
+    TrackerGuard guard;
     if (address)
     {
         m_deallocator(sourceFile, sourceLine, sourceFunc, type, address);
@@ -797,6 +820,7 @@ void doCleanupLogOnFirstRun()
 
 void dumpLeakReport()
 {
+    TrackerGuard guard;
     std::FILE* f = std::fopen(memoryLeakLogFile, "wb");
     if (!f)
         return;

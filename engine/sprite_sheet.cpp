@@ -3,6 +3,7 @@
 #include "engine/sprite_sheet.h"
 
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/platform.h"
 #include "engine/text_file.h"
 
@@ -377,7 +378,7 @@ SDL_Surface* CSpriteBase::loadFromResource(const char* dir, const char* file, co
         std::printf("Unable to load bitmap: %s\n", ("resource length runs past the end of " + path).c_str());
         std::exit(1);
     }
-    void* buffer = std::malloc(length ? length : 1);
+    void* buffer = m_allocator("CSpriteBase", __LINE__, "??", 3, length ? length : 1);
     if (!buffer)
     {
         std::fclose(f);
@@ -389,7 +390,7 @@ SDL_Surface* CSpriteBase::loadFromResource(const char* dir, const char* file, co
     SDL_Surface* image = nullptr;
     if (got == length)
         image = SDL_LoadBMP_RW(SDL_RWFromMem(buffer, static_cast<int>(length)), 1);
-    std::free(buffer);
+    m_deallocator("CSpriteBase", __LINE__, "??", 8, buffer);
     if (!image)
     {
         std::printf("Unable to load bitmap: %s\n", SDL_GetError());
