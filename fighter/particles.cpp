@@ -235,7 +235,10 @@ void particle::update()
         dead = true;
     if (sprite.y > g_GroundLevel || sprite.y < -80)
         dieWithEvent();
-    if (info && info->lifetime > 0 && spawnTime + info->lifetime < static_cast<int>(now))
+    // Summed wide: a lifetime near the int limit in a hand-edited description
+    // must mean a long life, not an overflow that ends the particle at once.
+    if (info && info->lifetime > 0 &&
+        static_cast<long long>(spawnTime) + info->lifetime < static_cast<long long>(static_cast<int>(now)))
         dieWithEvent();
     if (info && info->dieAtLastFrame && sprite.frame == sprite.frameTotal() - 1)
         dieWithEvent();

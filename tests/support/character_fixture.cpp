@@ -96,4 +96,45 @@ std::string writeCharacter(const CharacterSpec& spec)
     writeFile(spec.folder + "/sound", sound.str());
     return spec.folder + "/chardata";
 }
+
+std::string particleDescriptionText(const ParticleKindSpec& kind)
+{
+    std::ostringstream o;
+    o << kind.alpha << "\n"
+      << kind.lifetime << "\n"
+      << kind.gravity << "\n"
+      << kind.extraFlag << "\n"
+      << kind.dieAtLastFrame << "\n";
+    for (const std::vector<std::string>& list : kind.events)
+    {
+        const std::vector<std::string> entries = list.empty() ? std::vector<std::string>{"NULL"} : list;
+        o << entries.size() << "\n";
+        for (const std::string& e : entries)
+            o << e << "\n";
+    }
+    return o.str();
+}
+
+void writeParticleKinds(const std::string& dir, const std::string& file,
+                        const std::vector<ParticleKindSpec>& kinds)
+{
+    std::ostringstream list;
+    list << "PARTS: " << kinds.size() << "\n";
+    for (const ParticleKindSpec& k : kinds)
+    {
+        list << k.name << " " << k.number << "\n";
+        std::vector<InfoFrame> frames = k.frames;
+        if (frames.empty())
+        {
+            InfoFrame f;
+            f.image = "p.bmp";
+            f.col[2] = f.col[3] = 9;
+            frames.push_back(f);
+        }
+        const std::string folder = "data/" + dir + "/" + k.name;
+        writeSpriteFolder(folder, frames);
+        writeFile(folder + "/particle", particleDescriptionText(k));
+    }
+    writeFile("data/" + dir + "/" + file, list.str());
+}
 } // namespace testing_support

@@ -63,4 +63,27 @@ std::vector<AnimSpec> standardAnims();
 std::string writeCharacter(const CharacterSpec& spec);
 // Writes one sprite folder with a 40x80 BMP per frame (file names from the frames).
 void writeSpriteFolder(const std::string& folder, const std::vector<InfoFrame>& frames);
+
+// One particle kind: its sprite folder's frames and its description file.
+struct ParticleKindSpec
+{
+    std::string name;
+    std::vector<InfoFrame> frames; // empty: one 40x80 frame, body box (0, 0)-(9, 9), anchor (0, 0)
+    int number = 1;                // the second word of the kind's line in the list file
+    int alpha = 255;
+    int lifetime = 0;
+    int gravity = 0;
+    int extraFlag = 0;
+    int dieAtLastFrame = 0;
+    // OnDeath, OnHitPlayer, OnHitEnemy, OnHitTarget, OnHitAlly; an empty list
+    // is written as the single entry "NULL", as the game's data does.
+    std::vector<std::string> events[5];
+};
+
+// The description file of a kind.
+std::string particleDescriptionText(const ParticleKindSpec& kind);
+// Writes the list file data/<dir>/<file> ("PARTS: n" and a line per kind) and
+// every kind's folder data/<dir>/<name> with its frames and description.
+void writeParticleKinds(const std::string& dir, const std::string& file,
+                        const std::vector<ParticleKindSpec>& kinds);
 } // namespace testing_support
