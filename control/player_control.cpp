@@ -150,6 +150,11 @@ void playerControl::update()
         firedFrame = fighter->frame;
         firedChange = fighter->lastChange;
         fighter->addFrame();
+        // Stepping on ends the showing. Only a last frame, which stays, keeps
+        // its record: a move started again shows its first frame anew even
+        // though starting a move leaves the frame clock as it was.
+        if (fighter->frame != firedFrame)
+            firedSheet = nullptr;
     }
 }
 

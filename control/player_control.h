@@ -143,8 +143,8 @@ protected:
     void walkStep(bool leftHeld, bool rightHeld, bool downHeld, bool turnWithKeys, bool skipWhenFalling);
 
 private:
-    // The frame whose sound, particles and face fired last, so a frame that
-    // stays on screen fires its events once per showing.
+    // A sheet's last frame whose sound, particles or face fired and that
+    // stays on screen, so it fires once per showing; null when none.
     const void* firedSheet;
     int firedFrame;
     int firedChange;

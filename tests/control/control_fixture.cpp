@@ -11,6 +11,7 @@
 #include <SDL_mixer.h>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 namespace testing_support
 {
@@ -30,13 +31,6 @@ InfoFrame effectFrame()
     return f;
 }
 
-InfoFrame projectileFrame(int damage, int hitType)
-{
-    InfoFrame f = effectFrame();
-    f.damage = damage;
-    f.hitType = hitType;
-    return f;
-}
 
 const char* const kHitSounds[] = {"Blade_Light01", "Blade_Medium01", "Blade_Heavy01",
                                   "Sharp_Hit1",    "Sharp_Hit2",     "Sharp_Hit3"};
@@ -46,6 +40,27 @@ void writeSection(std::ostringstream& out, const std::vector<AttackRecord>& reco
     out << "Attacks: " << records.size() << "\n";
     for (const AttackRecord& r : records)
         out << r.name << "\n" << r.range << "\n" << r.linkKey << "\n" << r.cancelKey << "\n";
+}
+void writeKinds(const std::string& folder, const std::string& listFile, const std::vector<ParticleKind>& kinds)
+{
+    std::ostringstream list;
+    list << "PARTS: " << kinds.size() << "\n";
+    for (const ParticleKind& k : kinds)
+    {
+        list << k.name << " 0\n";
+        const std::string dir = "data/" + folder + "/" + k.name;
+        writeSpriteFolder(dir, k.frames.empty() ? std::vector<InfoFrame>{effectFrame()} : k.frames);
+        std::ostringstream d;
+        d << 255 << "\n" << k.lifetime << "\n" << (k.gravity ? 1 : 0) << "\n0\n" << (k.dieAtLastFrame ? 1 : 0) << "\n";
+        for (const auto* events : {&k.onDeath, &k.onHitPlayer, &k.onHitEnemy, &k.onHitTarget, &k.onHitAlly})
+        {
+            d << events->size() << "\n";
+            for (const std::string& e : *events)
+                d << e << "\n";
+        }
+        writeFile(dir + "/particle", d.str());
+    }
+    writeFile("data/" + folder + "/" + listFile, list.str());
 }
 } // namespace
 
@@ -61,6 +76,14 @@ InfoFrame strikeFrame(int damage, int hitType)
     f.hitX = 35;
     f.hitY = 30;
     f.deflected = "recoil";
+    return f;
+}
+
+InfoFrame projectileFrame(int damage, int hitType)
+{
+    InfoFrame f = effectFrame();
+    f.damage = damage;
+    f.hitType = hitType;
     return f;
 }
 
@@ -150,32 +173,12 @@ std::vector<ParticleKind> fightEffectKinds()
     return kinds;
 }
 
-void writeParticleKinds(const std::string& folder, const std::string& listFile, const std::vector<ParticleKind>& kinds)
+void writeFightEffects(const std::vector<ParticleKind>& extra)
 {
-    std::ostringstream list;
-    list << "PARTS: " << kinds.size() << "\n";
-    for (const ParticleKind& k : kinds)
-    {
-        list << k.name << " 0\n";
-        const std::string dir = "data/" + folder + "/" + k.name;
-        writeSpriteFolder(dir, k.frames.empty() ? std::vector<InfoFrame>{effectFrame()} : k.frames);
-        std::ostringstream d;
-        d << 255 << "\n" << k.lifetime << "\n" << (k.gravity ? 1 : 0) << "\n0\n" << (k.dieAtLastFrame ? 1 : 0) << "\n";
-        for (const auto* events : {&k.onDeath, &k.onHitPlayer, &k.onHitEnemy, &k.onHitTarget, &k.onHitAlly})
-        {
-            d << events->size() << "\n";
-            for (const std::string& e : *events)
-                d << e << "\n";
-        }
-        writeFile(dir + "/particle", d.str());
-    }
-    writeFile("data/" + folder + "/" + listFile, list.str());
-}
-
-void writeFightEffects()
-{
-    writeParticleKinds("default", "particle", fightEffectKinds());
-    writeParticleKinds("faces", "face", {ParticleKind{"smile", {}, 1000, false, false, {}, {}, {}, {}, {}}});
+    std::vector<ParticleKind> kinds = fightEffectKinds();
+    kinds.insert(kinds.end(), extra.begin(), extra.end());
+    writeKinds("default", "particle", kinds);
+    writeKinds("faces", "face", {ParticleKind{"smile", {}, 1000, false, false, {}, {}, {}, {}, {}}});
 }
 
 std::string wavBytes()
@@ -220,6 +223,7 @@ std::vector<std::string> FightEffects::names(const particleList& list)
     std::vector<std::string> known;
     for (const ParticleKind& k : fightEffectKinds())
         known.push_back(k.name);
+    known.insert(known.end(), extraNames.begin(), extraNames.end());
     std::vector<std::string> out;
     for (const particle& p : list.parts)
     {
@@ -331,7 +335,7 @@ SDL_Event joyAxisEvent(int joystick, int axis, int value)
     return e;
 }
 
-HeldKeys::HeldKeys(std::initializer_list<SDLKey> keys) : held(keys)
+HeldKeys::HeldKeys(std::vector<SDLKey> keys) : held(std::move(keys))
 {
     Uint8* state = SDL_GetKeyState(nullptr);
     for (SDLKey k : held)
@@ -348,7 +352,7 @@ HeldKeys::~HeldKeys()
 AudioSession::AudioSession() : opened(false)
 {
     SDL_InitSubSystem(SDL_INIT_AUDIO);
-    opened = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+    opened = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) >= 0;
     g_audioOpen = opened;
 }
 

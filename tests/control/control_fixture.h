@@ -5,7 +5,6 @@
 #pragma once
 
 #include <SDL.h>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +74,10 @@ struct ParticleKind
     std::vector<std::string> onDeath, onHitPlayer, onHitEnemy, onHitTarget, onHitAlly;
 };
 
+// A projectile's frame: its picture's body box (0, 0) .. (40, 80), anchor
+// (20, 80), with that damage and hit type.
+InfoFrame projectileFrame(int damage, int hitType);
+
 // The effect kinds of data/default/particle: "dustJump", "slash1".."slash3",
 // "hit1".."hit3", "fleckNE", "fleckNW", "fleckSE", "fleckSW",
 // "bloodSplat1", "special", and two projectiles that stand still and die
@@ -82,11 +85,9 @@ struct ParticleKind
 // (damage 5, hit type 7). A projectile's body box is (0, 0) .. (40, 80) of
 // its picture, placed with its anchor (20, 80) at its position.
 std::vector<ParticleKind> fightEffectKinds();
-// Writes data/<folder>/<listFile> and each kind's folder beside it.
-void writeParticleKinds(const std::string& folder, const std::string& listFile, const std::vector<ParticleKind>& kinds);
-// data/default/particle with fightEffectKinds(), and data/faces/face with
-// one face "smile".
-void writeFightEffects();
+// data/default/particle with fightEffectKinds() and any extra kinds, and
+// data/faces/face with one face "smile".
+void writeFightEffects(const std::vector<ParticleKind>& extra = {});
 
 // The shared fighter sounds of data/soundSet: the hit sounds by hit type
 // ("Blade_Light01" ...), plus any extra names, each a one-second WAV.
@@ -103,11 +104,13 @@ struct FightEffects
     FightEffects& operator=(const FightEffects&) = delete;
 
     // The kind names of the live particles of a list, in order ("?" for a
-    // kind that is not one of these lists').
+    // kind these lists do not hold).
     std::vector<std::string> names(const particleList& list);
     // How many live particles of that kind a list holds.
     int count(const particleList& list, const std::string& kind);
 
+    // Kinds written beside the standard ones, so names() knows them.
+    std::vector<std::string> extraNames;
     partInfoList kinds;
     partInfoList faces;
     particleList effects;
@@ -153,7 +156,7 @@ SDL_Event joyAxisEvent(int joystick, int axis, int value);
 class HeldKeys
 {
 public:
-    HeldKeys(std::initializer_list<SDLKey> keys);
+    explicit HeldKeys(std::vector<SDLKey> keys);
     ~HeldKeys();
     HeldKeys(const HeldKeys&) = delete;
     HeldKeys& operator=(const HeldKeys&) = delete;
