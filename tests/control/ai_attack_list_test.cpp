@@ -3,71 +3,17 @@
 #include "control/ai_attack_list.h"
 #include "engine/globals.h"
 #include "engine/timers.h"
-#include "tests/support/test_support.h"
+#include "tests/control/control_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace testing_support;
 
 namespace
 {
-// One record of the attack file: name, range, link key, cancel key.
-struct Rec
-{
-    std::string name;
-    std::string range;
-    std::string link = "NULL";
-    std::string cancel = "NULL";
-};
-
-std::string section(const std::vector<Rec>& records)
-{
-    std::string text = "Attacks: " + std::to_string(records.size()) + "\n";
-    for (const Rec& r : records)
-        text += r.name + "\n" + r.range + "\n" + r.link + "\n" + r.cancel + "\n";
-    return text;
-}
-
-// The six sections in file order: ground, duck, aerial, deflect, cancel, linked.
-struct AttackFile
-{
-    std::vector<Rec> ground, duck, aerial, deflect, cancel, linked;
-
-    std::string text() const
-    {
-        return section(ground) + section(duck) + section(aerial) + section(deflect) + section(cancel) +
-               section(linked);
-    }
-};
-
-// Seeds the game's random source so that the coming draws getNumber(n) give
-// the listed values, in order.
-void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
-{
-    for (unsigned int seed = 1; seed < 10000000; ++seed)
-    {
-        runtimeSrand(seed);
-        bool fits = true;
-        for (const auto& d : draws)
-            if (runtimeRand() % d.first != d.second)
-            {
-                fits = false;
-                break;
-            }
-        if (fits)
-        {
-            g_randomNumber.seed(seed);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no seed gives the scripted draws";
-}
-
 class AttackListTest : public ::testing::Test
 {
 protected:
@@ -89,7 +35,7 @@ TEST_F(AttackListTest, SectionsAreReadInTheirFixedOrder)
     f.duck = {{"duckKick", "S"}};
     f.aerial = {{"airKick", "S"}};
     f.deflect = {{"parry", "S"}};
-    load(f.text());
+    load(attackFileText(f));
 
     EXPECT_EQ(list.getAttack('S', "ground"), "groundJab");
     EXPECT_EQ(list.getAttack('S', "duck"), "duckKick");
@@ -109,7 +55,7 @@ TEST_F(AttackListTest, RangePicksFollowTheDraw)
 {
     AttackFile f;
     f.ground = {{"s1", "S"}, {"s2", "S"}, {"m1", "M"}, {"l1", "L"}, {"u1", "U"}, {"d1", "D"}, {"d2", "D"}};
-    load(f.text());
+    load(attackFileText(f));
 
     struct Case
     {
@@ -138,7 +84,7 @@ TEST_F(AttackListTest, ARangeWithNoAttacksGivesNull)
 {
     AttackFile f;
     f.ground = {{"s1", "S"}, {"s2", "S"}, {"m1", "M"}};
-    load(f.text());
+    load(attackFileText(f));
 
     const char* const inFileOrder[] = {"s1", "s2", "m1"};
     for (int draw = 0; draw < 3; ++draw)
@@ -158,7 +104,7 @@ TEST_F(AttackListTest, LowerCaseLettersCountAsUpperCase)
 {
     AttackFile f;
     f.aerial = {{"airJab", "s"}, {"airSweep", "m"}, {"dive", "u"}, {"rise", "d"}};
-    load(f.text());
+    load(attackFileText(f));
 
     EXPECT_EQ(list.numbers[aiAttackList::Aerial].S, 1);
     EXPECT_EQ(list.numbers[aiAttackList::Aerial].M, 1);
@@ -189,7 +135,7 @@ TEST_F(AttackListTest, AnUnknownRangeLetterIsCountedNowhere)
 {
     AttackFile f;
     f.ground = {{"s1", "S"}, {"odd", "X"}, {"m1", "M"}};
-    load(f.text());
+    load(attackFileText(f));
 
     const aiAttackNumbers& n = list.numbers[aiAttackList::Ground];
     EXPECT_EQ(n.S + n.M + n.L + n.U + n.D, 2);
@@ -248,7 +194,7 @@ TEST_F(AttackListTest, LinkedKeysAABAMakeThreeGroups)
     AttackFile f;
     f.ground = {{"A", "S"}};
     f.linked = {{"a1", "S", "A"}, {"a2", "S", "A"}, {"b1", "S", "B"}, {"a3", "S", "A"}};
-    load(f.text());
+    load(attackFileText(f));
 
     ASSERT_EQ(list.linkedGroups.size(), 3u);
     EXPECT_EQ(list.linkedCount, 3);
@@ -276,7 +222,7 @@ TEST_F(AttackListTest, CancelGroupsAreKeyedByTheFourthLine)
 {
     AttackFile f;
     f.cancel = {{"dash", "S", "jab", "hook"}, {"roll", "S", "jab", "hook"}, {"flip", "S", "hook", "jab"}};
-    load(f.text());
+    load(attackFileText(f));
 
     ASSERT_EQ(list.cancelGroups.size(), 2u);
     EXPECT_EQ(list.cancelCount, 2);

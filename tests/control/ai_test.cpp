@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,33 +18,8 @@ using namespace testing_support;
 
 namespace
 {
-// Seeds the game's random source so that the coming draws getNumber(n) give
-// the listed values in order; a value of -1 takes whatever comes.
-void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
-{
-    for (unsigned int seed = 1; seed < 50000000; ++seed)
-    {
-        runtimeSrand(seed);
-        bool fits = true;
-        for (const auto& d : draws)
-        {
-            const int value = runtimeRand() % d.first;
-            if (d.second >= 0 && value != d.second)
-            {
-                fits = false;
-                break;
-            }
-        }
-        if (fits)
-        {
-            g_randomNumber.seed(seed);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no seed gives the scripted draws";
-}
-
-// The value the next getNumber(n) will give, without using it up.
+// Seeds the game's random source with `seed` and returns what its coming
+// draws getNumber(n) will give, without using them up.
 std::vector<int> peekDraws(unsigned int seed, std::initializer_list<int> ns)
 {
     runtimeSrand(seed);
@@ -160,8 +134,8 @@ struct ThinkCase
 {
     const char* what;
     int rangeUnit;
-    int dx;            // target x − fighter x
-    int dy;            // target y − fighter y (screen y grows downward)
+    int dx; // target x − fighter x
+    int dy; // target y − fighter y (screen y grows downward)
     bool targetGrounded;
     char letter;
     std::vector<int> randomTable;
@@ -250,6 +224,22 @@ TEST_F(AITest, ThinkDrawsInItsFixedOrder)
     EXPECT_FLOAT_EQ(ai.stateTimer, 12.0f);
     EXPECT_FALSE(fighter().grounded);
     EXPECT_EQ(fighter().state, "inAir");
+}
+
+// An AI step needs more than 30 ms of play; what is left over after a step is
+// dropped, not carried into the next one.
+TEST_F(AITest, AStepIsDueAfterMoreThanThirtyMilliseconds)
+{
+    frame(30);
+    EXPECT_EQ(ai.state, 0) << "30 ms gave a step";
+    frame(1);
+    EXPECT_EQ(ai.state, 9) << "31 ms gave no step";
+    frame(31);
+    EXPECT_EQ(ai.state, 0);
+    frame(30);
+    EXPECT_EQ(ai.state, 0) << "the 0.1 left over was carried";
+    frame(30);
+    EXPECT_EQ(ai.state, 9);
 }
 
 // With thinkMode 0 the fighter stands: nothing (9) and think (0) alternate.
@@ -491,7 +481,8 @@ TEST_F(AITest, TimedStatesLastAsLongAtAnyFrameRate)
     {
         for (int frameMs : {33, 16, 5, 1})
         {
-            SCOPED_TRACE("state " + std::to_string(c.state) + " at " + std::to_string(frameMs) + " ms a frame");
+            SCOPED_TRACE("state " + std::to_string(c.state) + " at " + std::to_string(frameMs) +
+                         " ms a frame");
             place(me, 300);
             place(foe, 500);
             ai.state = c.state;
@@ -563,8 +554,8 @@ TEST_F(AITest, TheBlockRollSucceedsWhenTheLevelIsAboveIt)
         int roll;
         bool blocked;
     };
-    const Case cases[] = {{0, 0, false},  {0, 99, false}, {100, 99, true}, {100, 0, true},
-                          {10, 0, true},  {10, 9, true},  {10, 10, false}, {10, 50, false}};
+    const Case cases[] = {{0, 0, false}, {0, 99, false}, {100, 99, true}, {100, 0, true},
+                          {10, 0, true}, {10, 9, true},  {10, 10, false}, {10, 50, false}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE("level " + std::to_string(c.level) + " roll " + std::to_string(c.roll));
@@ -598,4 +589,97 @@ TEST_F(AITest, TheRollIsDrawnEvenForNoDamage)
     EXPECT_EQ(fighter().hp, 100);
     // The second draw is the next one.
     EXPECT_EQ(g_randomNumber.getNumber(100), draws[1]);
+}
+
+// ---- Jumps ----
+
+// A forward jump in run mode counts its phase down in the air, then either
+// attacks with an air attack or jumps again, by one draw.
+TEST_F(AITest, AForwardJumpEndsInAnAirAttackOrASecondJump)
+{
+    for (int draw : {0, 1})
+    {
+        SCOPED_TRACE("draw " + std::to_string(draw));
+        place(me, 300);
+        place(foe, 400);
+        ai.rangeLetter = 'S';
+        ai.runMode = 1;
+        ai.jumpDirection = 2;
+        ai.setState(5);
+        ASSERT_FALSE(fighter().grounded);
+        ai.stateTimer = 2.0f;
+
+        step();
+        EXPECT_EQ(fighter().x, 304);
+        EXPECT_EQ(ai.state, 5);
+        // The countdown runs out: the draw decides. A new timer of 5 follows
+        // the draw of 1.
+        scriptDraws({{2, draw}, {20, 5}});
+        step();
+        EXPECT_EQ(fighter().x, 308);
+        if (draw == 0)
+        {
+            EXPECT_EQ(ai.state, 2);
+            step();
+            EXPECT_EQ(fighter().state, "airKick");
+            EXPECT_EQ(ai.lastAttackName, "airKick");
+        }
+        else
+        {
+            EXPECT_EQ(ai.state, 5);
+            EXPECT_FLOAT_EQ(ai.stateTimer, 5.0f);
+            step();
+            // The second and last jump starts 2 slower.
+            EXPECT_EQ(fighter().vSpeed, fighter().jump - 2);
+            EXPECT_EQ(fighter().jumpsLeft, 0);
+            EXPECT_FLOAT_EQ(ai.stateTimer, 4.0f);
+        }
+    }
+}
+
+// ---- Moves looked up by name ----
+
+// Moves are found by their exact name: a name the set lacks starts nothing,
+// never the set's first move.
+TEST_F(AITest, AMissingMoveStartsNothing)
+{
+    auto hide = [&](const char* name) { moveNamed(name)->name = std::string(name) + "Gone"; };
+
+    AttackFile ghost = brawlerAttacks();
+    ghost.ground = {{"ghost", "S"}};
+    writeAttackFile("data/characters/Brawler/ai", ghost);
+    ai.attackList.getList("data/characters/Brawler/ai");
+    ai.rangeLetter = 'S';
+    ai.setState(2);
+    ai.attack();
+    EXPECT_EQ(fighter().state, "standing");
+    EXPECT_EQ(ai.lastAttackName, "");
+    EXPECT_EQ(ai.state, 0);
+    EXPECT_EQ(ai.attackKind, 2);
+
+    hide("backJump");
+    place(foe, 400);
+    ai.state = 3;
+    ai.runMode = 1;
+    ai.stateTimer = 20.0f;
+    step();
+    EXPECT_EQ(fighter().state, "standing");
+    EXPECT_EQ(ai.state, 3);
+
+    hide("airForward");
+    place(me, 300);
+    ai.runMode = 0;
+    ai.jumpDirection = 2;
+    ai.setState(5);
+    step();
+    EXPECT_EQ(fighter().returnMoveName(), "NULL");
+    EXPECT_EQ(ai.state, 5);
+
+    // A cancel move the set lacks is not queued.
+    hide("dash");
+    ai.lastAttackName = "jab";
+    scriptDraws({{3, 2}, {1, 0}});
+    ai.pickLinkMove();
+    EXPECT_EQ(ai.cancelMove, nullptr);
+    EXPECT_EQ(ai.linkAttackName, "NULL");
 }

@@ -3,6 +3,9 @@
 #include "tests/support/test_support.h"
 
 #include "engine/globals.h"
+#include "engine/timers.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -184,5 +187,29 @@ Uint32 pixelAt(SDL_Surface* s, int x, int y)
     const Uint32 value = static_cast<const Uint32*>(s->pixels)[y * (s->pitch / 4) + x];
     SDL_UnlockSurface(s);
     return value;
+}
+
+void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
+{
+    for (unsigned int seed = 1; seed < 50000000; ++seed)
+    {
+        runtimeSrand(seed);
+        bool fits = true;
+        for (const auto& d : draws)
+        {
+            const int value = runtimeRand() % d.first;
+            if (d.second >= 0 && value != d.second)
+            {
+                fits = false;
+                break;
+            }
+        }
+        if (fits)
+        {
+            g_randomNumber.seed(seed);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no seed gives the scripted draws";
 }
 } // namespace testing_support

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <SDL.h>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testing_support
@@ -76,4 +78,9 @@ void drainQueue();
 
 // 32-bit pixel of the surface at (x, y).
 Uint32 pixelAt(SDL_Surface* s, int x, int y);
+
+// Seeds g_randomNumber so that its coming draws getNumber(n) give the listed
+// (n, value) pairs in order; a value of -1 takes whatever comes. Fails the
+// test when no seed fits.
+void scriptDraws(std::initializer_list<std::pair<int, int>> draws);
 } // namespace testing_support
