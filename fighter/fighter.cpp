@@ -8,12 +8,34 @@
 #include "fighter/combo.h"
 #include "fighter/move_set.h"
 
+#include <climits>
 #include <iostream>
 
 namespace
 {
 // A box far outside any field, for a fighter that shows no frame.
 const colBox kNoBox = {-100000, -100000, -100000, -100000};
+
+// Health, power and damage come from hand-edited files and may be as large
+// as an int holds; sums and products are formed wide and brought back into
+// range rather than overflowing.
+int clampTo(long long v, long long lo, long long hi)
+{
+    if (v > hi)
+        v = hi;
+    if (v < lo)
+        v = lo;
+    return static_cast<int>(v);
+}
+
+int truncateToInt(double v)
+{
+    if (v >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(v);
+}
 } // namespace
 
 Fighter::Fighter()
@@ -55,29 +77,23 @@ void Fighter::setComCounter(comboCounter* counter)
 
 void Fighter::setHPLevel(int level)
 {
-    const float raised = static_cast<float>(maxHP * (level + 10) / 10.0);
-    maxHP = static_cast<int>(raised);
+    const float raised =
+        static_cast<float>(static_cast<double>(maxHP) * (static_cast<double>(level) + 10) / 10.0);
+    maxHP = truncateToInt(raised);
     hp = maxHP;
 }
 
 void Fighter::changeHP(int d)
 {
+    long long change = d;
     if (d < 0)
-        d = d - static_cast<int>(d * (defence / 10.0));
-    hp = hp + d;
-    if (hp > maxHP)
-        hp = maxHP;
-    if (hp < 0)
-        hp = 0;
+        change = d - static_cast<long long>(d * (defence / 10.0));
+    hp = clampTo(static_cast<long long>(hp) + change, 0, maxHP > 0 ? maxHP : 0);
 }
 
 void Fighter::changePower(int d)
 {
-    power += d;
-    if (power > maxPower)
-        power = maxPower;
-    if (power < 0)
-        power = 0;
+    power = clampTo(static_cast<long long>(power) + d, 0, maxPower > 0 ? maxPower : 0);
 }
 
 void Fighter::addCombo(int n)
@@ -99,9 +115,10 @@ int Fighter::getCombo() const
 
 int Fighter::getDamage() const
 {
-    const CSpriteFrame* f = currentFrame();
-    if (!f)
+    // A frame that is not shown has no damage box either, so it deals nothing.
+    if (!hasFrame())
         return 0;
+    const CSpriteFrame* f = currentFrame();
     float multiplier = 1.0f;
     const int c = getCombo();
     if (comCounter && c > 2)
@@ -110,7 +127,7 @@ int Fighter::getDamage() const
         if (multiplier > 9.9f)
             multiplier = 9.9f;
     }
-    return static_cast<int>(((strength + 10) / 10.0) * f->damage * multiplier);
+    return truncateToInt(((static_cast<double>(strength) + 10) / 10.0) * f->damage * multiplier);
 }
 
 void Fighter::changeAction(moveInfo* move)
@@ -128,13 +145,7 @@ void Fighter::changeAction(moveInfo* move)
     grabbing = false;
     currentMove = move;
     if (move->energyUsage > 0)
-    {
-        power = power - move->energyUsage;
-        if (power > maxPower)
-            power = maxPower;
-        if (power < 0)
-            power = 0;
-    }
+        power = clampTo(static_cast<long long>(power) - move->energyUsage, 0, maxPower > 0 ? maxPower : 0);
     state = move->name;
     sheet = &move->sheet;
     // Every move runs its clock, also a one-frame move, so it always ends.
@@ -207,7 +218,8 @@ bool Fighter::hasFrame() const
 
 void Fighter::Gravity()
 {
-    const CSpriteFrame* f = currentFrame();
+    // Only a frame that is shown steps or lifts the fighter.
+    const CSpriteFrame* f = hasFrame() ? currentFrame() : nullptr;
     if (f)
     {
         x += dir ? f->xStep : -f->xStep;
