@@ -37,9 +37,13 @@ void comboCounter::update(int now)
 void damageBox::init(SDL_Surface* t)
 {
     target = t;
-    digits.init("data/damageNum");
-    text.init("data/damageText");
-    dot.init("data/damageDot");
+    // A HUD set up for every fight loads its pictures only the first time.
+    if (!digits.isLoaded())
+        digits.init("data/damageNum");
+    if (!text.isLoaded())
+        text.init("data/damageText");
+    if (!dot.isLoaded())
+        dot.init("data/damageDot");
     tensSprite.init(&digits, target);
     onesSprite.init(&digits, target);
     dotSprite.init(&dot, target);

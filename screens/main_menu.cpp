@@ -1,9 +1,16 @@
 // The main menu: story, arcade, versus, options and exit.
 #include "screens/main_menu.h"
 
+#include "engine/font.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "modes/versus_mode.h"
 #include "screens/menu_input.h"
+
+mainMenu::~mainMenu()
+{
+    freeFont(font);
+}
 
 void mainMenu::init(SDL_Surface* t)
 {
@@ -18,6 +25,14 @@ void mainMenu::init(SDL_Surface* t)
     backdrop.setSpeed(3.0f);
     buttons.init(target, "data/screens/main", 5, 224, 330, true);
     loadSounds();
+    legendSheet.init("data/screens/ui/buttons");
+    legendIcon.init(&legendSheet, target);
+    legendIcon.animating = 0;
+    legendIcon.setSpeed(3.0f);
+    legendIcon.x = 0;
+    legendIcon.y = 380;
+    freeFont(font);
+    font = initFont("data/font/Calibri2", 1, 1, 1, 1);
 }
 
 void mainMenu::update()
@@ -34,12 +49,20 @@ void mainMenu::activate(int entry)
     switch (entry)
     {
     case Story:
-    case Arcade:
-    case Versus:
-    case Options:
-        // The modes arrive with their own screens; until then the choice is
-        // acknowledged and the menu stays.
         playConfirm();
+        doStoryMode();
+        break;
+    case Arcade:
+        playConfirm();
+        doArcadeMode();
+        break;
+    case Versus:
+        playConfirm();
+        doVersusMode();
+        break;
+    case Options:
+        playConfirm();
+        doOptions();
         break;
     case Exit:
         done = true;
@@ -49,9 +72,58 @@ void mainMenu::activate(int entry)
     }
 }
 
+// Story, arcade and the options arrive with their own screens; until then
+// choosing them is acknowledged and the menu stays.
+void mainMenu::doStoryMode()
+{
+}
+
+void mainMenu::doArcadeMode()
+{
+}
+
+void mainMenu::doOptions()
+{
+}
+
+void mainMenu::doVersusMode()
+{
+    vsMode mode;
+    mode.init(target);
+    mode.update();
+}
+
+void mainMenu::drawControls()
+{
+    struct Line
+    {
+        int frame;
+        const char* format;
+        int key;
+    };
+    const Line lines[] = {
+        {0, "Confirm: %s", GPad1.keyA},
+        {1, "Cancel: %s", GPad1.keyB},
+        {5, "Up: %s", GPad1.keyUp},
+        {3, "Down: %s", GPad1.keyDown},
+    };
+    for (int i = 0; i < 4; ++i)
+    {
+        const int y = 382 + 20 * i;
+        legendIcon.setFrame(lines[i].frame);
+        legendIcon.x = 472;
+        legendIcon.y = y;
+        legendIcon.draw();
+        const int key = lines[i].key;
+        const char* name = (key > 0 && key < SDLK_LAST) ? SDL_GetKeyName(static_cast<SDLKey>(key)) : "none";
+        drawString(target, font, 502, y, lines[i].format, name);
+    }
+}
+
 void mainMenu::draw()
 {
     backdrop.draw();
     buttons.draw();
+    drawControls();
     presentFrame(target);
 }

@@ -7,6 +7,8 @@
 #include "engine/sprite.h"
 #include "engine/sprite_sheet.h"
 
+struct SDLFont;
+
 class mainMenu : public Screen
 {
 public:
@@ -19,14 +21,23 @@ public:
         Exit = 4
     };
 
+    ~mainMenu();
     void init(SDL_Surface* target);
     void update();
     void draw();
+    void drawControls();
+    void doStoryMode();
+    void doArcadeMode();
+    void doVersusMode();
+    void doOptions();
 
     SDL_Surface* target = nullptr;
     CSpriteBase backdropSheet;
     CSprite backdrop;
     buttonSet buttons;
+    CSpriteBase legendSheet;
+    CSprite legendIcon;
+    SDLFont* font = nullptr;
     bool done = false;
 
 private:
