@@ -181,6 +181,14 @@ void writeFightEffects(const std::vector<ParticleKind>& extra)
     writeKinds("faces", "face", {ParticleKind{"smile", {}, 1000, false, false, {}, {}, {}, {}, {}}});
 }
 
+void writeDamageFont()
+{
+    const int side = 256;
+    writeFile("data/font/Calibri2/font.ini", std::to_string(side) + "\n");
+    writeFile("data/font/Calibri2/font.raw", std::string(static_cast<std::size_t>(side * side), '\xff'));
+    writeFile("data/font/Calibri2/font.dat", std::string(256, '\x08'));
+}
+
 std::string wavBytes()
 {
     auto le32 = [](Uint32 v) {

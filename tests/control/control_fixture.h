@@ -89,6 +89,10 @@ std::vector<ParticleKind> fightEffectKinds();
 // data/faces/face with one face "smile".
 void writeFightEffects(const std::vector<ParticleKind>& extra = {});
 
+// The damage number's font, data/font/Calibri2: every glyph 8 pixels wide
+// and fully covered, so drawn text is a solid block.
+void writeDamageFont();
+
 // The shared fighter sounds of data/soundSet: the hit sounds by hit type
 // ("Blade_Light01" ...), plus any extra names, each a one-second WAV.
 void writeSoundSet(const std::vector<std::string>& extra = {});

@@ -1006,6 +1006,39 @@ TEST_F(HitIntakeTest, HitEffectAndFlecks)
     EXPECT_EQ(g_randomNumber.getNumber(1000), expected);
 }
 
+TEST_F(HitIntakeTest, DamageNumberShowsAboveTheFighterForOneSecond)
+{
+    writeDamageFont();
+    playerControl p;
+    bindPlayer(p);
+    p.screen = screen;
+    attacker->perform("jab", 1);
+    p.updateDamageCollision();
+    ASSERT_EQ(p.damageText, "10");
+
+    const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
+    const Uint32 ink = SDL_MapRGB(screen->format, 255, 0, 0);
+    // The fighter stands at (240, 348); the camera at (100, 20).
+    const int x = 240 - 100;
+    const int y = g_GroundLevel - 20 - 50;
+    struct
+    {
+        Uint32 elapsed;
+        bool shown;
+    } times[] = {{0, true}, {999, true}, {1000, false}};
+    for (const auto& t : times)
+    {
+        SCOPED_TRACE(testing::Message() << t.elapsed << " ms after the hit");
+        setTestClock(kNow + t.elapsed);
+        SDL_FillRect(screen, nullptr, black);
+        p.displayText(100, 20);
+        EXPECT_EQ(pixelAt(screen, x + 4, y + 4), t.shown ? ink : black);
+        EXPECT_EQ(pixelAt(screen, x + 4, y - 4), black) << "nothing above the number";
+        EXPECT_EQ(pixelAt(screen, x + 12, y + 4), t.shown ? ink : black) << "the second digit";
+        EXPECT_EQ(pixelAt(screen, x + 24, y + 4), black) << "two digits only";
+    }
+}
+
 TEST_F(HitIntakeTest, ShakeIsDrawnInRange)
 {
     playerControl p;
