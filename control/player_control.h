@@ -30,7 +30,8 @@ class playerControl : public control
 {
 public:
     playerControl();
-    ~playerControl();
+    // Controls are kept by pointer to their base by the fight code and its tests.
+    virtual ~playerControl();
     playerControl(const playerControl&) = delete;
     playerControl& operator=(const playerControl&) = delete;
 
