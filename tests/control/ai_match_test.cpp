@@ -53,12 +53,13 @@ CharacterSpec matchFighter(const std::string& folder, int hp)
     return spec;
 }
 
-// The whole repertoire: the special in the ground list and as a follow-up
-// that has to wait for power, a kick that may cancel the jab.
+// The whole repertoire: the special and the throw in the ground list, the
+// special as a follow-up that has to wait for power, a kick that may cancel
+// the jab.
 AttackFile fullAttacks()
 {
     AttackFile file = defaultAttacks();
-    file.ground = {{"jab", "S"}, {"special", "S"}, {"kick", "M"}};
+    file.ground = {{"jab", "S"}, {"special", "S"}, {"throw", "S"}, {"kick", "M"}};
     file.cancel = {{"kick", "S", "NULL", "jab"}};
     file.linked = {{"kick", "S", "jab"}, {"special", "S", "kick"}};
     return file;
@@ -298,6 +299,7 @@ TEST_F(MatchTest, TwoAIsFightToAKnockOutWithoutGettingStuck)
     const std::string blue = writeFighter(matchFighter("data/characters/Blue", 100), fullAttacks());
     std::set<int> aiStates;
     std::set<std::string> shown;
+    int grabbedFrames = 0;
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::to_string(c.frameMs) + " ms a frame, seed " + std::to_string(c.seed));
@@ -327,6 +329,7 @@ TEST_F(MatchTest, TwoAIsFightToAKnockOutWithoutGettingStuck)
             {
                 aiStates.insert(ai->state);
                 shown.insert(ai->fighter->state);
+                grabbedFrames += ai->grabbed ? 1 : 0;
             }
         }
         EXPECT_EQ(watch1.problem, "");
@@ -340,6 +343,7 @@ TEST_F(MatchTest, TwoAIsFightToAKnockOutWithoutGettingStuck)
     for (const char* name :
          {"jab", "kick", "special", "hit1", "hit3", "crash", "blockHi", "duck", "inAir", "backJump"})
         EXPECT_EQ(shown.count(name), 1u) << "never showed " << name;
+    EXPECT_GT(grabbedFrames, 0) << "nobody was ever held by a throw";
 }
 
 namespace
@@ -532,7 +536,7 @@ TEST_F(MatchTest, APlayerAndTheAllyBeatAWaveOfThreeEnemies)
 {
     g_randomNumber.seed(17);
     Brawl b(screen, writeFighter(matchFighter("data/characters/Hero", 600)),
-            writeFighter(matchFighter("data/characters/Thug", 60)),
+            writeFighter(matchFighter("data/characters/Thug", 60), fullAttacks()),
             writeFighter(matchFighter("data/characters/Buddy", 300)));
     b.activateWave();
     StuckWatch heroWatch("the player", b.hero.fighter());
