@@ -2,8 +2,14 @@
 // order cannot change a byte) and stamps the tree once all have succeeded.
 #include "content/data_tree.h"
 
+#include "content/backgrounds.h"
+#include "content/effects.h"
+#include "content/fight_sounds.h"
+#include "content/fonts.h"
 #include "content/gamepads.h"
+#include "content/hud_readouts.h"
 #include "content/menu_sounds.h"
+#include "content/music.h"
 #include "content/screens.h"
 #include "core/files.h"
 
@@ -24,8 +30,19 @@ bool makeGameFilesFolder(const std::string& dataDir)
 const std::vector<ContentStep>& contentSteps()
 {
     static const std::vector<ContentStep> steps = {
-        {"gamefiles", makeGameFilesFolder}, {"gamepads", writeGamepads}, {"menusounds", writeMenuSounds},
-        {"loading", writeLoadingScreen},    {"splash", writeSplash},     {"title", writeTitleScreen},
+        {"gamefiles", makeGameFilesFolder},
+        {"gamepads", writeGamepads},
+        {"menusounds", writeMenuSounds},
+        {"loading", writeLoadingScreen},
+        {"splash", writeSplash},
+        {"title", writeTitleScreen},
+        {"fonts", writeFonts},
+        {"fightsounds", writeFightSounds},
+        {"effects", writeDefaultParticles},
+        {"faces", writeFaceParticles},
+        {"hud", writeHudReadouts},
+        {"music", writeMusic},
+        {"backgrounds", writeBackgrounds},
     };
     return steps;
 }
