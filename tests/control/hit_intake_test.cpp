@@ -728,12 +728,14 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         SCOPED_TRACE(testing::Message() << victimName(c.victim) << ", release " << static_cast<int>(c.release));
         reset();
         attacker->perform("throw", 1);
-        std::unique_ptr<playerControl> owned;
+        // Shared, so the control is deleted as what it is: the controls have no
+        // virtual destructor.
+        std::shared_ptr<playerControl> owned;
         playerControl* held = nullptr;
         std::function<void()> step;
         if (c.victim == Victim::Player)
         {
-            auto p = std::make_unique<playerControl>();
+            auto p = std::make_shared<playerControl>();
             bindPlayer(*p);
             p->updateDamageCollision();
             step = [q = p.get()] { q->updatePosition(); };
@@ -741,7 +743,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else if (c.victim == Victim::StageShot)
         {
-            auto p = std::make_unique<playerBeatEmControl>();
+            auto p = std::make_shared<playerBeatEmControl>();
             bindStage(*p);
             p->grabber = &a();
             shoot("grabShot");
@@ -751,7 +753,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else if (c.victim == Victim::Enemy)
         {
-            auto p = std::make_unique<AIBeatEmUp>();
+            auto p = std::make_shared<AIBeatEmUp>();
             bindAi(*p);
             p->active = true;
             p->updateDamageCollision();
@@ -760,7 +762,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else
         {
-            auto p = std::make_unique<AIAllyBeatEmUp>();
+            auto p = std::make_shared<AIAllyBeatEmUp>();
             bindAi(*p);
             p->updateDamageCollision(enemies, 1);
             step = [q = p.get(), this] { q->updatePosition(enemies, 1); };
