@@ -59,12 +59,13 @@ enum class Blow
     NotHittable,  // the victim plays a reaction that cannot be interrupted
     ZeroDamage,   // a blow of no damage
     HoldingAGrab, // the victim is itself holding somebody
+    NoReaction,   // the victim's move set has no reaction moves
 };
 
 const char* blowName(Blow b)
 {
     static const char* const names[] = {"survives", "knocked out", "grab", "blocking", "not hittable",
-                                        "zero damage", "holding a grab"};
+                                        "zero damage", "holding a grab", "no reaction move"};
     return names[static_cast<int>(b)];
 }
 
@@ -96,6 +97,8 @@ constexpr Outcome untouched(const char* state = "standing", int hp = 100)
 {
     return Outcome{state, hp, 0, 0, 0, 2, kNoFreeze, false, "", 0, 0, false};
 }
+// A blow without a reaction move only sounds.
+constexpr Outcome kOnlySound{"standing", 100, 0, 0, 0, 2, kNoFreeze, false, "", 0, 0, true};
 constexpr Outcome kBlocked{"blockHi", 100, 2, 0, 0, 2, kNoFreeze, false, "", 0, 0, false};
 constexpr Outcome kHeld{"standing", 100, 0, 0, 0, 2, 20, true, "", 0, 0, false};
 
@@ -122,6 +125,7 @@ const IntakeCase kIntake[] = {
     {Victim::Player, Blow::NotHittable, untouched("hit1")},
     {Victim::Player, Blow::ZeroDamage, untouched()},
     {Victim::Player, Blow::HoldingAGrab, untouched()},
+    {Victim::Player, Blow::NoReaction, kOnlySound},
 
     {Victim::PlayerShot, Blow::Survives, kPlayerShotHit},
     {Victim::PlayerShot, Blow::KnockedOut, kPlayerShotOut},
@@ -130,6 +134,7 @@ const IntakeCase kIntake[] = {
     {Victim::PlayerShot, Blow::NotHittable, untouched("hit1")},
     {Victim::PlayerShot, Blow::ZeroDamage, untouched()},
     {Victim::PlayerShot, Blow::HoldingAGrab, kPlayerShotHit},
+    {Victim::PlayerShot, Blow::NoReaction, kOnlySound},
 
     {Victim::Ai, Blow::Survives, kPlayerHit},
     {Victim::Ai, Blow::KnockedOut, kPlayerOut},
@@ -138,6 +143,7 @@ const IntakeCase kIntake[] = {
     {Victim::Ai, Blow::NotHittable, untouched("hit1")},
     {Victim::Ai, Blow::ZeroDamage, untouched()},
     {Victim::Ai, Blow::HoldingAGrab, untouched()},
+    {Victim::Ai, Blow::NoReaction, kOnlySound},
 
     // The stage player never blocks; an enemy's melee grab is an ordinary
     // blow, and hit type 7 has no reaction while the player survives.
@@ -148,6 +154,7 @@ const IntakeCase kIntake[] = {
     {Victim::StageMelee, Blow::NotHittable, untouched("hit1")},
     {Victim::StageMelee, Blow::ZeroDamage, untouched()},
     {Victim::StageMelee, Blow::HoldingAGrab, untouched()},
+    {Victim::StageMelee, Blow::NoReaction, kOnlySound},
 
     // A grab projectile holds the player by the enemy whose blow last reached it.
     {Victim::StageShot, Blow::Survives, kStageShotHit},
@@ -157,6 +164,7 @@ const IntakeCase kIntake[] = {
     {Victim::StageShot, Blow::NotHittable, untouched("hit1")},
     {Victim::StageShot, Blow::ZeroDamage, untouched()},
     {Victim::StageShot, Blow::HoldingAGrab, kStageShotHit},
+    {Victim::StageShot, Blow::NoReaction, kOnlySound},
 
     {Victim::Enemy, Blow::Survives, kEnemyHit},
     {Victim::Enemy, Blow::KnockedOut, kEnemyOut},
@@ -165,6 +173,7 @@ const IntakeCase kIntake[] = {
     {Victim::Enemy, Blow::NotHittable, untouched("hit1")},
     {Victim::Enemy, Blow::ZeroDamage, untouched()},
     {Victim::Enemy, Blow::HoldingAGrab, untouched()},
+    {Victim::Enemy, Blow::NoReaction, kOnlySound},
 
     {Victim::Ally, Blow::Survives, kStageHit},
     {Victim::Ally, Blow::KnockedOut, kStageOut},
@@ -173,6 +182,7 @@ const IntakeCase kIntake[] = {
     {Victim::Ally, Blow::NotHittable, untouched("hit1")},
     {Victim::Ally, Blow::ZeroDamage, untouched()},
     {Victim::Ally, Blow::HoldingAGrab, untouched()},
+    {Victim::Ally, Blow::NoReaction, kOnlySound},
 
     // Projectiles never hurt the ally; a blocking ally still blocks them.
     {Victim::AllyShot, Blow::Survives, untouched()},
@@ -182,6 +192,7 @@ const IntakeCase kIntake[] = {
     {Victim::AllyShot, Blow::NotHittable, untouched("hit1")},
     {Victim::AllyShot, Blow::ZeroDamage, untouched()},
     {Victim::AllyShot, Blow::HoldingAGrab, untouched()},
+    {Victim::AllyShot, Blow::NoReaction, untouched()},
 
     // Props never freeze the stage, hit type 7 is no grab for them, and
     // nothing keeps a prop that holds a grab from being hit.
@@ -192,6 +203,7 @@ const IntakeCase kIntake[] = {
     {Victim::Prop, Blow::NotHittable, untouched("hit1")},
     {Victim::Prop, Blow::ZeroDamage, untouched()},
     {Victim::Prop, Blow::HoldingAGrab, kPropHit},
+    {Victim::Prop, Blow::NoReaction, kOnlySound},
 };
 
 CharacterSpec attackerSpec()
@@ -232,6 +244,12 @@ protected:
         victim->fighter().setComCounter(&victimCombo);
         target.setTarget(&attacker->fighter());
         enemies[0].fighter = &attacker->fighter();
+        CharacterSpec stoic = fighterSpec("data/characters/Stoic");
+        stoic.moves.erase(std::remove_if(stoic.moves.begin(), stoic.moves.end(),
+                                         [](const MoveSpec& m) { return m.name.rfind("hit", 0) == 0; }),
+                          stoic.moves.end());
+        writeFighter(stoic);
+        stoicMoves.loadAll("data/characters/Stoic");
         reset();
     }
 
@@ -256,6 +274,7 @@ protected:
         shots.removeAll();
         freezeEnd = 0;
         audio.silence();
+        withoutReactions = false;
     }
 
     // Binds a control of any kind to the victim.
@@ -265,6 +284,8 @@ protected:
         c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), victim->moves(),
                 &victim->pad, &victim->input, &target);
         c.effects = &fx->effects;
+        if (withoutReactions)
+            c.moves = &stoicMoves;
     }
     void bindStage(playerBeatEmControl& c)
     {
@@ -272,6 +293,8 @@ protected:
         c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), nullptr, victim->moves(),
                 nullptr, &victim->pad, &victim->input, nullptr);
         c.effects = &fx->effects;
+        if (withoutReactions)
+            c.moves = &stoicMoves;
     }
     void bindAi(AI& c)
     {
@@ -279,6 +302,8 @@ protected:
         c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), victim->moves(), &target,
                 "data/characters/Victim/ai");
         c.effects = &fx->effects;
+        if (withoutReactions)
+            c.moves = &stoicMoves;
     }
 
     // One projectile of the kind at the victim's position.
@@ -325,6 +350,7 @@ protected:
     Outcome land(Victim who, Blow blow)
     {
         reset(blow == Blow::KnockedOut ? 10 : 100);
+        withoutReactions = blow == Blow::NoReaction;
         if (blow == Blow::NotHittable)
             victim->perform("hit1");
         if (blow == Blow::HoldingAGrab)
@@ -425,6 +451,10 @@ protected:
     enemyData enemies[1];
     particleList shots;
     std::string shownText;
+    // A set without "hit1" .. "hit3", "hit1Low", "hit2Low"; the controls
+    // play from it while withoutReactions is set.
+    moveSet stoicMoves;
+    bool withoutReactions = false;
 };
 
 TEST_F(HitIntakeTest, EveryKindOfVictimTakesEveryKindOfBlow)
