@@ -161,6 +161,23 @@ TEST_F(AllyTest, FightsWhileAnyEnemyLives)
     EXPECT_EQ(ally.target->returnTarget(), &grunts[1]->fighter());
 }
 
+TEST_F(AllyTest, TimedStateEndsAfterItsPlayTime)
+{
+    ally.updateAI(enemies, 2);
+    ally.state = 9;
+    ally.stateTimer = 10.0f; // 100 ms
+    int elapsed = 0;
+    while (ally.state == 9 && elapsed < 1000)
+    {
+        advanceTestClock(40);
+        elapsed += 40;
+        ally.update();
+        ally.updateAI(enemies, 2);
+    }
+    EXPECT_GE(elapsed, 80);
+    EXPECT_LE(elapsed, 160);
+}
+
 TEST_F(AllyTest, TurnsToItsTargetEachStep)
 {
     grunts[0]->stand(100, true);

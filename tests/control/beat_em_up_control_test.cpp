@@ -416,6 +416,25 @@ TEST_F(StageEnemyTest, BeatenEnemyStaysDownWhileItsBodyFallsAndLands)
     EXPECT_EQ(enemy.state, 9);
 }
 
+TEST_F(StageEnemyTest, TimedStateEndsAfterItsPlayTime)
+{
+    enemy.active = true;
+    enemy.update();
+    enemy.updateAI();
+    enemy.state = 9;
+    enemy.stateTimer = 10.0f; // 100 ms
+    int elapsed = 0;
+    while (enemy.state == 9 && elapsed < 1000)
+    {
+        advanceTestClock(40);
+        elapsed += 40;
+        enemy.update();
+        enemy.updateAI();
+    }
+    EXPECT_GE(elapsed, 80);
+    EXPECT_LE(elapsed, 160);
+}
+
 TEST_F(StageEnemyTest, BeatenEnemyDoesNotStartItsQueuedFollowUp)
 {
     enemy.active = true;

@@ -758,14 +758,12 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         SCOPED_TRACE(testing::Message() << victimName(c.victim) << ", release " << static_cast<int>(c.release));
         reset();
         attacker->perform("throw", 1);
-        // Shared, so the control is deleted as what it is: the controls have no
-        // virtual destructor.
-        std::shared_ptr<playerControl> owned;
+        std::unique_ptr<playerControl> owned;
         playerControl* held = nullptr;
         std::function<void()> step;
         if (c.victim == Victim::Player)
         {
-            auto p = std::make_shared<playerControl>();
+            auto p = std::make_unique<playerControl>();
             bindPlayer(*p);
             p->updateDamageCollision();
             step = [q = p.get()] { q->updatePosition(); };
@@ -773,7 +771,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else if (c.victim == Victim::StageShot)
         {
-            auto p = std::make_shared<playerBeatEmControl>();
+            auto p = std::make_unique<playerBeatEmControl>();
             bindStage(*p);
             p->grabber = &a();
             shoot("grabShot");
@@ -783,7 +781,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else if (c.victim == Victim::Enemy)
         {
-            auto p = std::make_shared<AIBeatEmUp>();
+            auto p = std::make_unique<AIBeatEmUp>();
             bindAi(*p);
             p->active = true;
             p->updateDamageCollision();
@@ -792,7 +790,7 @@ TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
         }
         else
         {
-            auto p = std::make_shared<AIAllyBeatEmUp>();
+            auto p = std::make_unique<AIAllyBeatEmUp>();
             bindAi(*p);
             p->updateDamageCollision(enemies, 1);
             step = [q = p.get(), this] { q->updatePosition(enemies, 1); };
