@@ -66,27 +66,6 @@ std::vector<Vec2> star(float cx, float cy, int points, float rOut, float rIn, fl
     return p;
 }
 
-// A blade trail: an arc from a0 to a1 (radians) whose band is thickest in
-// the middle and tapers to points at both ends.
-std::vector<Vec2> crescent(float cx, float cy, float r, float thick, float a0, float a1)
-{
-    std::vector<Vec2> p;
-    const int n = 24;
-    for (int i = 0; i <= n; ++i)
-    {
-        const float a = a0 + (a1 - a0) * i / n;
-        p.push_back({cx + std::cos(a) * r, cy + std::sin(a) * r});
-    }
-    for (int i = n; i >= 0; --i)
-    {
-        const float a = a0 + (a1 - a0) * i / n;
-        const float t = static_cast<float>(i) / n;
-        const float rr = r - thick * std::pow(std::sin(kPi * t), 0.8f) * (0.4f + 0.6f * t);
-        p.push_back({cx + std::cos(a) * rr, cy + std::sin(a) * rr});
-    }
-    return p;
-}
-
 // Impact sparks: a jagged star that bursts, hollows out and breaks into
 // fragments; heavier ones add a shock ring.
 Kind impact(const std::string& name, int size, int points, bool shockRing, std::uint32_t seed)
@@ -158,11 +137,28 @@ Kind slash(const std::string& name, int size, float turn, bool cross, Colour glo
             const float a1 = rot + span * reach[i];
             // Arcs are centred off the sprite's middle so the stroke passes
             // near it, and stay inside the frame.
-            const float r = size * 0.38f;
-            const float ox = cx - std::cos(rot + span * 0.5f) * r * 0.45f;
-            const float oy = cy - std::sin(rot + span * 0.5f) * r * 0.45f;
+            const float r = size * 0.34f;
+            const float ox = cx - std::cos(rot + span * 0.5f) * r * 0.3f;
+            const float oy = cy - std::sin(rot + span * 0.5f) * r * 0.3f;
             if (a1 > a0 + 0.05f)
-                shape.polygon(crescent(ox, oy, r, size * thick[i], a0, a1));
+            {
+                // The stroke as a chain of limbs, thickest past its middle
+                // and tapering to points at both ends.
+                const int n = 16;
+                Vec2 prev{};
+                float prevW = 0.0f;
+                for (int k = 0; k <= n; ++k)
+                {
+                    const float t = static_cast<float>(k) / n;
+                    const float a = a0 + (a1 - a0) * t;
+                    const float wgt = size * thick[i] * std::pow(std::sin(kPi * t), 0.8f) * (0.4f + 0.6f * t);
+                    const Vec2 p{ox + std::cos(a) * (r - wgt * 0.5f), oy + std::sin(a) * (r - wgt * 0.5f)};
+                    if (k > 0)
+                        shape.limb(prev, p, std::max(prevW, 0.6f), std::max(wgt, 0.6f));
+                    prev = p;
+                    prevW = wgt;
+                }
+            }
         }
         const float rimW = i < 4 ? 1.6f : 1.0f;
         c.fill(shape.grown(rimW + 1.0f), solid(shade(glow, -0.55f)));

@@ -617,6 +617,26 @@ void paintProps(View& v, const StreetStyle& s, float width, Glow& glow)
     v.c.fill(dark, solid(hex(0x1c1e22)));
     v.c.fill(dark.minus(dark.shifted(1, 0)), solid(hex(0xa0a8b0)), Blend::Normal, 0.35f);
 
+    // A row of street trees between the lamps, in planters.
+    for (float fx = s.lampEvery * 0.9f; s.trees && fx<width; fx += s.lampEvery> 0.0f ? s.lampEvery : 300.0f)
+    {
+        if (!v.sees(fx - 80, fx + 80))
+            continue;
+        const float x = v.x(fx);
+        Rng leafRng(static_cast<std::uint64_t>(fx) * 31u + s.seed);
+        Mask trunk = v.mask(), planter = v.mask(), leaves = v.mask();
+        trunk.rect(x - 3, 250, x + 3, 320);
+        planter.rect(x - 18, 316, x + 18, 332);
+        for (int i = 0; i < 9; ++i)
+            leaves.circle(x + leafRng.range(-30.0f, 30.0f), leafRng.range(190.0f, 250.0f),
+                          leafRng.range(14.0f, 22.0f));
+        v.c.fill(trunk, solid(hex(0x4a3422)));
+        v.c.fill(leaves.shifted(3, 4), solid(hex(0x000000)), Blend::Normal, 0.3f);
+        v.c.fill(leaves, solid(hex(0x2e6a2c)));
+        v.c.fill(leaves.minus(leaves.shifted(3, 4)), solid(hex(0x6ab04a)));
+        v.c.fill(planter, solid(hex(0x9a968e)));
+        v.c.fill(planter.minus(planter.shifted(0, 2)), solid(hex(0xffffff)), Blend::Normal, 0.3f);
+    }
     for (float fx = 60.0f; fx < width; fx += rng.range(120.0f, 260.0f))
     {
         const int kind = rng.between(0, s.trees ? 5 : 4);
