@@ -35,8 +35,8 @@ protected:
             enemies[i].fighter = &grunts[i]->fighter();
         }
         ally.init(screen);
-        ally.setup(&a(), &fx->kinds, &buddy->particles, &buddy->sounds, buddy->anims(), buddy->moves(), nullptr,
-                   "data/characters/Buddy/ai");
+        ally.setup(&a(), &fx->kinds, &buddy->particles, &buddy->sounds, buddy->anims(), buddy->moves(),
+                   nullptr, "data/characters/Buddy/ai");
         ally.effects = &fx->effects;
         // As the stage binds it: the nearest living enemy is its target, the
         // player its leader.

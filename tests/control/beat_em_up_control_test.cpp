@@ -182,12 +182,24 @@ const StageWalkCase kStageWalks[] = {
     {"a move on the ground only turns", {SDLK_LEFT}, "jab", true, true, 0, false, "jab"},
     {"a move in the air turns and drifts", {SDLK_LEFT}, "jab", true, false, -4, false, "jab"},
     {"running forward", {SDLK_RIGHT}, "running", true, true, 8, true, "running"},
-    {"running with the back key stops and keeps the facing", {SDLK_LEFT}, "running", true, true, 0, true,
+    {"running with the back key stops and keeps the facing",
+     {SDLK_LEFT},
+     "running",
+     true,
+     true,
+     0,
+     true,
      "standing"},
     {"ducking only turns and stands up", {SDLK_LEFT}, "duck", true, true, 0, false, "standing"},
     {"down while walking ducks", {SDLK_DOWN}, "walk", true, true, 0, true, "duck"},
     {"no keys: stands", {}, "walk", true, true, 0, true, "standing"},
-    {"knocked down: drifts and turns, no new animation", {SDLK_LEFT}, "fallDown", true, false, -4, false,
+    {"knocked down: drifts and turns, no new animation",
+     {SDLK_LEFT},
+     "fallDown",
+     true,
+     false,
+     -4,
+     false,
      "fallDown"},
 };
 
@@ -323,8 +335,8 @@ TEST_F(StagePlayerTest, EveryLivingEnemyThatReachesThePlayerHitsInOneFrame)
         FighterRig& rig = c.softReactions ? softRig : *hero;
         playerBeatEmControl p;
         p.init(screen);
-        p.setup(&rig.fighter(), &fx->kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr, rig.moves(), nullptr,
-                &rig.pad, &rig.input, nullptr);
+        p.setup(&rig.fighter(), &fx->kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr, rig.moves(),
+                nullptr, &rig.pad, &rig.input, nullptr);
         rig.stand(200, true);
         rig.fighter().setHP(100, 100);
         grunts[0]->stand(240, false);

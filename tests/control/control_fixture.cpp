@@ -31,7 +31,6 @@ InfoFrame effectFrame()
     return f;
 }
 
-
 const char* const kHitSounds[] = {"Blade_Light01", "Blade_Medium01", "Blade_Heavy01",
                                   "Sharp_Hit1",    "Sharp_Hit2",     "Sharp_Hit3"};
 
@@ -41,7 +40,8 @@ void writeSection(std::ostringstream& out, const std::vector<AttackRecord>& reco
     for (const AttackRecord& r : records)
         out << r.name << "\n" << r.range << "\n" << r.linkKey << "\n" << r.cancelKey << "\n";
 }
-void writeKinds(const std::string& folder, const std::string& listFile, const std::vector<ParticleKind>& kinds)
+void writeKinds(const std::string& folder, const std::string& listFile,
+                const std::vector<ParticleKind>& kinds)
 {
     std::ostringstream list;
     list << "PARTS: " << kinds.size() << "\n";
@@ -51,7 +51,10 @@ void writeKinds(const std::string& folder, const std::string& listFile, const st
         const std::string dir = "data/" + folder + "/" + k.name;
         writeSpriteFolder(dir, k.frames.empty() ? std::vector<InfoFrame>{effectFrame()} : k.frames);
         std::ostringstream d;
-        d << 255 << "\n" << k.lifetime << "\n" << (k.gravity ? 1 : 0) << "\n0\n" << (k.dieAtLastFrame ? 1 : 0) << "\n";
+        d << 255 << "\n"
+          << k.lifetime << "\n"
+          << (k.gravity ? 1 : 0) << "\n0\n"
+          << (k.dieAtLastFrame ? 1 : 0) << "\n";
         for (const auto* events : {&k.onDeath, &k.onHitPlayer, &k.onHitEnemy, &k.onHitTarget, &k.onHitAlly})
         {
             d << events->size() << "\n";
@@ -124,8 +127,8 @@ CharacterSpec fighterSpec(const std::string& folder)
         reaction.interruptible = 0;
         spec.moves.push_back(reaction);
     }
-    for (const char* name :
-         {"blockHi", "blockLo", "blockAir", "crash", "pose1", "endPose1", "backJump", "airBack", "airForward"})
+    for (const char* name : {"blockHi", "blockLo", "blockAir", "crash", "pose1", "endPose1", "backJump",
+                             "airBack", "airForward"})
         spec.moves.push_back(MoveSpec{name});
     return spec;
 }
@@ -143,7 +146,8 @@ AttackFile defaultAttacks()
 std::string attackFileText(const AttackFile& file)
 {
     std::ostringstream out;
-    for (const auto* section : {&file.ground, &file.duck, &file.aerial, &file.deflect, &file.cancel, &file.linked})
+    for (const auto* section :
+         {&file.ground, &file.duck, &file.aerial, &file.deflect, &file.cancel, &file.linked})
         writeSection(out, *section);
     return out.str();
 }
@@ -163,11 +167,12 @@ std::string writeFighter(const CharacterSpec& spec, const AttackFile& attacks)
 std::vector<ParticleKind> fightEffectKinds()
 {
     std::vector<ParticleKind> kinds;
-    for (const char* name : {"dustJump", "slash1", "slash2", "slash3", "hit1", "hit2", "hit3", "fleckNE", "fleckNW",
-                             "fleckSE", "fleckSW", "bloodSplat1", "special"})
+    for (const char* name : {"dustJump", "slash1", "slash2", "slash3", "hit1", "hit2", "hit3", "fleckNE",
+                             "fleckNW", "fleckSE", "fleckSW", "bloodSplat1", "special"})
         kinds.push_back(ParticleKind{name, {}, 1000, false, false, {}, {}, {}, {}, {}});
     ParticleKind shot{"shot", {projectileFrame(10, 4)}, 0, false, false, {}, {}, {"death true"}, {}, {}};
-    ParticleKind grabShot{"grabShot", {projectileFrame(5, 7)}, 0, false, false, {}, {}, {"death true"}, {}, {}};
+    ParticleKind grabShot{"grabShot", {projectileFrame(5, 7)}, 0,  false, false, {},
+                          {},         {"death true"},          {}, {}};
     kinds.push_back(shot);
     kinds.push_back(grabShot);
     return kinds;
@@ -191,7 +196,8 @@ void writeDamageFont()
 
 std::string wavBytes()
 {
-    auto le32 = [](Uint32 v) {
+    auto le32 = [](Uint32 v)
+    {
         return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
                            static_cast<char>((v >> 16) & 0xff), static_cast<char>((v >> 24) & 0xff)};
     };

@@ -45,7 +45,8 @@ protected:
         bossTarget.setTarget(&boss->fighter());
         control.init(screen);
         control.setup(&hero(), &fx->kinds, &blade->particles, &blade->sounds, blade->anims(), staff->anims(),
-                      blade->moves(), staff->moves(), &blade->pad, &blade->input, staffInput.get(), &bossTarget);
+                      blade->moves(), staff->moves(), &blade->pad, &blade->input, staffInput.get(),
+                      &bossTarget);
         control.effects = &fx->effects;
         control.update();
     }
@@ -131,8 +132,8 @@ TEST_F(DualWeaponTest, SwapDuringAnAttackEndsIt)
 
 TEST_F(DualWeaponTest, OneWeaponOnlyMakesTheThirdButtonDoNothing)
 {
-    control.setup(&hero(), &fx->kinds, &blade->particles, &blade->sounds, blade->anims(), nullptr, blade->moves(),
-                  staff->moves(), &blade->pad, &blade->input, staffInput.get(), &bossTarget);
+    control.setup(&hero(), &fx->kinds, &blade->particles, &blade->sounds, blade->anims(), nullptr,
+                  blade->moves(), staff->moves(), &blade->pad, &blade->input, staffInput.get(), &bossTarget);
     blade->perform("jab", 1);
     press(SDLK_d);
     EXPECT_EQ(control.currentSet, 1);
@@ -206,8 +207,8 @@ TEST_F(DualWeaponTest, ReactionsAndDeflectionsComeFromTheWeaponInUse)
     Target heroTarget;
     heroTarget.setTarget(&hero());
     bossControl.init(screen);
-    bossControl.setup(&boss->fighter(), &fx->kinds, &boss->particles, &boss->sounds, boss->anims(), boss->moves(),
-                      &boss->pad, &boss->input, &heroTarget);
+    bossControl.setup(&boss->fighter(), &fx->kinds, &boss->particles, &boss->sounds, boss->anims(),
+                      boss->moves(), &boss->pad, &boss->input, &heroTarget);
     bossControl.checkDeflectCollision();
     EXPECT_EQ(hero().currentMove, staff->move("recoil"));
 }

@@ -40,8 +40,9 @@ enum class Victim
 
 const char* victimName(Victim v)
 {
-    static const char* const names[] = {"player",      "player/projectile", "AI",        "stage player",
-                                        "stage player/projectile", "enemy", "ally", "ally/projectile", "prop"};
+    static const char* const names[] = {"player",       "player/projectile",       "AI",
+                                        "stage player", "stage player/projectile", "enemy",
+                                        "ally",         "ally/projectile",         "prop"};
     return names[static_cast<int>(v)];
 }
 
@@ -64,8 +65,8 @@ enum class Blow
 
 const char* blowName(Blow b)
 {
-    static const char* const names[] = {"survives", "knocked out", "grab", "blocking", "not hittable",
-                                        "zero damage", "holding a grab", "no reaction move"};
+    static const char* const names[] = {"survives",     "knocked out", "grab",           "blocking",
+                                        "not hittable", "zero damage", "holding a grab", "no reaction move"};
     return names[static_cast<int>(b)];
 }
 
@@ -234,7 +235,8 @@ protected:
         ASSERT_NE(screen, nullptr);
         setTestClock(kNow);
         g_randomNumber.seed(7);
-        writeFightEffects({ParticleKind{"dudShot", {projectileFrame(0, 4)}, 0, false, false, {}, {}, {"death true"}, {}, {}}});
+        writeFightEffects({ParticleKind{
+            "dudShot", {projectileFrame(0, 4)}, 0, false, false, {}, {}, {"death true"}, {}, {}}});
         writeSoundSet();
         fx = std::make_unique<FightEffects>(screen);
         fx->extraNames = {"dudShot"};
@@ -290,8 +292,8 @@ protected:
     void bindStage(playerBeatEmControl& c)
     {
         c.init(screen);
-        c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), nullptr, victim->moves(),
-                nullptr, &victim->pad, &victim->input, nullptr);
+        c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), nullptr,
+                victim->moves(), nullptr, &victim->pad, &victim->input, nullptr);
         c.effects = &fx->effects;
         if (withoutReactions)
             c.moves = &stoicMoves;
@@ -299,8 +301,8 @@ protected:
     void bindAi(AI& c)
     {
         c.init(screen);
-        c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), victim->moves(), &target,
-                "data/characters/Victim/ai");
+        c.setup(&v(), &fx->kinds, &victim->particles, &victim->sounds, victim->anims(), victim->moves(),
+                &target, "data/characters/Victim/ai");
         c.effects = &fx->effects;
         if (withoutReactions)
             c.moves = &stoicMoves;
@@ -505,9 +507,8 @@ struct LiftCase
 };
 
 const LiftCase kLifts[] = {
-    {Victim::Player, 5, 5},    {Victim::PlayerShot, 5, 5}, {Victim::Ai, 5, 5},
-    {Victim::StageMelee, 5, 5}, {Victim::StageShot, -3, 0}, {Victim::Enemy, 5, 5},
-    {Victim::Ally, 5, 5},      {Victim::Prop, 5, 5},
+    {Victim::Player, 5, 5},     {Victim::PlayerShot, 5, 5}, {Victim::Ai, 5, 5},   {Victim::StageMelee, 5, 5},
+    {Victim::StageShot, -3, 0}, {Victim::Enemy, 5, 5},      {Victim::Ally, 5, 5}, {Victim::Prop, 5, 5},
 };
 
 TEST_F(HitIntakeTest, AirborneVictimAndAttackerRiseTogether)
@@ -631,7 +632,8 @@ TEST_F(HitIntakeTest, DefenceLowersTheLossButNotTheDamageNumber)
         EXPECT_EQ(v().state, "hit3");
         EXPECT_EQ(v().hp, 5);
         EXPECT_EQ(text, "10");
-        EXPECT_EQ(freezeEnd == 0 ? kNoFreeze : static_cast<int>(freezeEnd - kNow), who == Victim::Prop ? kNoFreeze : 20);
+        EXPECT_EQ(freezeEnd == 0 ? kNoFreeze : static_cast<int>(freezeEnd - kNow),
+                  who == Victim::Prop ? kNoFreeze : 20);
     }
 }
 
@@ -743,19 +745,20 @@ struct HoldCase
 };
 
 const HoldCase kHolds[] = {
-    {Victim::Player, Release::HolderLetsGo},     {Victim::Player, Release::HolderDies},
+    {Victim::Player, Release::HolderLetsGo},      {Victim::Player, Release::HolderDies},
     {Victim::Player, Release::HolderKnockedDown}, {Victim::Player, Release::NewBlow},
-    {Victim::StageShot, Release::HolderLetsGo},  {Victim::StageShot, Release::HolderDies},
-    {Victim::StageShot, Release::NewBlow},       {Victim::Enemy, Release::HolderLetsGo},
-    {Victim::Enemy, Release::HolderDies},        {Victim::Enemy, Release::NewBlow},
-    {Victim::Ally, Release::HolderLetsGo},       {Victim::Ally, Release::HolderKnockedDown},
+    {Victim::StageShot, Release::HolderLetsGo},   {Victim::StageShot, Release::HolderDies},
+    {Victim::StageShot, Release::NewBlow},        {Victim::Enemy, Release::HolderLetsGo},
+    {Victim::Enemy, Release::HolderDies},         {Victim::Enemy, Release::NewBlow},
+    {Victim::Ally, Release::HolderLetsGo},        {Victim::Ally, Release::HolderKnockedDown},
 };
 
 TEST_F(HitIntakeTest, HeldFighterHangsAtTheHoldersHitPointUntilReleased)
 {
     for (const HoldCase& c : kHolds)
     {
-        SCOPED_TRACE(testing::Message() << victimName(c.victim) << ", release " << static_cast<int>(c.release));
+        SCOPED_TRACE(testing::Message()
+                     << victimName(c.victim) << ", release " << static_cast<int>(c.release));
         reset();
         attacker->perform("throw", 1);
         std::unique_ptr<playerControl> owned;
@@ -891,14 +894,14 @@ TEST_F(HitIntakeTest, BlockingFighterTakesNoDamageFromBlowsOrProjectiles)
                 rig.fighter().y = 300;
             playerControl p;
             p.init(screen);
-            p.setup(&rig.fighter(), &fx->kinds, &rig.particles, &rig.sounds, rig.anims(), rig.moves(), &rig.pad,
-                    &rig.input, &target);
+            p.setup(&rig.fighter(), &fx->kinds, &rig.particles, &rig.sounds, rig.anims(), rig.moves(),
+                    &rig.pad, &rig.input, &target);
             p.effects = &fx->effects;
             p.blocking = true;
             if (projectile)
             {
-                shots.addParticleXY("shot", false, &fx->kinds, screen, static_cast<int>(kNow), rig.fighter().x,
-                                    rig.fighter().y);
+                shots.addParticleXY("shot", false, &fx->kinds, screen, static_cast<int>(kNow),
+                                    rig.fighter().x, rig.fighter().y);
                 p.checkParticleCollision(&shots, 'E');
             }
             else

@@ -86,7 +86,8 @@ CharacterSpec sparseHero(std::initializer_list<const char*> missing)
 struct Duel
 {
     Duel(SDL_Surface* s, const CharacterSpec& heroSpec)
-        : fx(s), hero(writeFighter(heroSpec), s, 200), foe(writeFighter(fighterSpec("data/characters/Foe")), s, 400)
+        : fx(s), hero(writeFighter(heroSpec), s, 200),
+          foe(writeFighter(fighterSpec("data/characters/Foe")), s, 400)
     {
         heroTarget.setTarget(&foe.fighter());
         foeTarget.setTarget(&hero.fighter());
@@ -154,17 +155,17 @@ struct KeyCase
 };
 
 const KeyCase kKeys[] = {
-    {SDLK_a, true, "A"},        {SDLK_s, true, "B"},          {SDLK_d, true, "C"},
-    {SDLK_DOWN, true, "D"},     {SDLK_UP, true, "U"},         {SDLK_RIGHT, true, "R"},
-    {SDLK_LEFT, true, "L"},     {SDLK_RIGHT, false, "L"},     {SDLK_LEFT, false, "R"},
-    {SDLK_a, false, "A"},       {SDLK_x, true, ""},           {SDLK_p, true, ""},
+    {SDLK_a, true, "A"},     {SDLK_s, true, "B"},     {SDLK_d, true, "C"},    {SDLK_DOWN, true, "D"},
+    {SDLK_UP, true, "U"},    {SDLK_RIGHT, true, "R"}, {SDLK_LEFT, true, "L"}, {SDLK_RIGHT, false, "L"},
+    {SDLK_LEFT, false, "R"}, {SDLK_a, false, "A"},    {SDLK_x, true, ""},     {SDLK_p, true, ""},
 };
 
 TEST_F(PlayerControlTest, KeysGiveLettersTowardAndAwayFromTheFacing)
 {
     for (const KeyCase& c : kKeys)
     {
-        SCOPED_TRACE(testing::Message() << "key " << c.key << (c.facingRight ? " facing right" : " facing left"));
+        SCOPED_TRACE(testing::Message()
+                     << "key " << c.key << (c.facingRight ? " facing right" : " facing left"));
         heroRig().stand(200, c.facingRight);
         duel->hero.input.deleteList();
         duel->press(c.key);
@@ -228,9 +229,10 @@ TEST_F(PlayerControlTest, PauseRequestsByControlAndInputMode)
 {
     for (const PauseCase& c : pauseCases())
     {
-        SCOPED_TRACE(testing::Message() << "control " << static_cast<int>(c.kind) << (c.joystick ? " joystick" : " keyboard")
-                                        << " event " << static_cast<int>(c.event.type) << " key "
-                                        << c.event.key.keysym.sym << " quitting " << c.quitting);
+        SCOPED_TRACE(testing::Message()
+                     << "control " << static_cast<int>(c.kind) << (c.joystick ? " joystick" : " keyboard")
+                     << " event " << static_cast<int>(c.event.type) << " key " << c.event.key.keysym.sym
+                     << " quitting " << c.quitting);
         gamePad pad = keyboardPad();
         pad.joystickIndex = c.joystick ? 0 : -1;
         fullyQuit = c.quitting;
@@ -241,8 +243,8 @@ TEST_F(PlayerControlTest, PauseRequestsByControlAndInputMode)
         {
             playerControl p;
             p.init(screen);
-            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), rig.moves(), &pad,
-                    &rig.input, &duel->heroTarget);
+            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), rig.moves(),
+                    &pad, &rig.input, &duel->heroTarget);
             p.inputChecking(&e);
             pause = p.pauseRequest;
         }
@@ -250,8 +252,8 @@ TEST_F(PlayerControlTest, PauseRequestsByControlAndInputMode)
         {
             playerDualWepControl p;
             p.init(screen);
-            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr, rig.moves(),
-                    nullptr, &pad, &rig.input, nullptr, &duel->heroTarget);
+            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr,
+                    rig.moves(), nullptr, &pad, &rig.input, nullptr, &duel->heroTarget);
             p.inputChecking(&e);
             pause = p.pauseRequest;
         }
@@ -259,8 +261,8 @@ TEST_F(PlayerControlTest, PauseRequestsByControlAndInputMode)
         {
             playerBeatEmControl p;
             p.init(screen);
-            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr, rig.moves(),
-                    nullptr, &pad, &rig.input, nullptr);
+            p.setup(&rig.fighter(), &duel->fx.kinds, &rig.particles, &rig.sounds, rig.anims(), nullptr,
+                    rig.moves(), nullptr, &pad, &rig.input, nullptr);
             p.inputChecking(&e);
             pause = p.pauseRequest;
         }
@@ -315,8 +317,8 @@ TEST_F(PlayerControlTest, StickGivesOneLetterPerPushOutOfTheDeadZone)
 TEST_F(PlayerControlTest, JoystickModeReadsOnlyItsOwnStickAndButtons)
 {
     duel->hero.pad.joystickIndex = 1;
-    const SDL_Event events[] = {joyButtonEvent(1, 0), joyButtonEvent(1, 1), joyButtonEvent(1, 2),
-                                joyButtonEvent(0, 0), joyAxisEvent(0, 0, 20000), keyDownEvent(SDLK_a),
+    const SDL_Event events[] = {joyButtonEvent(1, 0),     joyButtonEvent(1, 1),      joyButtonEvent(1, 2),
+                                joyButtonEvent(0, 0),     joyAxisEvent(0, 0, 20000), keyDownEvent(SDLK_a),
                                 joyAxisEvent(1, 1, 20000)};
     for (SDL_Event e : events)
         control().inputChecking(&e);
@@ -382,7 +384,13 @@ const WalkCase kWalks[] = {
     {"a move on the ground holds the fighter in place", {SDLK_LEFT}, "jab", true, true, 0, true, "jab"},
     {"a move in the air still drifts", {SDLK_RIGHT}, "jab", true, false, 4, false, "jab"},
     {"the air animation is kept", {SDLK_LEFT}, "inAir", true, false, -4, true, "inAir"},
-    {"a knocked-down fighter drifts without a new animation", {SDLK_LEFT}, "fallDown", true, false, -4, true,
+    {"a knocked-down fighter drifts without a new animation",
+     {SDLK_LEFT},
+     "fallDown",
+     true,
+     false,
+     -4,
+     true,
      "fallDown"},
 };
 
