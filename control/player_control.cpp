@@ -23,7 +23,7 @@ playerControl::playerControl()
       anims(nullptr), moves(nullptr), pad(nullptr), joystick(nullptr), input(nullptr), target(nullptr),
       grabber(nullptr), grabbed(false), grabOffsetY(0), lastTick(0), nowTick(0), frameStep(0.0f), accum(0.0f),
       blocking(false), damageFont(nullptr), damageTextEnd(0.0f), firedSheet(nullptr), firedFrame(-1),
-      firedChange(-1)
+      firedChange(-1), firedShowing(0)
 {
 }
 
@@ -99,7 +99,7 @@ void playerControl::update()
     // Sound, particles and face fire once per showing of a frame, even when
     // the frame stays on screen (a sheet's last frame).
     const bool fresh = !(firedSheet == fighter->sheet && firedFrame == fighter->frame &&
-                         firedChange == fighter->lastChange);
+                         firedChange == fighter->lastChange && firedShowing == fighter->showing);
     bool fired = false;
     if (fresh && fighter->hasFrame())
     {
@@ -149,6 +149,7 @@ void playerControl::update()
         firedSheet = fighter->sheet;
         firedFrame = fighter->frame;
         firedChange = fighter->lastChange;
+        firedShowing = fighter->showing;
         fighter->addFrame();
         // Stepping on ends the showing. Only a last frame, which stays, keeps
         // its record: a move started again shows its first frame anew even

@@ -149,4 +149,5 @@ private:
     const void* firedSheet;
     int firedFrame;
     int firedChange;
+    unsigned firedShowing;
 };

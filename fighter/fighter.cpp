@@ -148,6 +148,7 @@ void Fighter::changeAction(moveInfo* move)
         power = clampTo(static_cast<long long>(power) - move->energyUsage, 0, maxPower > 0 ? maxPower : 0);
     state = move->name;
     sheet = &move->sheet;
+    ++showing;
     // Every move runs its clock, also a one-frame move, so it always ends.
     if (move->sheet.frameCount() > 0)
         animating = 1;
@@ -158,6 +159,7 @@ void Fighter::changeAnim(std::string name)
     frame = 0;
     grabbing = false;
     state = name;
+    ++showing;
     sheet = animSet ? animSet->returnAnimation(name) : nullptr;
     frame = 0;
     lastChange = static_cast<int>(gameTicks());

@@ -89,6 +89,9 @@ public:
     // character data and by weapon swaps, so reactions are looked up in the
     // moves the fighter is actually using.
     moveSet* moves;
+    // Counts every start of a move or animation, so a control can tell a
+    // frame shown again after a restart from one still on screen.
+    unsigned showing = 0;
 
 private:
     const CSpriteFrame* frameByFacing() const;
