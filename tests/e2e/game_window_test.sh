@@ -240,6 +240,22 @@ expect_settings()
 
 readonly default_settings=(1.0.1 0 640 480 60 60)
 
+# The memory tracker's logs beside the game: memory.log starts with its
+# header and ends with the game's two closing lines; memleaks.log is the
+# report written as the program's last objects go.
+expect_memory_logs()
+{
+    local log="$work/game/memory.log" leaks="$work/game/memleaks.log"
+    [ -f "$log" ] || fail "the game left no memory.log"
+    grep -q "Memory logging file created on" "$log" || fail "memory.log has no header"
+    tr -d '\r' <"$log" | tail -n 2 | diff -q - <(printf '%s\n' "This is how to log for the memory leak log" \
+        "43 leaks in just having the main menu up...") >/dev/null ||
+        fail "memory.log does not end with the game's two closing lines"
+    [ -f "$leaks" ] || fail "the game left no memleaks.log"
+    grep -q "Memory leak report for:" "$leaks" || fail "memleaks.log is not a leak report"
+    say "memory.log and memleaks.log written"
+}
+
 case_close_button()
 {
     start_game
@@ -250,6 +266,7 @@ case_close_button()
     close_like_the_window_manager
     expect_exit_code 0
     expect_settings "${default_settings[@]}"
+    expect_memory_logs
 }
 
 case_alt_f4()
