@@ -4,12 +4,15 @@
 
 #include "content/backgrounds.h"
 #include "content/effects.h"
+#include "content/fight_hud.h"
+#include "content/fight_menus.h"
 #include "content/fight_sounds.h"
 #include "content/fonts.h"
 #include "content/gamepads.h"
 #include "content/hud_readouts.h"
 #include "content/menu_sounds.h"
 #include "content/music.h"
+#include "content/round_overlays.h"
 #include "content/screens.h"
 #include "core/files.h"
 
@@ -43,6 +46,11 @@ const std::vector<ContentStep>& contentSteps()
         {"hud", writeHudReadouts},
         {"music", writeMusic},
         {"backgrounds", writeBackgrounds},
+        {"fighthud", writeFightHud},
+        {"buttonicons", writeButtonIcons},
+        {"overlays", writeRoundOverlays},
+        {"pause", writePauseScreen},
+        {"charselect", writeCharacterSelect},
     };
     return steps;
 }

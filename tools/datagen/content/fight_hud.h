@@ -1,0 +1,25 @@
+// The fight HUD's pictures: bar frames, the screen border, the rage badge,
+// the combo readout and the controller-button icons.
+#pragma once
+
+#include <string>
+
+namespace datagen
+{
+// A bar's window inside its frame, where the game paints the bar itself.
+struct BarWindow
+{
+    int x, y, w, h;
+};
+constexpr BarWindow kHealthBarWindow{8, 8, 274, 5};
+constexpr BarWindow kPowerBarWindow{8, 8, 180, 5};
+
+// data/hpBar, data/hpBarReverse, data/powBar, data/border,
+// data/screens/ui/rage, data/comboNum (blank, then 0..9) and data/comboText
+// (blank, then the caption).
+bool writeFightHud(const std::string& dataDir);
+
+// data/screens/ui/buttons and data/screens/ui/fadedButtons: A, B, C, then the
+// down, left, up and right arrows; the faded set is the same icons greyed.
+bool writeButtonIcons(const std::string& dataDir);
+} // namespace datagen
