@@ -53,13 +53,7 @@ void aiAttackList::getList(const char* aiFolder)
     std::string line;
     for (int section = 0; section < SectionCount; ++section)
     {
-        int n = 0;
-        if (file.readLine(line))
-        {
-            LineScan s(line);
-            if (!(s.literal("Attacks:") && s.integer(n)))
-                n = 0;
-        }
+        const int n = file.readCount("Attacks:");
         // Records stop at the end of the file, whatever the count says.
         for (int i = 0; i < n && file.readLine(line); ++i)
         {

@@ -65,16 +65,8 @@ int AIAllyBeatEmUp::getDistanceToLeader() const
 
 void AIAllyBeatEmUp::updateDamageCollision(enemyData* enemies, int count)
 {
-    if (!fighter || !enemies || !fighter->hasFrame())
-        return;
-    for (int i = 0; i < count; ++i)
-    {
-        Fighter* enemy = enemies[i].fighter;
-        if (!enemy || enemy->hp <= 0 || !enemy->hasFrame())
-            continue;
-        if (SquareCollider(enemy->getDBox(), fighter->getCBox()).collisionCheck() && !fighter->grabbing)
-            takeDamage(enemy->getDamage(), enemy->getHitType(), enemy);
-    }
+    forEachBlowOn(fighter, enemies, count,
+                  [this](Fighter* enemy) { takeDamage(enemy->getDamage(), enemy->getHitType(), enemy); });
 }
 
 void AIAllyBeatEmUp::checkDeflectCollision(enemyData*, int)
@@ -106,7 +98,5 @@ bool AIAllyBeatEmUp::checkCollision(enemyData*, int)
 
 bool AIAllyBeatEmUp::checkDamgeCollision(Fighter* other)
 {
-    if (!other || !fighter || other->hp <= 0 || !other->hasFrame() || !fighter->hasFrame())
-        return false;
-    return SquareCollider(other->getDBox(), fighter->getCBox()).collisionCheck();
+    return blowReaches(other, fighter);
 }

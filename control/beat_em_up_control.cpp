@@ -65,27 +65,7 @@ void playerBeatEmControl::inputChecking(SDL_Event* event)
 
 void playerBeatEmControl::keyboardCheck(SDL_Event* event)
 {
-    if (!event || event->type != SDL_KEYDOWN || !pad || !fighter)
-        return;
-    const int key = event->key.keysym.sym;
-    if (key == SDLK_ESCAPE || key == pad->keyPause || fullyQuit)
-        pauseRequest = 1;
-    if (key == pad->keyA)
-        buttonPress('A');
-    if (key == pad->keyB)
-        buttonPress('B');
-    if (key == pad->keyC)
-        swapWeapons();
-    if (key == pad->keyUp)
-        jumpPress();
-    if (key == pad->keyDown)
-        buttonPress('D');
-    if (key == pad->keyRight)
-        buttonPress(fighter->dir ? 'R' : 'L');
-    if (key == pad->keyLeft)
-        buttonPress(fighter->dir ? 'L' : 'R');
-    if (key == SDLK_j && debugToggle)
-        debugging = !debugging;
+    handleKeys(event, true, [this]() { swapWeapons(); });
 }
 
 void playerBeatEmControl::joystickCheck(SDL_Event* event)
@@ -168,19 +148,10 @@ void playerBeatEmControl::updatePosition(enemyData*, int)
 
 void playerBeatEmControl::updateDamageCollision(enemyData* enemies, int count)
 {
-    if (!fighter || !enemies || !fighter->hasFrame())
-        return;
-    for (int i = 0; i < count; ++i)
-    {
-        Fighter* enemy = enemies[i].fighter;
-        if (!enemy || enemy->hp <= 0 || !enemy->hasFrame())
-            continue;
-        if (SquareCollider(enemy->getDBox(), fighter->getCBox()).collisionCheck() && !fighter->grabbing)
-        {
-            grabber = enemy;
-            takeDamage(enemy->getDamage(), enemy->getHitType(), enemy);
-        }
-    }
+    forEachBlowOn(fighter, enemies, count, [this](Fighter* enemy) {
+        grabber = enemy;
+        takeDamage(enemy->getDamage(), enemy->getHitType(), enemy);
+    });
 }
 
 void playerBeatEmControl::checkDeflectCollision(enemyData*, int)
@@ -239,7 +210,5 @@ bool playerBeatEmControl::checkCollision(enemyData*, int)
 
 bool playerBeatEmControl::checkDamgeCollision(Fighter* other)
 {
-    if (!other || !fighter || other->hp <= 0 || !other->hasFrame() || !fighter->hasFrame())
-        return false;
-    return SquareCollider(other->getDBox(), fighter->getCBox()).collisionCheck();
+    return blowReaches(other, fighter);
 }

@@ -59,27 +59,7 @@ void playerDualWepControl::inputChecking(SDL_Event* event)
 
 void playerDualWepControl::keyboardCheck(SDL_Event* event)
 {
-    if (!event || event->type != SDL_KEYDOWN || !pad || !fighter)
-        return;
-    const int key = event->key.keysym.sym;
-    if (key == SDLK_ESCAPE || fullyQuit)
-        pauseRequest = 1;
-    if (key == pad->keyA)
-        buttonPress('A');
-    if (key == pad->keyB)
-        buttonPress('B');
-    if (key == pad->keyC)
-        swapWeapons();
-    if (key == pad->keyUp)
-        jumpPress();
-    if (key == pad->keyDown)
-        buttonPress('D');
-    if (key == pad->keyRight)
-        buttonPress(fighter->dir ? 'R' : 'L');
-    if (key == pad->keyLeft)
-        buttonPress(fighter->dir ? 'L' : 'R');
-    if (key == SDLK_j && debugToggle)
-        debugging = !debugging;
+    handleKeys(event, false, [this]() { swapWeapons(); });
 }
 
 void playerDualWepControl::joystickCheck(SDL_Event* event)

@@ -3,7 +3,24 @@
 #include "control/enemy_ai.h"
 
 #include "engine/globals.h"
+#include "fighter/collision.h"
 #include "fighter/fighter.h"
+
+bool blowReaches(Fighter* attacker, Fighter* victim)
+{
+    if (!attacker || !victim || attacker->hp <= 0 || !attacker->hasFrame() || !victim->hasFrame())
+        return false;
+    return SquareCollider(attacker->getDBox(), victim->getCBox()).collisionCheck();
+}
+
+void forEachBlowOn(Fighter* victim, enemyData* enemies, int count, const std::function<void(Fighter*)>& hit)
+{
+    if (!victim || !enemies)
+        return;
+    for (int i = 0; i < count; ++i)
+        if (blowReaches(enemies[i].fighter, victim) && !victim->grabbing)
+            hit(enemies[i].fighter);
+}
 
 AIBeatEmUp::AIBeatEmUp() : active(false), waveId(0)
 {

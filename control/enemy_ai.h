@@ -3,6 +3,8 @@
 #pragma once
 
 #include "control/ai.h"
+
+#include <functional>
 #include "fighter/character_data.h"
 
 // One enemy of a stage: its character record and a pointer to the fighter
@@ -12,6 +14,13 @@ struct enemyData
     characterData data;
     Fighter* fighter = nullptr;
 };
+
+// Whether a living attacker's damage box reaches the victim's body.
+bool blowReaches(Fighter* attacker, Fighter* victim);
+
+// Calls `hit` with every living enemy whose blow reaches the victim, in array
+// order, while the victim is not itself holding a grab.
+void forEachBlowOn(Fighter* victim, enemyData* enemies, int count, const std::function<void(Fighter*)>& hit);
 
 class AIBeatEmUp : public AI
 {

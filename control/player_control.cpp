@@ -17,6 +17,8 @@
 #include "fighter/particles.h"
 #include "screens/fight_ui.h"
 
+#include <functional>
+
 playerControl::playerControl()
     : screen(nullptr), pauseRequest(0), fighter(nullptr), fightUI(nullptr), playerNumber(0), faceInfo(nullptr),
       partInfo(nullptr), particles(nullptr), effects(nullptr), specialBackdrop(nullptr), sounds(nullptr),
@@ -181,17 +183,22 @@ void playerControl::jumpPress()
 
 void playerControl::keyboardCheck(SDL_Event* event)
 {
+    handleKeys(event, true, [this]() { buttonPress('C'); });
+}
+
+void playerControl::handleKeys(SDL_Event* event, bool pauseKeyPauses, const std::function<void()>& thirdButton)
+{
     if (!event || event->type != SDL_KEYDOWN || !pad || !fighter)
         return;
     const int key = event->key.keysym.sym;
-    if (key == SDLK_ESCAPE || key == pad->keyPause || fullyQuit)
+    if (key == SDLK_ESCAPE || (pauseKeyPauses && key == pad->keyPause) || fullyQuit)
         pauseRequest = 1;
     if (key == pad->keyA)
         buttonPress('A');
     if (key == pad->keyB)
         buttonPress('B');
     if (key == pad->keyC)
-        buttonPress('C');
+        thirdButton();
     if (key == pad->keyUp)
         jumpPress();
     if (key == pad->keyDown)
@@ -420,6 +427,11 @@ void playerControl::updatePosition()
         checkDirection();
     if (checkCollision())
         fighter->x += fighter->dir ? -fighter->speed : fighter->speed;
+    physicsStep();
+}
+
+void playerControl::physicsStep()
+{
     if (fighter->falling && fighter->grounded && !fighter->returnBusy())
     {
         fighter->changeFalling(false);
@@ -660,16 +672,7 @@ void playerControl::stageUpdatePosition(bool faceTarget)
         return;
     if (faceTarget)
         checkDirection();
-    if (fighter->falling && fighter->grounded && !fighter->returnBusy())
-    {
-        fighter->changeFalling(false);
-        fighter->changeAction(ownMove("crash"));
-    }
-    fighter->Gravity();
-    fighter->boundary();
-    if (particles)
-        particles->update();
-    accum = 0.0f;
+    physicsStep();
 }
 
 void playerControl::displayText(int cameraX, int cameraY)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
 #include <string>
 
 #include "fighter/target.h"
@@ -128,6 +129,12 @@ protected:
     // step is due, the knock-down landing, gravity and bounds, facing the
     // target first when asked.
     void stageUpdatePosition(bool faceTarget);
+    // One physics step once it is due: the crash after a knock-down landing,
+    // gravity, the field's bounds and the fighter's particles.
+    void physicsStep();
+    // The key handling every player control shares; the pause key counts
+    // only where `pauseKeyPauses`, and the third attack key does `thirdButton`.
+    void handleKeys(SDL_Event* event, bool pauseKeyPauses, const std::function<void()>& thirdButton);
 
     void shakeScreen();
     void showDamage(int damage);

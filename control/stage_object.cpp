@@ -34,16 +34,7 @@ void beatEmUpObject::updatePosition()
 {
     if (!fighter || !(accum > accumTot))
         return;
-    if (fighter->falling && fighter->grounded && !fighter->returnBusy())
-    {
-        fighter->changeFalling(false);
-        fighter->changeAction(ownMove("crash"));
-    }
-    fighter->Gravity();
-    fighter->boundary();
-    if (particles)
-        particles->update();
-    accum = 0.0f;
+    physicsStep();
 }
 
 void beatEmUpObject::updateDamageCollision()

@@ -26,13 +26,7 @@ bool soundSet::readList(const std::string& dir, std::vector<std::string>& names)
         return false;
     }
     std::string line;
-    int n = 0;
-    if (file.readLine(line))
-    {
-        LineScan s(line);
-        if (!(s.literal("SOUNDS:") && s.integer(n)))
-            n = 0;
-    }
+    const int n = file.readCount("SOUNDS:");
     // A list shorter than its count line ends where the file ends.
     for (int i = 0; i < n && file.readLine(line); ++i)
         names.push_back(firstWord(line));

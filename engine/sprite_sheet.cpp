@@ -208,15 +208,7 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
     }
 
     std::string line;
-    int count = 0;
-    if (file.readLine(line))
-    {
-        LineScan s(line);
-        if (!(s.literal("FILES:") && s.integer(count)))
-            count = 0;
-    }
-    if (count < 0)
-        count = 0;
+    int count = file.readCount("FILES:");
     // Every frame takes fifteen lines, so a file can hold no more frames than
     // that; a larger count is a damaged file, not a reason to allocate.
     const long long most = file.size() / 15 + 1;

@@ -207,3 +207,15 @@ bool TextFileReader::readLineKeepEnd(std::string& line)
         line.push_back('\n');
     return true;
 }
+
+int TextFileReader::readCount(const char* label)
+{
+    std::string line;
+    int n = 0;
+    if (!readLine(line))
+        return 0;
+    LineScan s(line);
+    if (!(s.literal(label) && s.integer(n)) || n < 0)
+        return 0;
+    return n;
+}

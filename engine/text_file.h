@@ -75,6 +75,10 @@ public:
     // a last line without one is returned as it stands.
     bool readLineKeepEnd(std::string& line);
 
+    // Reads a count line such as "FILES: 12" that opens a list; a line that
+    // does not match, a negative count or the end of the file give 0.
+    int readCount(const char* label);
+
     bool eof() const { return atEnd; }
     const std::string& path() const { return filePath; }
     long size() const { return fileSize; }

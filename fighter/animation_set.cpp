@@ -22,15 +22,7 @@ int animationSet::loadAll(const char* dir)
         return 1;
     }
     std::string line;
-    int n = 0;
-    if (file.readLine(line))
-    {
-        LineScan s(line);
-        if (!(s.literal("ANIMS:") && s.integer(n)))
-            n = 0;
-    }
-    if (n < 0)
-        n = 0;
+    const int n = file.readCount("ANIMS:");
     anims.clear();
     // A list shorter than its count ends where the file ends (a repeated
     // last name would only load a copy that lookups never reach).

@@ -30,15 +30,7 @@ int moveSet::loadAll(const char* dir)
         return 1;
     }
     std::string line;
-    int n = 0;
-    if (file.readLine(line))
-    {
-        LineScan s(line);
-        if (!(s.literal("ANIMS:") && s.integer(n)))
-            n = 0;
-    }
-    if (n < 0)
-        n = 0;
+    const int n = file.readCount("ANIMS:");
 
     auto word = [&](std::string& out) {
         out.clear();

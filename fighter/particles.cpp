@@ -109,13 +109,7 @@ int partInfoList::addList(const char* dir, const char* file, SDL_Surface* screen
         return -1;
     }
     std::string line;
-    int n = 0;
-    if (list.readLine(line))
-    {
-        LineScan s(line);
-        if (!(s.literal("PARTS:") && s.integer(n)))
-            n = 0;
-    }
+    const int n = list.readCount("PARTS:");
     for (int i = 0; i < n && list.readLine(line); ++i)
     {
         node* fresh = new node;
