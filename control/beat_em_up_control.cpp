@@ -125,20 +125,12 @@ void playerBeatEmControl::movementChecking(SDL_Event* event, enemyData* enemies,
 
 void playerBeatEmControl::keyboardMovement()
 {
-    if (!fighter || !pad)
-        return;
-    const Uint8* keys = SDL_GetKeyState(nullptr);
-    auto held = [&](int key) { return key > 0 && key < SDLK_LAST && keys && keys[key]; };
-    walkStep(held(pad->keyLeft), held(pad->keyRight), held(pad->keyDown), true, true);
+    keyboardWalk(true, true);
 }
 
 void playerBeatEmControl::joystickMovement(SDL_Event*)
 {
-    if (!fighter || !pad || !joystick || !(accum > accumTot))
-        return;
-    const int x = SDL_JoystickGetAxis(joystick, 0);
-    const int y = SDL_JoystickGetAxis(joystick, 1);
-    walkStep(x < gamePadDeadZoneMin, x > gamePadDeadZoneMax, y > gamePadDeadZoneMax, true, true);
+    joystickWalk(true, true);
 }
 
 void playerBeatEmControl::updatePosition(enemyData*, int)

@@ -377,20 +377,31 @@ void playerControl::walkStep(bool leftHeld, bool rightHeld, bool downHeld, bool 
 
 void playerControl::keyboardMovement()
 {
+    keyboardWalk(false, true);
+}
+
+void playerControl::joystickMovement(SDL_Event*)
+{
+    joystickWalk(false, false);
+}
+
+void playerControl::keyboardWalk(bool turnWithKeys, bool skipWhenFalling)
+{
     if (!fighter || !pad)
         return;
     const Uint8* keys = SDL_GetKeyState(nullptr);
     auto held = [&](int key) { return key > 0 && key < SDLK_LAST && keys && keys[key]; };
-    walkStep(held(pad->keyLeft), held(pad->keyRight), held(pad->keyDown), false, true);
+    walkStep(held(pad->keyLeft), held(pad->keyRight), held(pad->keyDown), turnWithKeys, skipWhenFalling);
 }
 
-void playerControl::joystickMovement(SDL_Event*)
+void playerControl::joystickWalk(bool turnWithKeys, bool skipWhenFalling)
 {
     if (!fighter || !pad || !joystick || !(accum > accumTot))
         return;
     const int x = SDL_JoystickGetAxis(joystick, 0);
     const int y = SDL_JoystickGetAxis(joystick, 1);
-    walkStep(x < gamePadDeadZoneMin, x > gamePadDeadZoneMax, y > gamePadDeadZoneMax, false, false);
+    walkStep(x < gamePadDeadZoneMin, x > gamePadDeadZoneMax, y > gamePadDeadZoneMax, turnWithKeys,
+             skipWhenFalling);
 }
 
 bool playerControl::holdGrab()

@@ -149,6 +149,9 @@ protected:
     // A move of the set in use by exact name, or null.
     moveInfo* ownMove(const std::string& name) const;
     void walkStep(bool leftHeld, bool rightHeld, bool downHeld, bool turnWithKeys, bool skipWhenFalling);
+    // A walking step from the keys held now, or from the stick's position.
+    void keyboardWalk(bool turnWithKeys, bool skipWhenFalling);
+    void joystickWalk(bool turnWithKeys, bool skipWhenFalling);
 
 private:
     // A sheet's last frame whose sound, particles or face fired and that
