@@ -13,6 +13,7 @@
 #include "content/menu_sounds.h"
 #include "content/music.h"
 #include "content/round_overlays.h"
+#include "content/roster/roster.h"
 #include "content/screens.h"
 #include "core/files.h"
 
@@ -46,6 +47,7 @@ const std::vector<ContentStep>& contentSteps()
         {"hud", writeHudReadouts},
         {"music", writeMusic},
         {"backgrounds", writeBackgrounds},
+        {"roster", writeRoster},
         {"fighthud", writeFightHud},
         {"buttonicons", writeButtonIcons},
         {"overlays", writeRoundOverlays},
