@@ -741,7 +741,7 @@ void drawHound(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     const float l = b.limb;
     const Vec2 c = p.pelvis * b.hip;
     const Vec2 spine = rotate({1.0f, 0.0f}, p.lean + p.spin);
-    const Vec2 down = perp(spine) * -1.0f; // below the spine
+    const Vec2 down = perp(spine); // below the spine
     const Vec2 shoulder = c + spine * (b.torso * 0.5f);
     const Vec2 hip = c - spine * (b.torso * 0.5f);
     auto leg = [&](Vec2 root, const Limb& limb, float light, bool front)

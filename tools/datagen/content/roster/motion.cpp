@@ -22,6 +22,12 @@ struct Ctx
     std::string snd(const char* what) const { return soundName(spec.name, what); }
     int dmg(int base) const { return std::max(1, static_cast<int>(std::lround(base * opt.power))); }
     int ps(int pause) const { return std::max(20, static_cast<int>(std::lround(pause * opt.tempo))); }
+    // A weapon turn written for blades; guns and claws lie along the forearm.
+    float turn(float bladeValue) const
+    {
+        const Weapon w = spec.style.weapon;
+        return w == Weapon::Rifle || w == Weapon::Pistols || w == Weapon::Claws || w == Weapon::ArmCannon ? 0.0f : bladeValue;
+    }
     // Blade types cut (hit types 1-3), the rest strike (4-6).
     int ht(int weight) const
     {
@@ -130,7 +136,8 @@ Pose guard(const Ctx& c)
     case Fighting::Blade:
     case Fighting::Blunt:
         p.armN = {30.0f, 55.0f};
-        p.weapon = w == Weapon::Staff || w == Weapon::Scythe || w == Weapon::Spear ? -95.0f : -35.0f;
+        // Polearms stand up and forward; blades point at the foe.
+        p.weapon = w == Weapon::Staff || w == Weapon::Scythe ? -15.0f : w == Weapon::Spear ? -35.0f : -35.0f;
         p.armF = {15.0f, 70.0f};
         p.weaponF = -40.0f;
         if (w == Weapon::Scythe || w == Weapon::Spear || w == Weapon::Staff)
@@ -199,7 +206,7 @@ Pose lying(const Ctx& c)
     p.armF = {-10.0f, 30.0f};
     p.eyes = 0.0f;
     p.jaw = 0.4f;
-    p.weapon = -90.0f;
+    p.weapon = c.turn(-90.0f);
     return p;
 }
 
@@ -417,7 +424,7 @@ void humanReactions(const Ctx& c, std::vector<MoveDef>& moves)
     hi.head = 10.0f;
     hi.armN = {30.0f, 140.0f};
     hi.armF = {20.0f, 145.0f};
-    hi.weapon = -130.0f;
+    hi.weapon = c.turn(-130.0f);
     hi.eyes = 0.5f;
     if (c.opt.fighting == Fighting::Shield)
         hi.armN = {60.0f, 60.0f}, hi.reach = 1.0f;
@@ -428,7 +435,7 @@ void humanReactions(const Ctx& c, std::vector<MoveDef>& moves)
     Pose lo = crouched(c);
     lo.armN = {60.0f, 110.0f};
     lo.armF = {45.0f, 120.0f};
-    lo.weapon = -130.0f;
+    lo.weapon = c.turn(-130.0f);
     lo.eyes = 0.5f;
     std::vector<Key> bl = {mk(lo, 30), mk(lo, 80), mk(crouched(c), 40)};
     bl[1].xStep = -2;
@@ -437,7 +444,7 @@ void humanReactions(const Ctx& c, std::vector<MoveDef>& moves)
     air.armN = {40.0f, 135.0f};
     air.armF = {30.0f, 140.0f};
     air.footN = {0.3f, -0.4f};
-    air.weapon = -130.0f;
+    air.weapon = c.turn(-130.0f);
     moves.push_back(reaction("blockAir", {mk(air, 30), mk(air, 80), mk(airborne(c, false), 40)}));
 
     // Down and, with health left, up again.
@@ -504,10 +511,10 @@ void humanMovement(const Ctx& c, std::vector<MoveDef>& moves)
     p0.lean = -4.0f;
     p0.armN = {10.0f, 20.0f};
     p0.armF = {5.0f, 20.0f};
-    p0.weapon = 0.0f;
+    p0.weapon = c.turn(0.0f);
     Pose p1 = g;
     p1.armN = {165.0f, 10.0f};
-    p1.weapon = -90.0f;
+    p1.weapon = c.turn(-90.0f);
     p1.head = -10.0f;
     p1.jaw = 0.8f;
     p1.cape = 0.8f;
@@ -519,7 +526,7 @@ void humanMovement(const Ctx& c, std::vector<MoveDef>& moves)
     Pose v = g;
     v.armN = {175.0f, 5.0f};
     v.armF = {10.0f, 40.0f};
-    v.weapon = -90.0f;
+    v.weapon = c.turn(-90.0f);
     v.head = -15.0f;
     v.jaw = 0.6f;
     v.lean = -6.0f;
@@ -1023,19 +1030,19 @@ void grabMoves(const Ctx& c, std::vector<MoveDef>& m)
     reach.armF = {80.0f, 15.0f};
     reach.lean = 20.0f;
     reach.pelvis.x = 0.06f;
-    reach.weapon = -140.0f;
+    reach.weapon = c.turn(-140.0f);
     Pose lift = g;
     lift.armN = {140.0f, 10.0f};
     lift.armF = {135.0f, 15.0f};
     lift.lean = -10.0f;
     lift.jaw = 0.7f;
-    lift.weapon = -140.0f;
+    lift.weapon = c.turn(-140.0f);
     Pose slam = g;
     slam.armN = {40.0f, 10.0f};
     slam.armF = {35.0f, 15.0f};
     slam.lean = 35.0f;
     slam.pelvis = {0.05f, -0.82f};
-    slam.weapon = -140.0f;
+    slam.weapon = c.turn(-140.0f);
     if (c.opt.grab)
     {
         Key hold = hit(reach, 60, 1, Strike::HandN, 1, 7);
@@ -1079,13 +1086,13 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
     load.pelvis = {-0.1f, -0.85f};
     load.lean = 25.0f;
     load.armN = {-30.0f, 80.0f};
-    load.weapon = -120.0f;
+    load.weapon = c.turn(-120.0f);
     load.glow = 1.0f;
     Pose rush = g;
     rush.pelvis = {0.25f, -0.85f};
     rush.lean = 30.0f;
     rush.armN = {90.0f, 0.0f};
-    rush.weapon = -90.0f;
+    rush.weapon = c.turn(-90.0f);
     rush.footN = {0.6f, 0.0f};
     rush.footF = {-0.45f, -0.05f};
     rush.cape = 1.0f;
@@ -1101,7 +1108,7 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
 
     Pose sink = crouched(c);
     sink.armN = {10.0f, 30.0f};
-    sink.weapon = -90.0f;
+    sink.weapon = c.turn(-90.0f);
     sink.glow = 1.0f;
     Pose rise = g;
     rise.pelvis = {0.1f, -1.25f};
@@ -1109,7 +1116,7 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
     rise.footF = {-0.1f, -0.15f};
     rise.toeN = rise.toeF = -30.0f;
     rise.armN = {175.0f, 5.0f};
-    rise.weapon = -90.0f;
+    rise.weapon = c.turn(-90.0f);
     rise.lean = -10.0f;
     rise.jaw = 0.8f;
     rise.cape = 0.8f;
@@ -1124,12 +1131,12 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
         Pose cast = g;
         cast.armN = {-20.0f, 90.0f};
         cast.armF = {-10.0f, 80.0f};
-        cast.weapon = -90.0f;
+        cast.weapon = c.turn(-90.0f);
         cast.glow = 1.0f;
         Pose thrust = g;
         thrust.armN = {90.0f, 0.0f};
         thrust.armF = {85.0f, 5.0f};
-        thrust.weapon = 0.0f;
+        thrust.weapon = c.turn(0.0f);
         thrust.lean = 15.0f;
         thrust.glow = 1.0f;
         std::vector<Key> f = {mk(g, 30), mk(cast, 70, 1), mk(thrust, 60, 1), mk(thrust, 80), mk(g, 50, 1)};
@@ -1181,13 +1188,16 @@ void creatureReactions(const Ctx& c, const Pose& rest, std::vector<MoveDef>& mov
     Pose down = rest;
     if (c.spec.style.kind == BodyKind::Hound)
     {
-        down.spin = -90.0f;
+        // Sprawled on the ground, legs out front and back, head down.
         down.pelvis = {0.0f, -0.42f};
-        down.armN = {40.0f, 20.0f};
-        down.armF = {30.0f, 30.0f};
-        down.hindN = {40.0f, 10.0f};
-        down.hindF = {30.0f, 10.0f};
+        down.lean = 4.0f;
+        down.head = 25.0f;
+        down.armN = {80.0f, 10.0f};
+        down.armF = {70.0f, 15.0f};
+        down.hindN = {-75.0f, -5.0f};
+        down.hindF = {-85.0f, 0.0f};
         down.jaw = 0.6f;
+        down.eyes = 0.0f;
     }
     else if (c.spec.style.kind == BodyKind::Ghost || c.spec.style.kind == BodyKind::Skull)
     {

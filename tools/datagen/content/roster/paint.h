@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <cstdint>
 #include <vector>
 
@@ -90,7 +91,7 @@ struct Part
 // A list of parts drawn back to front.
 struct Drawing
 {
-    std::vector<Part> parts;
+    std::deque<Part> parts; // a deque: parts handed out stay put as more are added
     Part& add(int ramp, float light = 0.0f)
     {
         parts.push_back(Part{});
