@@ -185,6 +185,11 @@ bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& cl
         info.collision = toImage(hot.body, l.ox, l.oy, l.w, l.h);
         info.xStep = p.xStep;
         info.yBoost = p.yBoost;
+        // Where a held fighter hangs while this frame shows: the near hand.
+        info.hitPointX = std::clamp(static_cast<int>(std::lround(hot.handN.x - l.ox)), 0, l.w - 1);
+        info.hitPointY = std::clamp(static_cast<int>(std::lround(hot.handN.y - l.oy)), 0, l.h - 1);
+        info.pointX = info.hitPointX;
+        info.pointY = info.hitPointY;
         if (p.strike != Strike::None && p.damage > 0)
         {
             const Box dmg = strikeBox(p, hot, spec.style);
