@@ -98,6 +98,30 @@ MoveDef special(MoveDef m, int energy)
     return m;
 }
 
+// A second blow linked after a heavy one: the same swing carried on further
+// and harder.
+void followUp(std::vector<MoveDef>& moves, const std::string& from, const std::string& name, int linkFrame, int extra)
+{
+    const MoveDef* base = nullptr;
+    for (const MoveDef& m : moves)
+        if (m.clip.name == from)
+            base = &m;
+    if (!base)
+        return;
+    MoveDef f = *base;
+    f.clip.name = name;
+    f.ai = AiKind::None;
+    f.ranges.clear();
+    for (Key& k : f.clip.keys)
+    {
+        if (k.damage > 0)
+            k.damage += extra;
+        if (k.xStep > 0 || k.strike != Strike::None)
+            k.xStep += 2;
+    }
+    moves.push_back(linked(f, from, linkFrame));
+}
+
 const char* kGround = "ground = true";
 const char* kAir = "ground = false";
 
@@ -827,6 +851,7 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> aw = {mk(air, 30), hit(airCrack, 60, 1, Strike::WeaponN, c.dmg(8), c.ht(2)), mk(airCrack, 60), mk(air, 40)};
     aw[1].sound = c.snd("Zap");
     m.push_back(attack("airLash", "A", aw, AiKind::Aerial, "SMUD", kAir));
+    followUp(m, "whipCrack", "whipCrack2", 3, 3);
 }
 
 void gunnerArsenal(const Ctx& c, std::vector<MoveDef>& m)
@@ -901,6 +926,7 @@ void gunnerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> ak = {mk(air, 30), hit(stomp, 60, 1, Strike::FootN, c.dmg(8), c.ht(2)), mk(stomp, 60), mk(air, 40)};
     ak[1].sound = c.snd("Swing");
     m.push_back(attack("airStomp", "A", ak, AiKind::Aerial, "SD", kAir));
+    followUp(m, "shoot", "shootAgain", 2, 0);
 }
 
 void shieldArsenal(const Ctx& c, std::vector<MoveDef>& m)
@@ -953,6 +979,7 @@ void shieldArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> ad = {mk(air, 30), hit(drop, 60, 1, Strike::WeaponN, c.dmg(9), c.ht(2)), mk(drop, 80), mk(air, 40)};
     ad[1].sound = c.snd("Thud");
     m.push_back(attack("airBash", "A", ad, AiKind::Aerial, "SMUD", kAir));
+    followUp(m, "shieldBash", "shieldRam", 3, 3);
 }
 
 void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
@@ -1015,6 +1042,7 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> ap = {mk(air, 40), hit(pounce, 70, 1, Strike::HandN, c.dmg(8), c.ht(2)), mk(pounce, 60), mk(air, 40)};
     ap[1].sound = c.snd("Growl");
     m.push_back(attack("airPounce", "A", ap, AiKind::Aerial, "SMUD", kAir));
+    followUp(m, "bite", "maul", 3, 3);
 }
 
 // A lunging or holding grab. One-on-one: a hit-type-7 blow holds the victim
@@ -1482,6 +1510,7 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> ab = {mk(air, 30), hit(air, 60, 0, Strike::HandN, c.dmg(9), c.ht(2)), mk(air, 60), mk(rest, 40)};
     ab[1].sound = c.snd("Growl");
     m.push_back(attack("airMaul", "A", ab, AiKind::Aerial, "SMUD", kAir));
+    followUp(m, "pounce", "pounceAgain", 3, 2);
     if (c.opt.specials)
     {
         Pose breathe = rest;
@@ -1567,6 +1596,7 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> as = {mk(rest, 30), hit(swipe, 60, 1, touch, c.dmg(8), c.ht(2)), mk(swipe, 50), mk(rest, 40)};
     as[1].sound = c.snd("Growl");
     m.push_back(attack("airSwipe", "A", as, AiKind::Aerial, "SMUD", kAir));
+    followUp(m, "swoop", "swoopBack", 3, 2);
     if (c.opt.specials)
     {
         // Wail: a ring of cold air all round.
@@ -1634,6 +1664,7 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         cannon[2].xStep = -3;
         cannon[3].puff = "dustJump";
         m.push_back(attack("cannon", "B", cannon, AiKind::Ground, "ML", kGround));
+        followUp(m, "cannon", "cannonAgain", 3, 2);
         Pose ram = rest;
         ram.spin = 4.0f;
         ram.phase = 1.0f;
@@ -1699,6 +1730,7 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
     burst[2].shot = burst[4].shot = "bullet";
     burst[2].sound = burst[4].sound = c.snd("Shot");
     m.push_back(attack("turret", "B", burst, AiKind::Ground, "ML", kGround));
+    followUp(m, "turret", "turretAgain", 4, 0);
     Pose slamOut = rest;
     slamOut.spin = 3.0f;
     std::vector<Key> slam = {mk(rest, 40), mk(open, 50, 1), hit(slamOut, 50, 1, Strike::WeaponF, c.dmg(9), c.ht(2)), mk(rest, 60, 1)};
