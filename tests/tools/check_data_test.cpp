@@ -212,48 +212,63 @@ TEST_P(CheckData, ReportsTheFaultAtItsFileAndLine)
     ASSERT_FALSE(found.empty()) << c.name;
     bool matched = false;
     for (const checkdata::Finding& x : found)
-        matched = matched || (x.file == c.file(f) && x.line == c.line(f) && x.message.find(c.words) != std::string::npos);
-    EXPECT_TRUE(matched) << "wanted " << c.file(f) << ":" << c.line(f) << " with \"" << c.words << "\", got\n" << findingsText(found);
+        matched = matched || (x.file == c.file(f) && x.line == c.line(f) &&
+                              x.message.find(c.words) != std::string::npos);
+    EXPECT_TRUE(matched) << "wanted " << c.file(f) << ":" << c.line(f) << " with \"" << c.words << "\", got\n"
+                         << findingsText(found);
 }
 
 const FaultCase kFaults[] = {
-    {"missing engine animation", [](Folder& f) { f.spec.anims.pop_back(); }, [](const Folder&) { return kDir + "/info"; },
-     [](const Folder&) { return 0; }, "fallDown"},
-    {"missing engine move",
-     [](Folder& f) { moveNamed(f.spec, "airForward").name = "dashForward"; }, [](const Folder&) { return kDir + "/moveset"; },
-     [](const Folder&) { return 0; }, "airForward"},
-    {"attack not in the move set", [](Folder& f) { f.attack.replace(f.attack.find("jab\nS"), 3, "uppercut"); },
+    {"missing engine animation", [](Folder& f) { f.spec.anims.pop_back(); },
+     [](const Folder&) { return kDir + "/info"; }, [](const Folder&) { return 0; }, "fallDown"},
+    {"missing engine move", [](Folder& f) { moveNamed(f.spec, "airForward").name = "dashForward"; },
+     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder&) { return 0; }, "airForward"},
+    {"attack not in the move set",
+     [](Folder& f) { f.attack.replace(f.attack.find("jab\nS"), 3, "uppercut"); },
      [](const Folder&) { return kDir + "/ai/attack"; }, [](const Folder&) { return 2; }, "uppercut"},
-    {"link key not in the move set", [](Folder& f) { f.attack.replace(f.attack.rfind("jab\nNULL"), 3, "kick"); },
+    {"link key not in the move set",
+     [](Folder& f) { f.attack.replace(f.attack.rfind("jab\nNULL"), 3, "kick"); },
      [](const Folder&) { return kDir + "/ai/attack"; }, [](const Folder&) { return 13; }, "kick"},
     {"link not in the move set", [](Folder& f) { moveNamed(f.spec, "jab2").link = "jab0"; },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab2") + 3; }, "jab0"},
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "jab2") + 3; }, "jab0"},
     {"start-from not in the move set", [](Folder& f) { moveNamed(f.spec, "jab2").startFrom = "feint"; },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab2") + 6; }, "feint"},
-    {"deflected move not in the move set", [](Folder& f) { moveNamed(f.spec, "jab2").frames[1].deflected = "stagger"; },
-     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(1) + 13; }, "stagger"},
-    {"particle kind that does not exist", [](Folder& f) { moveNamed(f.spec, "jab").frames[1].particles = {"sparkle 1 2"}; },
-     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 11; }, "sparkle"},
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "jab2") + 6; }, "feint"},
+    {"deflected move not in the move set",
+     [](Folder& f) { moveNamed(f.spec, "jab2").frames[1].deflected = "stagger"; },
+     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(1) + 13; },
+     "stagger"},
+    {"particle kind that does not exist",
+     [](Folder& f) { moveNamed(f.spec, "jab").frames[1].particles = {"sparkle 1 2"}; },
+     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 11; },
+     "sparkle"},
     {"sound that does not exist", [](Folder& f) { moveNamed(f.spec, "jab").frames[1].sound = "TesterKick"; },
-     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 9; }, "TesterKick"},
+     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 9; },
+     "TesterKick"},
     {"face that does not exist", [](Folder& f) { moveNamed(f.spec, "jab").frames[1].face = "frown"; },
-     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 15; }, "frown"},
+     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 15; },
+     "frown"},
     {"frame without an image",
      [](Folder& f)
      {
          moveNamed(f.spec, "jab2").frames[2].image = "gone.bmp";
          f.after.push_back([] { std::remove((kDir + "/jab2/gone.bmp").c_str()); });
      },
-     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2); }, "no image"},
+     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2); },
+     "no image"},
     {"collision box outside its frame",
      [](Folder& f)
      {
          moveNamed(f.spec, "pose1").frames = {body(), body()};
          moveNamed(f.spec, "pose1").frames[1].col[2] = 40;
      },
-     [](const Folder&) { return kDir + "/pose1/info"; }, [](const Folder&) { return frameLine(1) + 2; }, "collision box"},
-    {"damage box outside its frame on a damage frame", [](Folder& f) { moveNamed(f.spec, "jab2").frames[1].dmg[3] = 80; },
-     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(1) + 3; }, "damage box"},
+     [](const Folder&) { return kDir + "/pose1/info"; }, [](const Folder&) { return frameLine(1) + 2; },
+     "collision box"},
+    {"damage box outside its frame on a damage frame",
+     [](Folder& f) { moveNamed(f.spec, "jab2").frames[1].dmg[3] = 80; },
+     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(1) + 3; },
+     "damage box"},
     {"damage box on the field of a harmless frame",
      [](Folder& f)
      {
@@ -261,29 +276,43 @@ const FaultCase kFaults[] = {
          box[0] = box[1] = 0;
          box[2] = box[3] = 10;
      },
-     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2) + 3; }, "deals no damage"},
+     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2) + 3; },
+     "deals no damage"},
     {"move line that does not parse",
      [](Folder& f)
      {
          const int line = recordLine(f.spec, "jab") + 2;
          f.after.push_back([line] { replaceLine(kDir + "/moveset", line, "lots"); });
      },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab") + 2; }, "not a number"},
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "jab") + 2; }, "not a number"},
     {"command of letters no button makes", [](Folder& f) { moveNamed(f.spec, "jab2").command = "DXA"; },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab2") + 1; }, "command"},
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "jab2") + 1; }, "command"},
     {"sprite info that does not parse",
-     [](Folder& f) { f.after.push_back([] { replaceLine(kDir + "/jab/info", frameLine(1) + 2, "5 5 thirty 80"); }); },
-     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 2; }, "does not parse"},
+     [](Folder& f)
+     { f.after.push_back([] { replaceLine(kDir + "/jab/info", frameLine(1) + 2, "5 5 thirty 80"); }); },
+     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(1) + 2; },
+     "does not parse"},
     {"interruptible reaction", [](Folder& f) { moveNamed(f.spec, "hit2").interruptible = 1; },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "hit2") + 5; }, "interruptible"},
-    {"sound on a move's last frame", [](Folder& f) { moveNamed(f.spec, "jab2").frames[2].sound = "TesterPunch"; },
-     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2); }, "last frame"},
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "hit2") + 5; }, "interruptible"},
+    {"sound on a move's last frame",
+     [](Folder& f) { moveNamed(f.spec, "jab2").frames[2].sound = "TesterPunch"; },
+     [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2); },
+     "last frame"},
     {"one-frame move", [](Folder& f) { moveNamed(f.spec, "endPose1").frames = {body()}; },
-     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "endPose1"); }, "two frames"},
-    {"crash that lets the beaten get up", [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions.clear(); },
+     [](const Folder&) { return kDir + "/moveset"; },
+     [](const Folder& f) { return recordLine(f.spec, "endPose1"); }, "two frames"},
+    {"crash that lets the beaten get up",
+     [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions.clear(); },
      [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return 0; }, "without health"},
-    {"condition an engine does not know", [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM STOP"}; },
-     [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return frameLine(1) + 17; }, "three words"},
+    {"condition an engine does not know",
+     [](Folder& f) {
+         moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM STOP"};
+     },
+     [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return frameLine(1) + 17; },
+     "three words"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, CheckData, ::testing::ValuesIn(kFaults),

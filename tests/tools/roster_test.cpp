@@ -97,7 +97,8 @@ struct Driven
 
     Driven(const std::string& name, SDL_Surface* screen)
     {
-        data = std::make_unique<characterData>(("data/characters/" + name + "/chardata").c_str(), screen, 0, &sounds);
+        data = std::make_unique<characterData>(("data/characters/" + name + "/chardata").c_str(), screen, 0,
+                                               &sounds);
         kinds.addList("default", screen);
     }
 };
@@ -114,19 +115,21 @@ TEST_F(Roster, EveryFighterPlaysEachOfItsMovesAsPlayerAndAsComputer)
         control.init(screen);
         gamePad pad;
         inputChecker input(player.data->moves, &player.data->fighter);
-        control.setup(&player.data->fighter, &player.kinds, &player.particles, &player.sounds, player.data->anims,
-                      player.data->moves, &pad, &input, &player.target);
+        control.setup(&player.data->fighter, &player.kinds, &player.particles, &player.sounds,
+                      player.data->anims, player.data->moves, &pad, &input, &player.target);
         control.effects = &player.effects;
         Driven computer(name, screen);
         AI ai;
         ai.init(screen);
-        ai.setup(&computer.data->fighter, &computer.kinds, &computer.particles, &computer.sounds, computer.data->anims,
-                 computer.data->moves, &computer.target, ("data/characters/" + name + "/ai").c_str());
+        ai.setup(&computer.data->fighter, &computer.kinds, &computer.particles, &computer.sounds,
+                 computer.data->anims, computer.data->moves, &computer.target,
+                 ("data/characters/" + name + "/ai").c_str());
         ai.effects = &computer.effects;
         for (const auto& m : player.data->moves->moves)
         {
             EXPECT_TRUE(playsToItsEnd(control, player.data->fighter, m.get())) << m->name << " as player";
-            EXPECT_TRUE(playsToItsEnd(ai, computer.data->fighter, computer.data->moves->findMove(m->name))) << m->name << " as computer";
+            EXPECT_TRUE(playsToItsEnd(ai, computer.data->fighter, computer.data->moves->findMove(m->name)))
+                << m->name << " as computer";
         }
     }
 }
@@ -144,8 +147,8 @@ TEST_F(Roster, TheComputerAttacksFromItsList)
         Driven dummy(name, screen);
         AI ai;
         ai.init(screen);
-        ai.setup(&self.data->fighter, &self.kinds, &self.particles, &self.sounds, self.data->anims, self.data->moves,
-                 &self.target, ("data/characters/" + name + "/ai").c_str());
+        ai.setup(&self.data->fighter, &self.kinds, &self.particles, &self.sounds, self.data->anims,
+                 self.data->moves, &self.target, ("data/characters/" + name + "/ai").c_str());
         ai.effects = &self.effects;
         self.target.setTarget(&dummy.data->fighter);
         std::set<std::string> attacks;
@@ -191,12 +194,18 @@ struct Row
 
 // The weapon screen's rows, by form.
 const std::map<std::string, std::vector<Row>> kRows = {
-    {"Nick", {{"BloodBath", "RDB", 20}, {"ImpaleStrike", "DRA", 20}, {"SlidingSawLv1", "A", 0}, {"AirSnareLv2", "DB", 30}, {"ImpaleStrikeUltraLv3", "DRA", 50}}},
+    {"Nick",
+     {{"BloodBath", "RDB", 20},
+      {"ImpaleStrike", "DRA", 20},
+      {"SlidingSawLv1", "A", 0},
+      {"AirSnareLv2", "DB", 30},
+      {"ImpaleStrikeUltraLv3", "DRA", 50}}},
     {"NickBBBat", {{"FoulBallLv1", "DRB", 20}, {"StrikeZoneLv2", "DDA", 20}, {"HomeRunLv3", "DRA", 50}}},
     {"NickWhip", {{"UpperSlashLv1", "A", 0}, {"ThunderStruckLv2", "DRB", 30}, {"StormCloudLv3", "DDB", 30}}},
     {"NickSwords", {{"CrossSlashLv1", "DRB", 30}, {"AirStrikeLv2", "B", 20}, {"BurnadoLv3", "DDB", 30}}},
     {"NickGauntlets", {{"WreckLv1", "DDB", 20}, {"GroundPoundLv2", "A", 0}, {"MegatonPunchLv3", "DRA", 30}}},
-    {"NickBlackBlade", {{"LesserDemonLv1", "DRA", 30}, {"SummonSlopsLv2", "DDB", 20}, {"SummonRortLv3", "DRB", 30}}},
+    {"NickBlackBlade",
+     {{"LesserDemonLv1", "DRA", 30}, {"SummonSlopsLv2", "DDB", 20}, {"SummonRortLv3", "DRB", 30}}},
 };
 
 bool isRow(const std::vector<Row>& rows, const std::string& name)
@@ -293,7 +302,8 @@ TEST_F(Roster, PalettesRecolourTheFramesAndKeepTheKey)
     for (int y = 0; y < a->image->h; ++y)
         for (int x = 0; x < a->image->w; ++x)
         {
-            const Uint32 pa = testing_support::pixelAt(a->image, x, y), pb = testing_support::pixelAt(b->image, x, y);
+            const Uint32 pa = testing_support::pixelAt(a->image, x, y),
+                         pb = testing_support::pixelAt(b->image, x, y);
             const bool ka = pa == keyA, kb = pb == keyB;
             keyedBoth += ka && kb;
             keyedOne += ka != kb;

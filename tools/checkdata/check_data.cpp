@@ -31,11 +31,14 @@ std::string describe(const Finding& f)
 
 namespace
 {
-const char* const kAnimNames[] = {"standing", "walk", "duck", "running", "inAir", "inAirDown", "fallUp", "fallDown"};
-const char* const kMoveNames[] = {"hit1", "hit2", "hit3", "hit1Low", "hit2Low", "blockHi", "blockLo", "blockAir",
-                                  "crash", "backJump", "airBack", "airForward", "pose1", "endPose1"};
+const char* const kAnimNames[] = {"standing", "walk",      "duck",   "running",
+                                  "inAir",    "inAirDown", "fallUp", "fallDown"};
+const char* const kMoveNames[] = {"hit1",    "hit2",       "hit3",     "hit1Low", "hit2Low",
+                                  "blockHi", "blockLo",    "blockAir", "crash",   "backJump",
+                                  "airBack", "airForward", "pose1",    "endPose1"};
 const char* const kPropMoveNames[] = {"hit1", "hit2", "hit3", "hit1Low", "hit2Low", "crash"};
-const char* const kSteadyMoves[] = {"hit1", "hit2", "hit3", "hit1Low", "hit2Low", "blockHi", "blockLo", "blockAir"};
+const char* const kSteadyMoves[] = {"hit1",    "hit2",    "hit3",    "hit1Low",
+                                    "hit2Low", "blockHi", "blockLo", "blockAir"};
 
 bool exists(const std::string& path)
 {
@@ -90,8 +93,10 @@ bool countLine(const std::string& line, const char* label, int& count)
 
 const char* patternText(const char* p)
 {
-    static const std::map<std::string, const char*> names = {{"sdddd", "\"%s %d %d %d %d\""}, {"dd", "\"%d %d\""},
-                                                             {"dddd", "\"%d %d %d %d\""}, {"d", "\"%d\""},
+    static const std::map<std::string, const char*> names = {{"sdddd", "\"%s %d %d %d %d\""},
+                                                             {"dd", "\"%d %d\""},
+                                                             {"dddd", "\"%d %d %d %d\""},
+                                                             {"d", "\"%d\""},
                                                              {"s", "\"%s\""}};
     const auto it = names.find(p);
     return it == names.end() ? p : it->second;
@@ -127,7 +132,10 @@ public:
 
     std::vector<Finding> out;
 
-    void add(const std::string& file, int line, const std::string& message) { out.push_back({file, line, message}); }
+    void add(const std::string& file, int line, const std::string& message)
+    {
+        out.push_back({file, line, message});
+    }
 
     void character(const std::string& name);
     void rosterPictures();
@@ -138,8 +146,8 @@ private:
     partInfoList faces;
 
     SheetLines sheetLines(const std::string& folder);
-    void frames(const std::string& dir, const std::string& clip, const CSpriteBase& sheet, const SheetLines& lines,
-                bool isMove, moveSet& moves, soundSet& sounds);
+    void frames(const std::string& dir, const std::string& clip, const CSpriteBase& sheet,
+                const SheetLines& lines, bool isMove, moveSet& moves, soundSet& sounds);
     void conditions(const std::string& file, int line, const std::vector<std::string>& lines, int frameCount);
     void attackFile(const std::string& dir, moveSet& moves);
 };
@@ -171,7 +179,8 @@ SheetLines Checker::sheetLines(const std::string& folder)
         }
         if (!scans(lines[at], pattern, needed))
         {
-            add(s.info, static_cast<int>(at + 1), std::string(what) + " does not parse as " + patternText(pattern));
+            add(s.info, static_cast<int>(at + 1),
+                std::string(what) + " does not parse as " + patternText(pattern));
             ++at;
             return false;
         }
@@ -184,7 +193,8 @@ SheetLines Checker::sheetLines(const std::string& folder)
             ++at;
         if (at >= lines.size())
         {
-            add(s.info, static_cast<int>(lines.size()), "declares " + std::to_string(count) + " frames but holds " + std::to_string(f));
+            add(s.info, static_cast<int>(lines.size()),
+                "declares " + std::to_string(count) + " frames but holds " + std::to_string(f));
             break;
         }
         FrameLines fl;
@@ -225,8 +235,9 @@ SheetLines Checker::sheetLines(const std::string& folder)
         if (!fl.image.empty() && !exists(path))
         {
             const bool bmp = CSpriteBase::checkBMPExtension(fl.image);
-            add(s.info, fl.first, "frame " + std::to_string(f) + "'s image " + fl.image + " does not exist" +
-                                      (bmp ? "" : " (a missing container ends the game)"));
+            add(s.info, fl.first,
+                "frame " + std::to_string(f) + "'s image " + fl.image + " does not exist" +
+                    (bmp ? "" : " (a missing container ends the game)"));
             s.fatal = s.fatal || !bmp;
         }
         s.frames.push_back(fl);
@@ -234,9 +245,11 @@ SheetLines Checker::sheetLines(const std::string& folder)
     return s;
 }
 
-void Checker::conditions(const std::string& file, int line, const std::vector<std::string>& lines, int frameCount)
+void Checker::conditions(const std::string& file, int line, const std::vector<std::string>& lines,
+                         int frameCount)
 {
-    static const std::set<std::string> tests = {"ground", "HP", "state", "position", "grabbing", "NULL", "null"};
+    static const std::set<std::string> tests = {"ground",   "HP",   "state", "position",
+                                                "grabbing", "NULL", "null"};
     static const std::set<std::string> actions = {"HP", "FRAME", "ANIM", "ELSE"};
     for (std::size_t i = 0; i < lines.size(); ++i)
     {
@@ -248,8 +261,10 @@ void Checker::conditions(const std::string& file, int line, const std::vector<st
             continue;
         }
         if (i == 0 ? !tests.count(w[0]) : !actions.count(w[0]))
-            add(file, at, "\"" + w[0] + "\" is no " + (i == 0 ? "test" : "action") + " of the condition language");
-        else if (i > 0 && w[0] == "FRAME" && (w.size() < 3 || parseInt(w[2]) < 0 || parseInt(w[2]) >= frameCount))
+            add(file, at,
+                "\"" + w[0] + "\" is no " + (i == 0 ? "test" : "action") + " of the condition language");
+        else if (i > 0 && w[0] == "FRAME" &&
+                 (w.size() < 3 || parseInt(w[2]) < 0 || parseInt(w[2]) >= frameCount))
             add(file, at, "jumps to a frame the sheet does not have");
         else if (i > 0 && w[0] == "ANIM" && (w.size() < 3 || (w[2] != "STOP" && w[2] != "START")))
             add(file, at, "an animation action needs three words ending in STOP or START");
@@ -263,7 +278,8 @@ bool holdsWhenBeaten(const CSpriteFrame& f)
     const std::vector<std::string> test = splitWords(f.conditions[0]);
     if (test.size() < 3 || test[0] != "HP")
         return false;
-    const bool whenDown = (test[1] == "<" && parseInt(test[2]) >= 1) || (test[1] == "==" && parseInt(test[2]) == 0);
+    const bool whenDown =
+        (test[1] == "<" && parseInt(test[2]) >= 1) || (test[1] == "==" && parseInt(test[2]) == 0);
     if (!whenDown)
         return false;
     for (std::size_t i = 1; i < f.conditions.size(); ++i)
@@ -287,15 +303,17 @@ bool farAway(int x1, int y1, int x2, int y2)
     return x2 < -1000 || y2 < -1000 || x1 > 100000 || y1 > 100000;
 }
 
-void Checker::frames(const std::string& dir, const std::string& clip, const CSpriteBase& sheet, const SheetLines& lines,
-                     bool isMove, moveSet& moves, soundSet& sounds)
+void Checker::frames(const std::string& dir, const std::string& clip, const CSpriteBase& sheet,
+                     const SheetLines& lines, bool isMove, moveSet& moves, soundSet& sounds)
 {
     const std::string file = dir + "/" + clip + "/info";
     const int count = sheet.frameCount();
     for (int i = 0; i < count; ++i)
     {
         const CSpriteFrame* f = sheet.normalFrame(i);
-        const FrameLines fl = i < static_cast<int>(lines.frames.size()) ? lines.frames[static_cast<std::size_t>(i)] : FrameLines{};
+        const FrameLines fl = i < static_cast<int>(lines.frames.size())
+                                  ? lines.frames[static_cast<std::size_t>(i)]
+                                  : FrameLines{};
         const std::string frame = "frame " + std::to_string(i);
         if (!f || !f->image)
         {
@@ -304,29 +322,38 @@ void Checker::frames(const std::string& dir, const std::string& clip, const CSpr
         }
         const int w = f->image->w, h = f->image->h;
         if (!inside(f->colX1, f->colY1, f->colX2, f->colY2, w, h))
-            add(file, fl.first + 2, frame + "'s collision box lies outside its " + std::to_string(w) + "x" + std::to_string(h) + " picture");
+            add(file, fl.first + 2,
+                frame + "'s collision box lies outside its " + std::to_string(w) + "x" + std::to_string(h) +
+                    " picture");
         if (f->damage > 0 && !inside(f->dmgX1, f->dmgY1, f->dmgX2, f->dmgY2, w, h))
             add(file, fl.first + 3, frame + " deals damage but its damage box lies outside its picture");
         if (f->damage <= 0 && !farAway(f->dmgX1, f->dmgY1, f->dmgX2, f->dmgY2))
-            add(file, fl.first + 3, frame + " deals no damage but its damage box lies where it can overlap a fighter");
+            add(file, fl.first + 3,
+                frame + " deals no damage but its damage box lies where it can overlap a fighter");
         if (f->sound != "NULL" && !sounds.find(f->sound))
-            add(file, fl.sound, frame + " plays the sound \"" + f->sound + "\", which is not in the fighter's sound set");
+            add(file, fl.sound,
+                frame + " plays the sound \"" + f->sound + "\", which is not in the fighter's sound set");
         for (int p = 0; p < f->particleCount && p < static_cast<int>(f->particles.size()); ++p)
         {
             const std::string kind = firstWord(f->particles[static_cast<std::size_t>(p)]);
             if (!kinds.findParticle(kind))
-                add(file, fl.particles + 1 + p, frame + " spawns the particle \"" + kind + "\", which data/default/particle does not list");
+                add(file, fl.particles + 1 + p,
+                    frame + " spawns the particle \"" + kind +
+                        "\", which data/default/particle does not list");
         }
         if (f->face != "NULL" && !faces.findParticle(f->face))
-            add(file, fl.face, frame + " shows the face \"" + f->face + "\", which data/faces/face does not list");
+            add(file, fl.face,
+                frame + " shows the face \"" + f->face + "\", which data/faces/face does not list");
         if (f->deflected != "NULL" && !moves.findMove(f->deflected))
-            add(file, fl.face - 1, frame + "'s deflected move \"" + f->deflected + "\" is not in the move set");
+            add(file, fl.face - 1,
+                frame + "'s deflected move \"" + f->deflected + "\" is not in the move set");
         if (f->conditionCount > 0)
             conditions(file, fl.conditions, f->conditions, count);
         const bool edge = i == 0 || i == count - 1;
         if (isMove && edge && (f->sound != "NULL" || f->particleCount > 0 || f->face != "NULL"))
-            add(file, fl.first, frame + " is the move's " + (i == 0 ? "first" : "last") +
-                                    " frame but plays a sound, spawns a particle or shows a face");
+            add(file, fl.first,
+                frame + " is the move's " + (i == 0 ? "first" : "last") +
+                    " frame but plays a sound, spawns a particle or shows a face");
     }
 }
 
@@ -348,8 +375,8 @@ void Checker::attackFile(const std::string& dir, moveSet& moves)
         int count = 0;
         if (at >= lines.size() || !countLine(lines[at], "Attacks:", count))
         {
-            add(file, static_cast<int>(std::min(at + 1, lines.size() + 1)), std::string("the ") + sections[s] +
-                                                                                 " section's count does not parse as \"Attacks: %d\"");
+            add(file, static_cast<int>(std::min(at + 1, lines.size() + 1)),
+                std::string("the ") + sections[s] + " section's count does not parse as \"Attacks: %d\"");
             return;
         }
         ++at;
@@ -359,7 +386,8 @@ void Checker::attackFile(const std::string& dir, moveSet& moves)
         {
             if (at + 4 > lines.size())
             {
-                add(file, static_cast<int>(lines.size()), std::string("ends inside the ") + sections[s] + " section");
+                add(file, static_cast<int>(lines.size()),
+                    std::string("ends inside the ") + sections[s] + " section");
                 return;
             }
             const int line = static_cast<int>(at + 1);
@@ -369,19 +397,26 @@ void Checker::attackFile(const std::string& dir, moveSet& moves)
             const std::string cancel = firstWord(lines[at + 3]);
             if (!moves.findMove(name))
                 add(file, line, "attack \"" + name + "\" is not in the move set");
-            const std::size_t pos = range.empty() ? std::string::npos : order.find(static_cast<char>(std::toupper(static_cast<unsigned char>(range[0]))));
+            const std::size_t pos =
+                range.empty()
+                    ? std::string::npos
+                    : order.find(static_cast<char>(std::toupper(static_cast<unsigned char>(range[0]))));
             if (pos == std::string::npos)
                 add(file, line + 1, "range \"" + range + "\" is none of S, M, L, U, D");
             else if (pos < lastRange)
-                add(file, line + 1, std::string("range ") + range + " comes after a later range: records go S, M, L, U, D");
+                add(file, line + 1,
+                    std::string("range ") + range + " comes after a later range: records go S, M, L, U, D");
             else
                 lastRange = pos;
             const std::string& key = s == 5 ? link : cancel;
             if (s >= 4)
             {
                 if (!moves.findMove(key))
-                    add(file, line + (s == 5 ? 2 : 3), std::string(s == 5 ? "link" : "cancel") + " key \"" + key + "\" is not in the move set");
-                if (!keysSeen.empty() && keysSeen.back() != key && std::find(keysSeen.begin(), keysSeen.end(), key) != keysSeen.end())
+                    add(file, line + (s == 5 ? 2 : 3),
+                        std::string(s == 5 ? "link" : "cancel") + " key \"" + key +
+                            "\" is not in the move set");
+                if (!keysSeen.empty() && keysSeen.back() != key &&
+                    std::find(keysSeen.begin(), keysSeen.end(), key) != keysSeen.end())
                     add(file, line, "the records for \"" + key + "\" are not next to each other");
                 keysSeen.push_back(key);
             }
@@ -401,7 +436,8 @@ void Checker::character(const std::string& name)
         add(chardata, 0, "cannot be opened");
         return;
     }
-    static const char* const fields[] = {"name", "HP", "MP", "speed", "jump", "bullets", "bulletsMax", "blood", "data folder"};
+    static const char* const fields[] = {"name",    "HP",         "MP",    "speed",      "jump",
+                                         "bullets", "bulletsMax", "blood", "data folder"};
     for (int i = 0; i < 9; ++i)
     {
         if (i >= static_cast<int>(cd.size()))
@@ -445,8 +481,9 @@ void Checker::character(const std::string& name)
     else
     {
         if (static_cast<int>(ms.size()) != 1 + 11 * moveCount)
-            add(movesetFile, static_cast<int>(ms.size()), "holds " + std::to_string(ms.size() - 1) + " record lines where " +
-                                                              std::to_string(moveCount) + " moves need " + std::to_string(11 * moveCount));
+            add(movesetFile, static_cast<int>(ms.size()),
+                "holds " + std::to_string(ms.size() - 1) + " record lines where " +
+                    std::to_string(moveCount) + " moves need " + std::to_string(11 * moveCount));
         for (int m = 0; m < moveCount; ++m)
         {
             const std::size_t base = 1 + 11 * static_cast<std::size_t>(m);
@@ -456,10 +493,14 @@ void Checker::character(const std::string& name)
             moveLine[moveName] = static_cast<int>(base + 1);
             for (int k : {2, 4, 5, 7, 8, 9})
                 if (!scans(ms[base + static_cast<std::size_t>(k)], "d"))
-                    add(movesetFile, static_cast<int>(base + k + 1), "move \"" + moveName + "\": line " + std::to_string(k + 1) + " is not a number");
+                    add(movesetFile, static_cast<int>(base + k + 1),
+                        "move \"" + moveName + "\": line " + std::to_string(k + 1) + " is not a number");
             const std::string command = firstWord(ms[base + 1]);
-            if (command.empty() || (command != "zzz" && command.find_first_not_of("LRUDABC") != std::string::npos))
-                add(movesetFile, static_cast<int>(base + 2), "move \"" + moveName + "\": command \"" + command + "\" is not made of L, R, U, D, A, B, C");
+            if (command.empty() ||
+                (command != "zzz" && command.find_first_not_of("LRUDABC") != std::string::npos))
+                add(movesetFile, static_cast<int>(base + 2),
+                    "move \"" + moveName + "\": command \"" + command +
+                        "\" is not made of L, R, U, D, A, B, C");
         }
     }
 
@@ -515,13 +556,17 @@ void Checker::character(const std::string& name)
         const moveInfo& m = *mp;
         const int line = moveLine.count(m.name) ? moveLine[m.name] : 0;
         if (m.link != "NULL" && !moves.findMove(m.link))
-            add(movesetFile, line + 3, "move \"" + m.name + "\" links from \"" + m.link + "\", which is not in the move set");
+            add(movesetFile, line + 3,
+                "move \"" + m.name + "\" links from \"" + m.link + "\", which is not in the move set");
         if (m.startFrom != "NULL" && !moves.findMove(m.startFrom))
-            add(movesetFile, line + 6, "move \"" + m.name + "\" starts from \"" + m.startFrom + "\", which is not in the move set");
+            add(movesetFile, line + 6,
+                "move \"" + m.name + "\" starts from \"" + m.startFrom + "\", which is not in the move set");
         if (m.sheet.frameCount() < 2)
             add(movesetFile, line, "move \"" + m.name + "\" has fewer than two frames");
-        if (std::find(std::begin(kSteadyMoves), std::end(kSteadyMoves), m.name) != std::end(kSteadyMoves) && m.interuptable)
-            add(movesetFile, line + 5, "move \"" + m.name + "\" is a reaction or block and must not be interruptible");
+        if (std::find(std::begin(kSteadyMoves), std::end(kSteadyMoves), m.name) != std::end(kSteadyMoves) &&
+            m.interuptable)
+            add(movesetFile, line + 5,
+                "move \"" + m.name + "\" is a reaction or block and must not be interruptible");
         if (m.condition != "NULL")
             conditions(movesetFile, line + 9, {m.condition}, 1);
         frames(dir, m.name, m.sheet, sheets[m.name], true, moves, sounds);
@@ -533,7 +578,8 @@ void Checker::character(const std::string& name)
             if (const CSpriteFrame* f = crash->sheet.normalFrame(i))
                 holds = holds || holdsWhenBeaten(*f);
         if (!holds)
-            add(dir + "/crash/info", 0, "no frame holds a fighter without health down (\"HP < 1\" then \"ANIM = STOP\")");
+            add(dir + "/crash/info", 0,
+                "no frame holds a fighter without health down (\"HP < 1\" then \"ANIM = STOP\")");
     }
     attackFile(dir, moves);
 
@@ -601,10 +647,15 @@ void Checker::rosterPictures()
             sheet.init(folder, false);
             const int need = std::string(kind) == "character" ? 8 : 1;
             if (sheet.frameCount() < need)
-                add(folder + "/info", 1, "holds " + std::to_string(sheet.frameCount()) + " frames; " + std::to_string(need) + " needed");
+                add(folder + "/info", 1,
+                    "holds " + std::to_string(sheet.frameCount()) + " frames; " + std::to_string(need) +
+                        " needed");
             for (int i = 0; i < sheet.frameCount(); ++i)
                 if (!sheet.normalFrame(i) || !sheet.normalFrame(i)->image)
-                    add(folder + "/info", i < static_cast<int>(lines.frames.size()) ? lines.frames[static_cast<std::size_t>(i)].first : 0,
+                    add(folder + "/info",
+                        i < static_cast<int>(lines.frames.size())
+                            ? lines.frames[static_cast<std::size_t>(i)].first
+                            : 0,
                         "frame " + std::to_string(i) + " has no image");
         }
     }

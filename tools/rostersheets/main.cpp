@@ -61,7 +61,8 @@ IndexedImage sheet(const CharacterSpec& spec, int palette)
                     if (px >= out.width || py >= out.height)
                         continue;
                     const std::uint8_t v = img.at(xx, yy);
-                    out.pixels[static_cast<std::size_t>(py) * out.width + px] = v ? v : (yy == clips[i].anchorY[f] ? kGroundLine : kBackground);
+                    out.pixels[static_cast<std::size_t>(py) * out.width + px] =
+                        v ? v : (yy == clips[i].anchorY[f] ? kGroundLine : kBackground);
                 }
             const int ax = x + clips[i].anchorX[f], ay = y + clips[i].anchorY[f];
             if (ax >= 0 && ax < out.width && ay >= 0 && ay < out.height)
@@ -109,8 +110,9 @@ IndexedImage lineup(const std::vector<CharacterSpec>& specs, const std::string& 
     // One shared palette cannot hold every character's colours: each
     // character's pixels are matched to the nearest of a fixed colour cube.
     for (int i = 0; i < 216; ++i)
-        out.palette[static_cast<std::size_t>(i + 16)] = {static_cast<std::uint8_t>((i / 36) * 51), static_cast<std::uint8_t>((i / 6 % 6) * 51),
-                                                          static_cast<std::uint8_t>((i % 6) * 51)};
+        out.palette[static_cast<std::size_t>(i + 16)] = {static_cast<std::uint8_t>((i / 36) * 51),
+                                                         static_cast<std::uint8_t>((i / 6 % 6) * 51),
+                                                         static_cast<std::uint8_t>((i % 6) * 51)};
     int x = 0;
     for (const RenderedClip& r : shots)
     {
@@ -124,7 +126,8 @@ IndexedImage lineup(const std::vector<CharacterSpec>& specs, const std::string& 
                     continue;
                 const Rgb8 c = img.palette[v];
                 const int q = 16 + ((c.r + 25) / 51) * 36 + ((c.g + 25) / 51) * 6 + (c.b + 25) / 51;
-                out.pixels[static_cast<std::size_t>(top + yy) * out.width + x + xx] = static_cast<std::uint8_t>(q);
+                out.pixels[static_cast<std::size_t>(top + yy) * out.width + x + xx] =
+                    static_cast<std::uint8_t>(q);
             }
         x += img.width + 6;
     }
@@ -144,16 +147,19 @@ int main(int argc, char** argv)
     const std::vector<std::string> only(argv + 2, argv + argc);
     std::vector<CharacterSpec> specs = allCharacters();
     if (!only.empty())
-        specs.erase(std::remove_if(specs.begin(), specs.end(), [&](const CharacterSpec& s)
+        specs.erase(std::remove_if(specs.begin(), specs.end(),
+                                   [&](const CharacterSpec& s)
                                    { return std::find(only.begin(), only.end(), s.name) == only.end(); }),
                     specs.end());
     makeDirs(argv[1]);
     writeBytes(joinPath(argv[1], "lineup.bmp"), encodeBmp(lineup(specs, "standing", 0)));
     std::vector<char> ok(specs.size(), 0);
-    parallelFor(static_cast<int>(specs.size()), [&](int i)
+    parallelFor(static_cast<int>(specs.size()),
+                [&](int i)
                 {
                     const CharacterSpec& s = specs[static_cast<std::size_t>(i)];
-                    ok[static_cast<std::size_t>(i)] = writeBytes(joinPath(argv[1], s.name + ".bmp"), encodeBmp(sheet(s, 0)));
+                    ok[static_cast<std::size_t>(i)] =
+                        writeBytes(joinPath(argv[1], s.name + ".bmp"), encodeBmp(sheet(s, 0)));
                 });
     return std::all_of(ok.begin(), ok.end(), [](char c) { return c != 0; }) ? 0 : 1;
 }

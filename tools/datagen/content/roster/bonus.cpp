@@ -21,8 +21,13 @@ CharacterSpec vellin()
     s.style.body.limb = 0.85f;
     s.style.body.chest = 10.5f;
     s.style.body.waist = 8.0f;
-    s.colours = colours({{Skin, 0xf0c8a8}, {Hair, 0xe8e0b0}, {Top, 0x3a6a3a}, {Bottom, 0x4a3a2a}, {Inner, 0x2a4a2a},
-                         {Accent, 0x8a6a3a}, {Shoes, 0x5a3a20}});
+    s.colours = colours({{Skin, 0xf0c8a8},
+                         {Hair, 0xe8e0b0},
+                         {Top, 0x3a6a3a},
+                         {Bottom, 0x4a3a2a},
+                         {Inner, 0x2a4a2a},
+                         {Accent, 0x8a6a3a},
+                         {Shoes, 0x5a3a20}});
     costumePalettes(s, {Top, Inner, Bottom, Accent});
     numbers(s, 280, 100, 6, 18, 0, 0, 1);
     KitOptions o;
@@ -63,8 +68,14 @@ CharacterSpec merrowby()
     s.style.coat = Coat::Robe;
     s.style.weapon = Weapon::Staff;
     s.style.body = Body{}.scaled(0.97f);
-    s.colours = colours({{Skin, 0xe0b898}, {Hair, 0xe8e8e8}, {Top, 0x3a3a8a}, {Bottom, 0x2a2a6a}, {Inner, 0x6a6ab0},
-                         {Accent, 0xd0a040}, {Glow, 0x80c0ff}, {Wood, 0x5a3a1a}});
+    s.colours = colours({{Skin, 0xe0b898},
+                         {Hair, 0xe8e8e8},
+                         {Top, 0x3a3a8a},
+                         {Bottom, 0x2a2a6a},
+                         {Inner, 0x6a6ab0},
+                         {Accent, 0xd0a040},
+                         {Glow, 0x80c0ff},
+                         {Wood, 0x5a3a1a}});
     costumePalettes(s, {Top, Bottom, Inner, Glow});
     numbers(s, 260, 100, 4, 14, 0, 0, 1);
     KitOptions o;
@@ -89,8 +100,14 @@ CharacterSpec dravenholt()
     s.style.weaponSize = 1.25f;
     s.style.body = Body{}.scaled(1.1f);
     s.style.body.limb = 1.2f;
-    s.colours = colours({{Skin, 0xd8a884}, {Top, 0x8a9098}, {Bottom, 0x6a7078}, {Armour, 0xb8c0c8}, {Inner, 0x8a1a1a},
-                         {Accent, 0xd0a830}, {Metal, 0xdce4ec}, {Shoes, 0x5a5e66}});
+    s.colours = colours({{Skin, 0xd8a884},
+                         {Top, 0x8a9098},
+                         {Bottom, 0x6a7078},
+                         {Armour, 0xb8c0c8},
+                         {Inner, 0x8a1a1a},
+                         {Accent, 0xd0a830},
+                         {Metal, 0xdce4ec},
+                         {Shoes, 0x5a5e66}});
     costumePalettes(s, {Inner, Accent, Top, Bottom});
     numbers(s, 380, 100, 4, 14, 0, 0, 1);
     KitOptions o;
@@ -112,8 +129,13 @@ CharacterSpec zhevan()
     s.style.gloves = true;
     s.style.weapon = Weapon::TwinSwords;
     s.style.weaponSize = 0.8f;
-    s.colours = colours({{Skin, 0xd8a880}, {Top, 0x24242e}, {Bottom, 0x1e1e26}, {Accent, 0x8a1a2a}, {Shoes, 0x18181e},
-                         {Metal, 0xc8d0d8}, {Glow, 0xa0ff60}});
+    s.colours = colours({{Skin, 0xd8a880},
+                         {Top, 0x24242e},
+                         {Bottom, 0x1e1e26},
+                         {Accent, 0x8a1a2a},
+                         {Shoes, 0x18181e},
+                         {Metal, 0xc8d0d8},
+                         {Glow, 0xa0ff60}});
     costumePalettes(s, {Top, Bottom, Accent});
     numbers(s, 270, 100, 7, 19, 0, 0, 1);
     KitOptions o;

@@ -24,27 +24,27 @@ enum class Strike
     FootF,
     WeaponN, // the near hand's weapon, grip to tip
     WeaponF,
-    Head,    // bites and headbutts
-    Body,    // charges, belly bumps, slams: the front half of the body box
-    Gas,     // a sprayer's cloud
-    Around,  // everything within reach all round (spins, shockwaves)
+    Head,   // bites and headbutts
+    Body,   // charges, belly bumps, slams: the front half of the body box
+    Gas,    // a sprayer's cloud
+    Around, // everything within reach all round (spins, shockwaves)
 };
 
 // One keyframe; the frames between two keys are eased in-betweens.
 struct Key
 {
     Pose pose;
-    int pause = 40;     // ms each frame of this key shows (before the 1.5 sprite speed)
-    int between = 0;    // in-betweens drawn before this key
+    int pause = 40;  // ms each frame of this key shows (before the 1.5 sprite speed)
+    int between = 0; // in-betweens drawn before this key
     Strike strike = Strike::None;
     int damage = 0;
-    int hitType = 1;    // 1-3 blade, 4-6 blunt, 7 grab
-    int xStep = 0;      // pixels a physics step, forward
+    int hitType = 1; // 1-3 blade, 4-6 blunt, 7 grab
+    int xStep = 0;   // pixels a physics step, forward
     int yBoost = 0;
-    std::string sound;  // a sound name, or empty
-    std::string shot;   // a particle kind that leaves the muzzle
-    std::string puff;   // a particle kind at the feet (dust)
-    std::string face;   // a face cut-in
+    std::string sound; // a sound name, or empty
+    std::string shot;  // a particle kind that leaves the muzzle
+    std::string puff;  // a particle kind at the feet (dust)
+    std::string face;  // a face cut-in
     bool deflecting = false;
     bool holdIfDown = false; // stop here when the fighter has no health left
     int jumpIfUp = -1;       // with health left, jump to this frame
@@ -100,11 +100,11 @@ struct CharacterSpec
     int jump = 16;
     int bullets = 0;
     int bulletsMax = 0;
-    int extra = 0; // > 0: blood on hits
-    std::vector<Clip> anims;   // "standing" first
+    int extra = 0;           // > 0: blood on hits
+    std::vector<Clip> anims; // "standing" first
     std::vector<MoveDef> moves;
     std::vector<NamedSound> sounds;
-    bool selectable = true;    // has character-select pictures
+    bool selectable = true; // has character-select pictures
     float selectScale = 1.6f;
 };
 

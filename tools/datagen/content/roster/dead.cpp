@@ -12,8 +12,14 @@ CharacterSpec zombie(const std::string& name)
     s.name = name;
     s.style.zombie = true;
     s.style.hair = HairStyle::Messy;
-    s.colours = colours({{Skin, 0x9cae86}, {Hair, 0x3a3428}, {Top, 0xb4ac94}, {Bottom, 0x5a4c3c}, {Accent, 0x4a3a2a},
-                         {Shoes, 0x3a3230}, {Glow, 0xf0f0a0}, {Mouth, 0x5a1a1a}});
+    s.colours = colours({{Skin, 0x9cae86},
+                         {Hair, 0x3a3428},
+                         {Top, 0xb4ac94},
+                         {Bottom, 0x5a4c3c},
+                         {Accent, 0x4a3a2a},
+                         {Shoes, 0x3a3230},
+                         {Glow, 0xf0f0a0},
+                         {Mouth, 0x5a1a1a}});
     monsterPalettes(s, {Top, Bottom, Accent});
     numbers(s, 220, 100, 3, 12, 0, 0, 1);
     return s;

@@ -19,7 +19,12 @@ CharacterSpec hellHound()
     b.chest = 12.0f;
     b.limb = 1.0f;
     s.style.body = b;
-    s.colours = colours({{Top, 0x4a2a26}, {Dark, 0x1a1014}, {Extra1, 0x8a4a3a}, {Glow, 0xff8a20}, {Eye, 0xf0e0c0}, {Mouth, 0xa02020}});
+    s.colours = colours({{Top, 0x4a2a26},
+                         {Dark, 0x1a1014},
+                         {Extra1, 0x8a4a3a},
+                         {Glow, 0xff8a20},
+                         {Eye, 0xf0e0c0},
+                         {Mouth, 0xa02020}});
     costumePalettes(s, {Top, Extra1, Glow});
     numbers(s, 220, 100, 6, 15, 0, 0, 1);
     KitOptions o;
@@ -62,8 +67,13 @@ CharacterSpec fiend()
     s.style.weapon = Weapon::Claws;
     s.style.body.limb = 1.1f;
     s.style.body.chest = 13.5f;
-    s.colours = colours({{Skin, 0xb8382a}, {Bottom, 0x2a1e24}, {Accent, 0x4a2a1a}, {Eye, 0xe8d8b0}, {Glow, 0xffd030},
-                         {Extra1, 0x5a1e24}, {Shoes, 0x2a1a1a}});
+    s.colours = colours({{Skin, 0xb8382a},
+                         {Bottom, 0x2a1e24},
+                         {Accent, 0x4a2a1a},
+                         {Eye, 0xe8d8b0},
+                         {Glow, 0xffd030},
+                         {Extra1, 0x5a1e24},
+                         {Shoes, 0x2a1a1a}});
     monsterPalettes(s, {Bottom, Extra1, Accent});
     numbers(s, 260, 100, 5, 16, 0, 0, 1);
     KitOptions o;
@@ -127,7 +137,8 @@ CharacterSpec gasSprayer()
     s.name = "GasSprayer";
     s.style.kind = BodyKind::Sprayer;
     s.selectable = false;
-    s.colours = colours({{Armour, 0x5a6a52}, {Metal, 0x7a7e78}, {Dark, 0x1e221c}, {Glow, 0x9aff60}, {Extra1, 0x7ac84a}});
+    s.colours = colours(
+        {{Armour, 0x5a6a52}, {Metal, 0x7a7e78}, {Dark, 0x1e221c}, {Glow, 0x9aff60}, {Extra1, 0x7ac84a}});
     costumePalettes(s, {Armour, Extra1, Glow});
     numbers(s, 1000, 100, 0, 0, 0, 0, 0);
     KitOptions o;

@@ -34,8 +34,8 @@ Vec2 perp(Vec2 v)
 }
 
 // The blade or tool in one hand; returns the tip.
-void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, float turn, float reach, float light,
-                Vec2& tipOut, float& tipRadius, Vec2& muzzle, float phase)
+void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, float turn, float reach,
+                float light, Vec2& tipOut, float& tipRadius, Vec2& muzzle, float phase)
 {
     tipRadius = 3.0f;
     const float s = size;
@@ -46,14 +46,19 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
     case Weapon::GreatBlade:
     case Weapon::Knife:
     {
-        const float len = (w == Weapon::GreatBlade ? 60.0f : w == Weapon::Knife ? 14.0f : w == Weapon::TwinSwords ? 36.0f : 46.0f) * s;
+        const float len = (w == Weapon::GreatBlade   ? 60.0f
+                           : w == Weapon::Knife      ? 14.0f
+                           : w == Weapon::TwinSwords ? 36.0f
+                                                     : 46.0f) *
+                          s;
         const float width = (w == Weapon::GreatBlade ? 5.2f : w == Weapon::Knife ? 2.0f : 2.6f) * s;
         const Vec2 u = fromDown(foreAngle + 90.0f + turn);
         const Vec2 n = perp(u);
         Part& handle = d.add(Wood, light);
         handle.prims.push_back(capsule(grip - u * (6.0f * s), grip + u * (4.0f * s), 1.6f * s, 1.8f * s));
         Part& guard = d.add(w == Weapon::GreatBlade ? Glow : Accent, light);
-        guard.prims.push_back(capsule(grip + u * (4.5f * s) - n * (4.5f * s), grip + u * (4.5f * s) + n * (4.5f * s), 1.3f * s, 1.3f * s));
+        guard.prims.push_back(capsule(grip + u * (4.5f * s) - n * (4.5f * s),
+                                      grip + u * (4.5f * s) + n * (4.5f * s), 1.3f * s, 1.3f * s));
         const Vec2 base = grip + u * (6.0f * s);
         const Vec2 tip = grip + u * (6.0f * s + len);
         Part& blade = d.add(Metal, light);
@@ -66,7 +71,8 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
             Part& rune = d.add(Glow, light);
             rune.flat = true;
             rune.edge = false;
-            rune.prims.push_back(capsule(base + u * (len * 0.15f), base + u * (len * 0.75f), 0.9f * s, 0.6f * s));
+            rune.prims.push_back(
+                capsule(base + u * (len * 0.15f), base + u * (len * 0.75f), 0.9f * s, 0.6f * s));
         }
         tipOut = tip;
         tipRadius = width + 2.0f;
@@ -82,7 +88,8 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         p.prims.push_back(capsule(grip - u * (5.0f * s), grip + u * len, (w == Weapon::Bat ? 2.0f : 1.6f) * s,
                                   (w == Weapon::Bat ? 4.6f : 1.6f) * s));
         if (w == Weapon::Crowbar)
-            p.prims.push_back(capsule(grip + u * len, grip + u * (len - 3.0f * s) + perp(u) * (6.0f * s), 1.6f * s, 1.4f * s));
+            p.prims.push_back(capsule(grip + u * len, grip + u * (len - 3.0f * s) + perp(u) * (6.0f * s),
+                                      1.6f * s, 1.4f * s));
         else
         {
             Part& tape = d.add(Accent, light);
@@ -101,10 +108,12 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         p.gloss = 0.5f;
         p.prims.push_back(capsule(grip - u * (4.0f * s), grip + u * len, 2.0f * s, 2.4f * s));
         const Vec2 head = grip + u * len;
-        p.prims.push_back(polygon({head - n * (6.0f * s), head - n * (6.0f * s) + u * (7.0f * s), head - n * (1.5f * s) + u * (7.0f * s),
-                                   head - n * (1.5f * s) + u * (3.0f * s), head + n * (1.5f * s) + u * (3.0f * s),
-                                   head + n * (1.5f * s) + u * (7.0f * s), head + n * (6.0f * s) + u * (7.0f * s), head + n * (6.0f * s)},
-                                  2.0f));
+        p.prims.push_back(
+            polygon({head - n * (6.0f * s), head - n * (6.0f * s) + u * (7.0f * s),
+                     head - n * (1.5f * s) + u * (7.0f * s), head - n * (1.5f * s) + u * (3.0f * s),
+                     head + n * (1.5f * s) + u * (3.0f * s), head + n * (1.5f * s) + u * (7.0f * s),
+                     head + n * (6.0f * s) + u * (7.0f * s), head + n * (6.0f * s)},
+                    2.0f));
         tipOut = head + u * (5.0f * s);
         tipRadius = 7.0f * s;
         return;
@@ -125,9 +134,11 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
             Part& blade = d.add(Metal, light);
             blade.gloss = 0.6f;
             const Vec2 a = top - n * (2.0f * s);
-            blade.prims.push_back(polygon({top + n * (2.0f * s), top + n * (4.0f * s) - u * (6.0f * s), a - n * (16.0f * s) - u * (10.0f * s),
-                                           a - n * (30.0f * s) - u * (22.0f * s), a - n * (22.0f * s) - u * (8.0f * s), a - n * (8.0f * s) + u * (1.0f * s)},
-                                          3.0f));
+            blade.prims.push_back(
+                polygon({top + n * (2.0f * s), top + n * (4.0f * s) - u * (6.0f * s),
+                         a - n * (16.0f * s) - u * (10.0f * s), a - n * (30.0f * s) - u * (22.0f * s),
+                         a - n * (22.0f * s) - u * (8.0f * s), a - n * (8.0f * s) + u * (1.0f * s)},
+                        3.0f));
             tipOut = a - n * (30.0f * s) - u * (22.0f * s);
             tipRadius = 8.0f * s;
         }
@@ -135,10 +146,11 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         {
             Part& blade = d.add(Metal, light);
             blade.gloss = 0.6f;
-            blade.prims.push_back(polygon({top - n * (3.5f * s), top + u * (16.0f * s), top + n * (3.5f * s)}, 2.0f));
+            blade.prims.push_back(
+                polygon({top - n * (3.5f * s), top + u * (16.0f * s), top + n * (3.5f * s)}, 2.0f));
             Part& axe = d.add(Metal, light - 0.1f);
-            axe.prims.push_back(polygon({top - u * (2.0f * s), top - n * (10.0f * s) - u * (4.0f * s), top - n * (11.0f * s) + u * (6.0f * s),
-                                         top + u * (3.0f * s)},
+            axe.prims.push_back(polygon({top - u * (2.0f * s), top - n * (10.0f * s) - u * (4.0f * s),
+                                         top - n * (11.0f * s) + u * (6.0f * s), top + u * (3.0f * s)},
                                         2.0f));
             tipOut = top + u * (16.0f * s);
             tipRadius = 5.0f * s;
@@ -190,13 +202,15 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         const Vec2 u = fromDown(foreAngle + turn);
         const Vec2 n = perp(u);
         Part& stock = d.add(Wood, light);
-        stock.prims.push_back(polygon({grip - u * (16.0f * s) + n * (2.0f * s), grip - u * (16.0f * s) - n * (4.5f * s),
-                                       grip + u * (6.0f * s) - n * (3.0f * s), grip + u * (6.0f * s) + n * (2.5f * s)},
-                                      2.0f));
+        stock.prims.push_back(
+            polygon({grip - u * (16.0f * s) + n * (2.0f * s), grip - u * (16.0f * s) - n * (4.5f * s),
+                     grip + u * (6.0f * s) - n * (3.0f * s), grip + u * (6.0f * s) + n * (2.5f * s)},
+                    2.0f));
         Part& body = d.add(Metal, light);
         body.gloss = 0.4f;
         body.prims.push_back(capsule(grip + u * (2.0f * s), grip + u * (30.0f * s), 2.6f * s, 1.4f * s));
-        body.prims.push_back(capsule(grip + u * (8.0f * s), grip + u * (10.0f * s) + n * (6.0f * s), 1.6f * s, 1.6f * s));
+        body.prims.push_back(
+            capsule(grip + u * (8.0f * s), grip + u * (10.0f * s) + n * (6.0f * s), 1.6f * s, 1.6f * s));
         tipOut = grip + u * (32.0f * s);
         muzzle = tipOut;
         tipRadius = 4.0f;
@@ -220,7 +234,8 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         const Vec2 n = perp(u);
         Part& claws = d.add(Eye, light);
         for (int k = -1; k <= 1; ++k)
-            claws.prims.push_back(capsule(grip + n * (k * 2.0f * s), grip + u * (11.0f * s) + n * (k * 3.0f * s), 1.2f * s, 0.3f * s));
+            claws.prims.push_back(capsule(grip + n * (k * 2.0f * s),
+                                          grip + u * (11.0f * s) + n * (k * 3.0f * s), 1.2f * s, 0.3f * s));
         tipOut = grip + u * (11.0f * s);
         tipRadius = 5.0f;
         return;
@@ -287,7 +302,8 @@ void drawArm(Drawing& d, const Style& st, const Body& b, Vec2 shoulder, Vec2 elb
     }
 }
 
-void drawLeg(Drawing& d, const Style& st, const Body& b, Vec2 hip, Vec2 knee, Vec2 ankle, Vec2 toe, float light)
+void drawLeg(Drawing& d, const Style& st, const Body& b, Vec2 hip, Vec2 knee, Vec2 ankle, Vec2 toe,
+             float light)
 {
     const float l = b.limb;
     const int thighRamp = st.machine ? Armour : (st.legwear == 0 ? Skin : Bottom);
@@ -299,7 +315,8 @@ void drawLeg(Drawing& d, const Style& st, const Body& b, Vec2 hip, Vec2 knee, Ve
     if (st.zombie && st.legwear >= 2)
     {
         Part& rip = d.add(Skin, light);
-        rip.prims.push_back(capsule(knee + (ankle - knee) * 0.45f, knee + (ankle - knee) * 0.7f, 3.2f * l, 3.0f * l));
+        rip.prims.push_back(
+            capsule(knee + (ankle - knee) * 0.45f, knee + (ankle - knee) * 0.7f, 3.2f * l, 3.0f * l));
     }
     if (st.boots || st.machine)
     {
@@ -323,8 +340,11 @@ void drawHair(Drawing& d, const Style& st, const Frame2& h, float r, float cape,
         if (back)
         {
             Part& p = d.add(Hair);
-            p.prims.push_back(polygon(pts(h, {{-0.9f * r, -0.3f * r}, {0.2f * r, -0.6f * r}, {0.1f * r, 0.4f * r},
-                                              {-0.6f * r - cape * 4.0f, 2.6f * r}, {-1.2f * r - cape * 6.0f, 2.2f * r}}),
+            p.prims.push_back(polygon(pts(h, {{-0.9f * r, -0.3f * r},
+                                              {0.2f * r, -0.6f * r},
+                                              {0.1f * r, 0.4f * r},
+                                              {-0.6f * r - cape * 4.0f, 2.6f * r},
+                                              {-1.2f * r - cape * 6.0f, 2.2f * r}}),
                                       3.0f));
         }
         break;
@@ -332,7 +352,8 @@ void drawHair(Drawing& d, const Style& st, const Frame2& h, float r, float cape,
         if (back)
         {
             Part& p = d.add(Hair);
-            p.prims.push_back(capsule(h(-0.8f * r, -0.5f * r), h(-1.6f * r - cape * 5.0f, 0.9f * r), 0.32f * r, 0.16f * r));
+            p.prims.push_back(
+                capsule(h(-0.8f * r, -0.5f * r), h(-1.6f * r - cape * 5.0f, 0.9f * r), 0.32f * r, 0.16f * r));
         }
         break;
     case HairStyle::Bun:
@@ -351,32 +372,62 @@ void drawHair(Drawing& d, const Style& st, const Frame2& h, float r, float cape,
     switch (st.hair)
     {
     case HairStyle::Spiky:
-        top.prims.push_back(polygon(pts(h, {{0.75f * r, -0.45f * r}, {0.95f * r, -1.05f * r}, {0.35f * r, -0.95f * r},
-                                            {0.2f * r, -1.6f * r}, {-0.25f * r, -1.0f * r}, {-0.75f * r, -1.45f * r},
-                                            {-0.85f * r, -0.75f * r}, {-1.45f * r, -0.7f * r}, {-1.05f * r, -0.2f * r},
-                                            {-1.15f * r, 0.35f * r}, {-0.55f * r, 0.1f * r}, {0.0f, -0.4f * r}}),
+        top.prims.push_back(polygon(pts(h, {{0.75f * r, -0.45f * r},
+                                            {0.95f * r, -1.05f * r},
+                                            {0.35f * r, -0.95f * r},
+                                            {0.2f * r, -1.6f * r},
+                                            {-0.25f * r, -1.0f * r},
+                                            {-0.75f * r, -1.45f * r},
+                                            {-0.85f * r, -0.75f * r},
+                                            {-1.45f * r, -0.7f * r},
+                                            {-1.05f * r, -0.2f * r},
+                                            {-1.15f * r, 0.35f * r},
+                                            {-0.55f * r, 0.1f * r},
+                                            {0.0f, -0.4f * r}}),
                                     2.0f));
         break;
     case HairStyle::Mohawk:
-        top.prims.push_back(polygon(pts(h, {{0.5f * r, -0.8f * r}, {0.3f * r, -1.55f * r}, {-0.2f * r, -1.4f * r},
-                                            {-0.8f * r, -1.2f * r}, {-1.1f * r, -0.5f * r}, {-0.3f * r, -0.75f * r}}),
+        top.prims.push_back(polygon(pts(h, {{0.5f * r, -0.8f * r},
+                                            {0.3f * r, -1.55f * r},
+                                            {-0.2f * r, -1.4f * r},
+                                            {-0.8f * r, -1.2f * r},
+                                            {-1.1f * r, -0.5f * r},
+                                            {-0.3f * r, -0.75f * r}}),
                                     2.0f));
         break;
     case HairStyle::Slick:
-        top.prims.push_back(polygon(pts(h, {{0.7f * r, -0.6f * r}, {0.2f * r, -1.08f * r}, {-0.7f * r, -0.95f * r},
-                                            {-1.2f * r, -0.35f * r}, {-1.05f * r, 0.3f * r}, {-0.55f * r, 0.0f}, {0.1f * r, -0.5f * r}}),
+        top.prims.push_back(polygon(pts(h, {{0.7f * r, -0.6f * r},
+                                            {0.2f * r, -1.08f * r},
+                                            {-0.7f * r, -0.95f * r},
+                                            {-1.2f * r, -0.35f * r},
+                                            {-1.05f * r, 0.3f * r},
+                                            {-0.55f * r, 0.0f},
+                                            {0.1f * r, -0.5f * r}}),
                                     3.0f));
         break;
     case HairStyle::Messy:
-        top.prims.push_back(polygon(pts(h, {{0.85f * r, -0.35f * r}, {0.7f * r, -0.95f * r}, {0.1f * r, -1.2f * r},
-                                            {-0.6f * r, -1.1f * r}, {-1.15f * r, -0.6f * r}, {-1.25f * r, 0.45f * r},
-                                            {-0.8f * r, 0.2f * r}, {-0.6f * r, 0.6f * r}, {-0.35f * r, -0.1f * r}, {0.3f * r, -0.55f * r}}),
+        top.prims.push_back(polygon(pts(h, {{0.85f * r, -0.35f * r},
+                                            {0.7f * r, -0.95f * r},
+                                            {0.1f * r, -1.2f * r},
+                                            {-0.6f * r, -1.1f * r},
+                                            {-1.15f * r, -0.6f * r},
+                                            {-1.25f * r, 0.45f * r},
+                                            {-0.8f * r, 0.2f * r},
+                                            {-0.6f * r, 0.6f * r},
+                                            {-0.35f * r, -0.1f * r},
+                                            {0.3f * r, -0.55f * r}}),
                                     2.5f));
         break;
     default: // short, long, ponytail and bun share the cap of hair
-        top.prims.push_back(polygon(pts(h, {{0.8f * r, -0.45f * r}, {0.5f * r, -0.95f * r}, {-0.2f * r, -1.12f * r},
-                                            {-0.9f * r, -0.8f * r}, {-1.1f * r, -0.1f * r}, {-0.85f * r, 0.45f * r},
-                                            {-0.45f * r, 0.35f * r}, {-0.3f * r, -0.2f * r}, {0.35f * r, -0.5f * r}}),
+        top.prims.push_back(polygon(pts(h, {{0.8f * r, -0.45f * r},
+                                            {0.5f * r, -0.95f * r},
+                                            {-0.2f * r, -1.12f * r},
+                                            {-0.9f * r, -0.8f * r},
+                                            {-1.1f * r, -0.1f * r},
+                                            {-0.85f * r, 0.45f * r},
+                                            {-0.45f * r, 0.35f * r},
+                                            {-0.3f * r, -0.2f * r},
+                                            {0.35f * r, -0.5f * r}}),
                                     3.0f));
         break;
     }
@@ -388,7 +439,8 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     const Frame2 h{k.head, k.headAngle, 1.0f};
     drawHair(d, st, h, r, p.cape, true);
     Part& neck = d.add(st.machine ? Metal : Skin, -0.1f);
-    neck.prims.push_back(capsule(k.neck + (k.neck - k.chest) * 0.05f, h(-0.1f * r, 0.6f * r), 3.6f * b.limb, 3.4f * b.limb));
+    neck.prims.push_back(
+        capsule(k.neck + (k.neck - k.chest) * 0.05f, h(-0.1f * r, 0.6f * r), 3.6f * b.limb, 3.4f * b.limb));
 
     if (st.hat == Headgear::Hood)
     {
@@ -410,8 +462,11 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     if (st.beard)
     {
         Part& beard = d.add(Hair);
-        beard.prims.push_back(polygon(pts(h, {{-0.1f * r, 0.2f * r}, {0.85f * r, 0.35f * r}, {0.7f * r, 0.95f * r},
-                                              {0.2f * r, 1.1f * r}, {-0.2f * r, 0.6f * r}}),
+        beard.prims.push_back(polygon(pts(h, {{-0.1f * r, 0.2f * r},
+                                              {0.85f * r, 0.35f * r},
+                                              {0.7f * r, 0.95f * r},
+                                              {0.2f * r, 1.1f * r},
+                                              {-0.2f * r, 0.6f * r}}),
                                       2.0f));
     }
     // Eye, brow, mouth.
@@ -420,13 +475,15 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     {
         Part& slit = d.add(Glow);
         slit.flat = true;
-        slit.prims.push_back(capsule(h(0.2f * r, -0.15f * r), h(0.85f * r, -0.12f * r), 0.14f * r, 0.14f * r));
+        slit.prims.push_back(
+            capsule(h(0.2f * r, -0.15f * r), h(0.85f * r, -0.12f * r), 0.14f * r, 0.14f * r));
     }
     else if (st.hat != Headgear::WeldMask)
     {
         Part& white = d.add(glow ? Dark : Eye);
         white.edge = false;
-        white.prims.push_back(ellipse(h(0.55f * r, -0.1f * r), 0.17f * r, 0.2f * r * std::max(0.25f, p.eyes), k.headAngle));
+        white.prims.push_back(
+            ellipse(h(0.55f * r, -0.1f * r), 0.17f * r, 0.2f * r * std::max(0.25f, p.eyes), k.headAngle));
         Part& pupil = d.add(glow ? Glow : Dark);
         pupil.flat = true;
         pupil.edge = false;
@@ -434,12 +491,15 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
         Part& brow = d.add(st.hair == HairStyle::None ? Skin : Hair, -0.3f);
         brow.edge = false;
         const float angry = glow ? 0.12f : 0.0f;
-        brow.prims.push_back(capsule(h(0.36f * r, -0.36f * r - angry * r), h(0.78f * r, -0.3f * r + angry * r), 0.08f * r + 0.4f, 0.07f * r + 0.4f));
+        brow.prims.push_back(capsule(h(0.36f * r, -0.36f * r - angry * r),
+                                     h(0.78f * r, -0.3f * r + angry * r), 0.08f * r + 0.4f,
+                                     0.07f * r + 0.4f));
         if (st.female)
         {
             Part& lash = d.add(Dark);
             lash.edge = false;
-            lash.prims.push_back(capsule(h(0.45f * r, -0.24f * r), h(0.74f * r, -0.27f * r), 0.05f * r + 0.35f, 0.05f * r + 0.35f));
+            lash.prims.push_back(capsule(h(0.45f * r, -0.24f * r), h(0.74f * r, -0.27f * r),
+                                         0.05f * r + 0.35f, 0.05f * r + 0.35f));
         }
     }
     Part& mouth = d.add(Mouth);
@@ -447,16 +507,19 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     if (p.jaw > 0.1f || st.zombie)
     {
         const float o = std::max(p.jaw, st.zombie ? 0.35f : 0.0f);
-        mouth.prims.push_back(ellipse(h(0.66f * r, 0.5f * r), 0.2f * r, (0.08f + 0.22f * o) * r, k.headAngle));
+        mouth.prims.push_back(
+            ellipse(h(0.66f * r, 0.5f * r), 0.2f * r, (0.08f + 0.22f * o) * r, k.headAngle));
         if (st.zombie)
         {
             Part& teeth = d.add(Eye);
             teeth.edge = false;
-            teeth.prims.push_back(capsule(h(0.55f * r, 0.42f * r), h(0.78f * r, 0.42f * r), 0.05f * r + 0.3f, 0.05f * r + 0.3f));
+            teeth.prims.push_back(capsule(h(0.55f * r, 0.42f * r), h(0.78f * r, 0.42f * r), 0.05f * r + 0.3f,
+                                          0.05f * r + 0.3f));
         }
     }
     else
-        mouth.prims.push_back(capsule(h(0.52f * r, 0.5f * r), h(0.8f * r, 0.46f * r), 0.05f * r + 0.3f, 0.05f * r + 0.3f));
+        mouth.prims.push_back(
+            capsule(h(0.52f * r, 0.5f * r), h(0.8f * r, 0.46f * r), 0.05f * r + 0.3f, 0.05f * r + 0.3f));
 
     drawHair(d, st, h, r, p.cape, false);
     switch (st.hat)
@@ -464,7 +527,8 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     case Headgear::Goggles:
     {
         Part& band = d.add(Dark);
-        band.prims.push_back(capsule(h(-0.95f * r, -0.35f * r), h(0.5f * r, -0.62f * r), 0.14f * r, 0.14f * r));
+        band.prims.push_back(
+            capsule(h(-0.95f * r, -0.35f * r), h(0.5f * r, -0.62f * r), 0.14f * r, 0.14f * r));
         Part& lens = d.add(Glow);
         lens.gloss = 0.8f;
         lens.prims.push_back(ellipse(h(0.55f * r, -0.62f * r), 0.3f * r, 0.22f * r, k.headAngle));
@@ -474,19 +538,28 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     {
         Part& helmet = d.add(Armour);
         helmet.gloss = 0.3f;
-        helmet.prims.push_back(polygon(pts(h, {{1.05f * r, -0.3f * r}, {0.7f * r, -1.05f * r}, {-0.3f * r, -1.3f * r},
-                                               {-1.1f * r, -0.8f * r}, {-1.25f * r, 0.1f * r}, {-0.6f * r, 0.0f}, {0.2f * r, -0.3f * r}}),
+        helmet.prims.push_back(polygon(pts(h, {{1.05f * r, -0.3f * r},
+                                               {0.7f * r, -1.05f * r},
+                                               {-0.3f * r, -1.3f * r},
+                                               {-1.1f * r, -0.8f * r},
+                                               {-1.25f * r, 0.1f * r},
+                                               {-0.6f * r, 0.0f},
+                                               {0.2f * r, -0.3f * r}}),
                                        3.0f));
         Part& strap = d.add(Dark);
         strap.edge = false;
-        strap.prims.push_back(capsule(h(0.05f * r, -0.2f * r), h(0.35f * r, 0.8f * r), 0.07f * r + 0.3f, 0.07f * r + 0.3f));
+        strap.prims.push_back(
+            capsule(h(0.05f * r, -0.2f * r), h(0.35f * r, 0.8f * r), 0.07f * r + 0.3f, 0.07f * r + 0.3f));
         break;
     }
     case Headgear::Cap:
     {
         Part& cap = d.add(Accent);
-        cap.prims.push_back(polygon(pts(h, {{0.8f * r, -0.45f * r}, {0.5f * r, -1.05f * r}, {-0.4f * r, -1.15f * r},
-                                            {-1.0f * r, -0.6f * r}, {-0.9f * r, -0.2f * r}}),
+        cap.prims.push_back(polygon(pts(h, {{0.8f * r, -0.45f * r},
+                                            {0.5f * r, -1.05f * r},
+                                            {-0.4f * r, -1.15f * r},
+                                            {-1.0f * r, -0.6f * r},
+                                            {-0.9f * r, -0.2f * r}}),
                                     3.0f));
         cap.prims.push_back(capsule(h(0.6f * r, -0.45f * r), h(1.45f * r, -0.38f * r), 0.12f * r, 0.1f * r));
         break;
@@ -495,27 +568,39 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     {
         Part& mask = d.add(Armour);
         mask.gloss = 0.3f;
-        mask.prims.push_back(polygon(pts(h, {{1.15f * r, -0.7f * r}, {1.2f * r, 0.85f * r}, {0.2f * r, 1.0f * r},
-                                             {0.1f * r, -0.9f * r}}),
-                                     2.5f));
+        mask.prims.push_back(polygon(
+            pts(h,
+                {{1.15f * r, -0.7f * r}, {1.2f * r, 0.85f * r}, {0.2f * r, 1.0f * r}, {0.1f * r, -0.9f * r}}),
+            2.5f));
         Part& glass = d.add(Glow);
         glass.gloss = 0.9f;
-        glass.prims.push_back(polygon(pts(h, {{1.2f * r, -0.35f * r}, {1.22f * r, 0.05f * r}, {0.6f * r, 0.05f * r}, {0.6f * r, -0.35f * r}}), 1.0f));
+        glass.prims.push_back(polygon(pts(h, {{1.2f * r, -0.35f * r},
+                                              {1.22f * r, 0.05f * r},
+                                              {0.6f * r, 0.05f * r},
+                                              {0.6f * r, -0.35f * r}}),
+                                      1.0f));
         break;
     }
     case Headgear::Bandana:
     {
         Part& band = d.add(Accent);
-        band.prims.push_back(capsule(h(-0.95f * r, -0.3f * r), h(0.75f * r, -0.55f * r), 0.2f * r, 0.18f * r));
-        band.prims.push_back(capsule(h(-0.95f * r, -0.3f * r), h(-1.7f * r - p.cape * 4.0f, 0.3f * r), 0.14f * r, 0.1f * r));
+        band.prims.push_back(
+            capsule(h(-0.95f * r, -0.3f * r), h(0.75f * r, -0.55f * r), 0.2f * r, 0.18f * r));
+        band.prims.push_back(
+            capsule(h(-0.95f * r, -0.3f * r), h(-1.7f * r - p.cape * 4.0f, 0.3f * r), 0.14f * r, 0.1f * r));
         break;
     }
     case Headgear::Crown:
     {
         Part& crown = d.add(Accent);
         crown.gloss = 0.7f;
-        crown.prims.push_back(polygon(pts(h, {{0.6f * r, -0.7f * r}, {0.75f * r, -1.35f * r}, {0.3f * r, -1.0f * r},
-                                              {0.0f, -1.45f * r}, {-0.3f * r, -1.05f * r}, {-0.75f * r, -1.3f * r}, {-0.65f * r, -0.65f * r}}),
+        crown.prims.push_back(polygon(pts(h, {{0.6f * r, -0.7f * r},
+                                              {0.75f * r, -1.35f * r},
+                                              {0.3f * r, -1.0f * r},
+                                              {0.0f, -1.45f * r},
+                                              {-0.3f * r, -1.05f * r},
+                                              {-0.75f * r, -1.3f * r},
+                                              {-0.65f * r, -0.65f * r}}),
                                       1.5f));
         break;
     }
@@ -525,8 +610,11 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
     if (st.horns)
     {
         Part& horn = d.add(Eye, -0.1f);
-        horn.prims.push_back(polygon(pts(h, {{0.25f * r, -0.8f * r}, {0.55f * r, -1.5f * r}, {0.05f * r, -2.0f * r},
-                                             {0.25f * r, -1.45f * r}, {-0.2f * r, -0.85f * r}}),
+        horn.prims.push_back(polygon(pts(h, {{0.25f * r, -0.8f * r},
+                                             {0.55f * r, -1.5f * r},
+                                             {0.05f * r, -2.0f * r},
+                                             {0.25f * r, -1.45f * r},
+                                             {-0.2f * r, -0.85f * r}}),
                                      2.0f));
     }
 }
@@ -550,9 +638,10 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         const Vec2 root = k.chest - front * 4.0f;
         const Vec2 tipA = root + fromDown(200.0f + spread * 30.0f) * (46.0f * l);
         const Vec2 tipB = root + fromDown(235.0f + spread * 25.0f) * (40.0f * l);
-        wing.prims.push_back(polygon({root, tipA, root + (tipA - root) * 0.6f + Vec2{-6.0f, 14.0f}, tipB,
-                                      root + (tipB - root) * 0.5f + Vec2{-4.0f, 16.0f}, root + Vec2{-8.0f, 22.0f}},
-                                     3.0f));
+        wing.prims.push_back(
+            polygon({root, tipA, root + (tipA - root) * 0.6f + Vec2{-6.0f, 14.0f}, tipB,
+                     root + (tipB - root) * 0.5f + Vec2{-4.0f, 16.0f}, root + Vec2{-8.0f, 22.0f}},
+                    3.0f));
         Part& bone = d.add(Extra1, -0.35f);
         bone.prims.push_back(capsule(root, tipA, 1.6f * l, 1.0f * l));
         bone.prims.push_back(capsule(root, tipB, 1.4f * l, 0.9f * l));
@@ -562,9 +651,10 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         Part& cape = d.add(Inner, -0.2f);
         const Vec2 sh = k.shoulderF;
         const float swing = 10.0f + p.cape * 14.0f;
-        cape.prims.push_back(polygon({sh + front * 3.0f, sh - front * 5.0f, k.pelvis - front * (swing + 6.0f) + Vec2{0.0f, 28.0f * l},
-                                      k.pelvis - front * (swing - 6.0f) + Vec2{0.0f, 36.0f * l}, k.pelvis + Vec2{0.0f, 8.0f}},
-                                     4.0f));
+        cape.prims.push_back(polygon(
+            {sh + front * 3.0f, sh - front * 5.0f, k.pelvis - front * (swing + 6.0f) + Vec2{0.0f, 28.0f * l},
+             k.pelvis - front * (swing - 6.0f) + Vec2{0.0f, 36.0f * l}, k.pelvis + Vec2{0.0f, 8.0f}},
+            4.0f));
     }
     if (st.tail)
     {
@@ -583,13 +673,15 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         Part& coatBack = d.add(Top, -0.3f);
         const float drop = st.coat == Coat::Robe ? b.hip * 0.95f : b.hip * 0.7f;
         const float trail = 8.0f + p.cape * 10.0f;
-        coatBack.prims.push_back(polygon({k.pelvis + up * 6.0f - front * (b.hips + 1.0f), k.pelvis + up * 6.0f + front * 4.0f,
-                                          k.pelvis + Vec2{2.0f, drop}, k.pelvis + Vec2{-trail - 4.0f, drop - 2.0f}},
-                                         4.0f));
+        coatBack.prims.push_back(
+            polygon({k.pelvis + up * 6.0f - front * (b.hips + 1.0f), k.pelvis + up * 6.0f + front * 4.0f,
+                     k.pelvis + Vec2{2.0f, drop}, k.pelvis + Vec2{-trail - 4.0f, drop - 2.0f}},
+                    4.0f));
     }
 
     // Far arm, its weapon, far leg.
-    const bool farWeapon = st.weapon == Weapon::TwinSwords || st.weapon == Weapon::ShieldBaton || st.weapon == Weapon::Pistols;
+    const bool farWeapon =
+        st.weapon == Weapon::TwinSwords || st.weapon == Weapon::ShieldBaton || st.weapon == Weapon::Pistols;
     hot.gripF = k.handF;
     hot.tipF = k.handF;
     if (farWeapon)
@@ -597,7 +689,8 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         Vec2 m{};
         float tr = 3.0f;
         const Weapon fw = st.weapon == Weapon::ShieldBaton ? Weapon::ShieldBaton : st.weapon;
-        drawWeapon(d, fw, st.weaponSize, k.handF, k.foreF, p.weaponF, p.reach, kFar, hot.tipF, tr, m, p.phase);
+        drawWeapon(d, fw, st.weaponSize, k.handF, k.foreF, p.weaponF, p.reach, kFar, hot.tipF, tr, m,
+                   p.phase);
     }
     if (twoHanded(st.weapon))
     {
@@ -615,26 +708,32 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     torso.prims.push_back(capsule(k.pelvis + up * 6.0f, k.neck - up * 5.0f, b.waist, b.chest));
     torso.prims.push_back(ellipse(chestC, b.chest * 1.02f, b.torso * 0.38f, k.torsoAngle));
     if (b.belly > 0.0f)
-        torso.prims.push_back(ellipse(k.pelvis + up * (b.torso * 0.3f) + front * (b.belly * 0.6f), b.waist + b.belly * 0.8f,
-                                      b.torso * 0.34f + b.belly * 0.2f, k.torsoAngle));
+        torso.prims.push_back(ellipse(k.pelvis + up * (b.torso * 0.3f) + front * (b.belly * 0.6f),
+                                      b.waist + b.belly * 0.8f, b.torso * 0.34f + b.belly * 0.2f,
+                                      k.torsoAngle));
     if (st.female)
-        torso.prims.push_back(ellipse(k.chest + front * (b.chest * 0.7f) - up * 2.0f, 4.2f * l, 4.0f * l, k.torsoAngle));
+        torso.prims.push_back(
+            ellipse(k.chest + front * (b.chest * 0.7f) - up * 2.0f, 4.2f * l, 4.0f * l, k.torsoAngle));
     if (st.coat == Coat::Jacket || st.coat == Coat::LongCoat || st.coat == Coat::Vest)
     {
         // Open front: the shirt shows down the middle.
         Part& shirt = d.add(Inner, 0.1f);
-        shirt.prims.push_back(polygon({k.neck - up * 4.0f + front * (b.chest * 0.3f), k.neck - up * 4.0f + front * (b.chest * 0.95f),
+        shirt.prims.push_back(polygon({k.neck - up * 4.0f + front * (b.chest * 0.3f),
+                                       k.neck - up * 4.0f + front * (b.chest * 0.95f),
                                        k.pelvis + up * 7.0f + front * (b.waist * 0.95f + b.belly * 0.6f),
                                        k.pelvis + up * 7.0f + front * (b.waist * 0.45f)},
                                       2.0f));
         Part& lapel = d.add(Top, 0.15f);
-        lapel.prims.push_back(capsule(k.neck - up * 3.0f + front * (b.chest * 0.55f), k.pelvis + up * 10.0f + front * (b.waist * 0.5f), 1.6f * l, 1.3f * l));
+        lapel.prims.push_back(capsule(k.neck - up * 3.0f + front * (b.chest * 0.55f),
+                                      k.pelvis + up * 10.0f + front * (b.waist * 0.5f), 1.6f * l, 1.3f * l));
     }
     if (st.zombie && !st.bareChest)
     {
         Part& tear = d.add(Skin, -0.1f);
-        tear.prims.push_back(polygon({k.pelvis + up * 9.0f + front * (b.waist * 0.2f), k.pelvis + up * 16.0f + front * (b.waist + 1.0f),
-                                      k.pelvis + up * 12.0f + front * (b.waist + 1.5f), k.pelvis + up * 6.0f + front * (b.waist * 0.9f)},
+        tear.prims.push_back(polygon({k.pelvis + up * 9.0f + front * (b.waist * 0.2f),
+                                      k.pelvis + up * 16.0f + front * (b.waist + 1.0f),
+                                      k.pelvis + up * 12.0f + front * (b.waist + 1.5f),
+                                      k.pelvis + up * 6.0f + front * (b.waist * 0.9f)},
                                      1.5f));
     }
     if (st.armour)
@@ -646,13 +745,18 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     if (st.belt && st.legwear != 0)
     {
         Part& belt = d.add(Accent);
-        belt.prims.push_back(capsule(k.pelvis + up * 6.5f - front * (b.waist + b.belly * 0.2f), k.pelvis + up * 6.5f + front * (b.waist + b.belly * 0.6f), 1.8f * l, 1.8f * l));
+        belt.prims.push_back(capsule(k.pelvis + up * 6.5f - front * (b.waist + b.belly * 0.2f),
+                                     k.pelvis + up * 6.5f + front * (b.waist + b.belly * 0.6f), 1.8f * l,
+                                     1.8f * l));
     }
     if (st.scarf)
     {
         Part& scarf = d.add(Accent);
-        scarf.prims.push_back(capsule(k.neck - up * 3.0f - front * 5.0f, k.neck - up * 3.0f + front * 5.0f, 3.2f * l, 3.2f * l));
-        scarf.prims.push_back(capsule(k.neck - up * 3.0f - front * 5.0f, k.neck - front * (14.0f + p.cape * 8.0f) - up * (10.0f - p.cape * 6.0f), 2.6f * l, 1.6f * l));
+        scarf.prims.push_back(capsule(k.neck - up * 3.0f - front * 5.0f, k.neck - up * 3.0f + front * 5.0f,
+                                      3.2f * l, 3.2f * l));
+        scarf.prims.push_back(capsule(k.neck - up * 3.0f - front * 5.0f,
+                                      k.neck - front * (14.0f + p.cape * 8.0f) - up * (10.0f - p.cape * 6.0f),
+                                      2.6f * l, 1.6f * l));
     }
 
     // Near leg, then skirts and coat fronts over it.
@@ -665,8 +769,8 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         const Vec2 kneeMid = (k.kneeN + k.kneeF) * 0.5f;
         const Vec2 hemBack = k.pelvis + Vec2{-b.hips - 6.0f - p.cape * 6.0f, drop};
         const Vec2 hemFront{std::max(kneeMid.x, k.kneeN.x) + 4.0f, k.pelvis.y + drop};
-        hem.prims.push_back(polygon({k.pelvis + up * 6.0f - front * (b.hips + 0.5f), k.pelvis + up * 6.0f + front * (b.hips * 0.7f),
-                                     hemFront, hemBack},
+        hem.prims.push_back(polygon({k.pelvis + up * 6.0f - front * (b.hips + 0.5f),
+                                     k.pelvis + up * 6.0f + front * (b.hips * 0.7f), hemFront, hemBack},
                                     4.0f));
     }
 
@@ -683,13 +787,15 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         shield.gloss = 0.7f;
         const Vec2 c = k.handN + front * 3.0f;
         const float lift = p.reach * 10.0f;
-        shield.prims.push_back(polygon({c + Vec2{4.0f, -34.0f - lift}, c + Vec2{8.0f, -30.0f - lift}, c + Vec2{8.0f, 26.0f - lift},
-                                        c + Vec2{4.0f, 30.0f - lift}, c + Vec2{-2.0f, 26.0f - lift}, c + Vec2{-2.0f, -30.0f - lift}},
+        shield.prims.push_back(polygon({c + Vec2{4.0f, -34.0f - lift}, c + Vec2{8.0f, -30.0f - lift},
+                                        c + Vec2{8.0f, 26.0f - lift}, c + Vec2{4.0f, 30.0f - lift},
+                                        c + Vec2{-2.0f, 26.0f - lift}, c + Vec2{-2.0f, -30.0f - lift}},
                                        2.5f));
         Part& window = d.add(Glow, 0.2f);
         window.edge = false;
         window.flat = true;
-        window.prims.push_back(capsule(c + Vec2{3.0f, -26.0f - lift}, c + Vec2{3.0f, -18.0f - lift}, 1.6f, 1.6f));
+        window.prims.push_back(
+            capsule(c + Vec2{3.0f, -26.0f - lift}, c + Vec2{3.0f, -18.0f - lift}, 1.6f, 1.6f));
         hot.gripN = c + Vec2{3.0f, -30.0f - lift};
         hot.tipN = c + Vec2{5.0f, 26.0f - lift};
     }
@@ -712,7 +818,8 @@ void drawHuman(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         if (st.weapon != Weapon::None && st.weapon != Weapon::Gauntlets)
         {
             float tr = 3.0f;
-            drawWeapon(d, st.weapon, st.weaponSize, k.handN, k.foreN, p.weapon, p.reach, 0.0f, hot.tipN, tr, muzzle, p.phase);
+            drawWeapon(d, st.weapon, st.weaponSize, k.handN, k.foreN, p.weapon, p.reach, 0.0f, hot.tipN, tr,
+                       muzzle, p.phase);
             hot.tipRadius = tr;
         }
         drawArm(d, st, b, k.shoulderN, k.elbowN, k.handN, 0.0f, true);
@@ -767,7 +874,10 @@ void drawHound(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     tail.prims.push_back(capsule(t1, t2, 2.2f * l, 1.0f * l));
     Part& flame = d.add(Glow, 0.0f);
     flame.flat = true;
-    flame.prims.push_back(polygon({t2 + Vec2{-2.0f, 2.0f}, t2 + Vec2{-8.0f, -6.0f - 4.0f * std::sin(p.phase * 6.28f)}, t2 + Vec2{1.0f, -3.0f}}, 1.5f));
+    flame.prims.push_back(
+        polygon({t2 + Vec2{-2.0f, 2.0f}, t2 + Vec2{-8.0f, -6.0f - 4.0f * std::sin(p.phase * 6.28f)},
+                 t2 + Vec2{1.0f, -3.0f}},
+                1.5f));
     const Vec2 pawFF = leg(shoulder - spine * 3.0f, p.armF, kFar, true);
     const Vec2 pawHF = leg(hip + spine * 2.0f, p.hindF, kFar, false);
     (void)pawFF;
@@ -779,11 +889,14 @@ void drawHound(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     for (int i = 0; i < 5; ++i)
     {
         const Vec2 base = c + spine * (-14.0f + i * 7.0f) - down * (b.chest * 0.9f);
-        spines.prims.push_back(polygon({base - spine * 3.0f, base - down * (5.0f + (i % 2) * 3.0f) - spine * 2.0f, base + spine * 3.0f}, 1.0f));
+        spines.prims.push_back(polygon(
+            {base - spine * 3.0f, base - down * (5.0f + (i % 2) * 3.0f) - spine * 2.0f, base + spine * 3.0f},
+            1.0f));
     }
     Part& belly = d.add(Extra1, 0.1f);
     belly.edge = false;
-    belly.prims.push_back(ellipse(c + down * (b.chest * 0.55f), b.torso * 0.45f, b.chest * 0.35f, p.lean + p.spin));
+    belly.prims.push_back(
+        ellipse(c + down * (b.chest * 0.55f), b.torso * 0.45f, b.chest * 0.35f, p.lean + p.spin));
     const Vec2 pawHN = leg(hip, p.hindN, 0.0f, false);
     // Neck and head.
     const Vec2 neck = shoulder + spine * 6.0f - down * 6.0f;
@@ -855,17 +968,26 @@ void drawGhost(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     farArm.prims.push_back(capsule(elF, haF, 3.0f * l, 3.6f * l));
     Part& body = d.add(Top);
     body.gloss = 0.2f;
-    body.prims.push_back(polygon(pts(f, {{-14.0f, -30.0f}, {0.0f, -44.0f}, {14.0f, -32.0f}, {16.0f, -6.0f}, {12.0f, 14.0f},
-                                         {4.0f, 10.0f + wave * 3.0f}, {-4.0f, 24.0f}, {-10.0f, 14.0f - wave * 3.0f},
-                                         {-24.0f - p.cape * 10.0f, 34.0f + wave * 4.0f}, {-18.0f, 6.0f}}),
+    body.prims.push_back(polygon(pts(f, {{-14.0f, -30.0f},
+                                         {0.0f, -44.0f},
+                                         {14.0f, -32.0f},
+                                         {16.0f, -6.0f},
+                                         {12.0f, 14.0f},
+                                         {4.0f, 10.0f + wave * 3.0f},
+                                         {-4.0f, 24.0f},
+                                         {-10.0f, 14.0f - wave * 3.0f},
+                                         {-24.0f - p.cape * 10.0f, 34.0f + wave * 4.0f},
+                                         {-18.0f, 6.0f}}),
                                  6.0f));
     const Frame2 h{f(2.0f, -38.0f), tilt + p.head, l};
     Part& head = d.add(Top, 0.1f);
     head.prims.push_back(ellipse(h(0.0f, 0.0f), 14.0f * l, 13.0f * l, tilt + p.head));
     Part& eyes = d.add(Dark);
     eyes.edge = false;
-    eyes.prims.push_back(ellipse(h(6.0f, -2.0f), 2.6f * l, (3.8f * std::max(0.3f, p.eyes)) * l, tilt + p.head));
-    eyes.prims.push_back(ellipse(h(12.0f, -2.0f), 1.8f * l, (3.4f * std::max(0.3f, p.eyes)) * l, tilt + p.head));
+    eyes.prims.push_back(
+        ellipse(h(6.0f, -2.0f), 2.6f * l, (3.8f * std::max(0.3f, p.eyes)) * l, tilt + p.head));
+    eyes.prims.push_back(
+        ellipse(h(12.0f, -2.0f), 1.8f * l, (3.4f * std::max(0.3f, p.eyes)) * l, tilt + p.head));
     if (st.glowEyes)
     {
         Part& pupils = d.add(Glow);
@@ -888,7 +1010,14 @@ void drawGhost(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     {
         Part& crown = d.add(Accent);
         crown.gloss = 0.6f;
-        crown.prims.push_back(polygon(pts(h, {{-9.0f, -10.0f}, {-8.0f, -20.0f}, {-3.0f, -14.0f}, {2.0f, -22.0f}, {6.0f, -14.0f}, {11.0f, -19.0f}, {10.0f, -9.0f}}), 1.0f));
+        crown.prims.push_back(polygon(pts(h, {{-9.0f, -10.0f},
+                                              {-8.0f, -20.0f},
+                                              {-3.0f, -14.0f},
+                                              {2.0f, -22.0f},
+                                              {6.0f, -14.0f},
+                                              {11.0f, -19.0f},
+                                              {10.0f, -9.0f}}),
+                                      1.0f));
     }
     Part& nearArm = d.add(Top, 0.05f);
     const Vec2 shN = f(4.0f, -24.0f);
@@ -898,7 +1027,9 @@ void drawGhost(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     nearArm.prims.push_back(capsule(elN, haN, 3.0f * l, 4.0f * l));
     Part& fingers = d.add(Top, 0.05f);
     for (int k = -1; k <= 1; ++k)
-        fingers.prims.push_back(capsule(haN, haN + fromDown(p.armN.upper + p.armN.bend - p.spin + k * 25.0f) * (6.0f * l), 1.4f * l, 0.6f * l));
+        fingers.prims.push_back(
+            capsule(haN, haN + fromDown(p.armN.upper + p.armN.bend - p.spin + k * 25.0f) * (6.0f * l),
+                    1.4f * l, 0.6f * l));
 
     hot.handN = haN;
     hot.handF = haF;
@@ -930,13 +1061,23 @@ void drawSkull(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     const float w = std::sin(p.phase * 6.2832f);
     Part& flames = d.add(Glow, 0.0f);
     flames.flat = true;
-    flames.prims.push_back(polygon(pts(f, {{-10.0f, -14.0f}, {-30.0f - w * 4.0f, -30.0f}, {-22.0f, -12.0f}, {-40.0f + w * 3.0f, -6.0f},
-                                           {-20.0f, 0.0f}, {-34.0f, 10.0f + w * 3.0f}, {-12.0f, 10.0f}, {0.0f, 14.0f}, {4.0f, -16.0f}}),
+    flames.prims.push_back(polygon(pts(f, {{-10.0f, -14.0f},
+                                           {-30.0f - w * 4.0f, -30.0f},
+                                           {-22.0f, -12.0f},
+                                           {-40.0f + w * 3.0f, -6.0f},
+                                           {-20.0f, 0.0f},
+                                           {-34.0f, 10.0f + w * 3.0f},
+                                           {-12.0f, 10.0f},
+                                           {0.0f, 14.0f},
+                                           {4.0f, -16.0f}}),
                                    3.0f));
     Part& inner = d.add(Extra2, 0.2f);
     inner.flat = true;
     inner.edge = false;
-    inner.prims.push_back(polygon(pts(f, {{-8.0f, -10.0f}, {-22.0f, -18.0f + w * 3.0f}, {-16.0f, -4.0f}, {-24.0f, 6.0f}, {-6.0f, 6.0f}}), 2.0f));
+    inner.prims.push_back(polygon(
+        pts(f,
+            {{-8.0f, -10.0f}, {-22.0f, -18.0f + w * 3.0f}, {-16.0f, -4.0f}, {-24.0f, 6.0f}, {-6.0f, 6.0f}}),
+        2.0f));
     Part& jaw = d.add(Eye, -0.15f);
     const float open = p.jaw * 30.0f;
     const Frame2 j{f(-2.0f, 8.0f), a + open, l};
@@ -1015,9 +1156,16 @@ void drawTank(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     // Hull.
     Part& hull = d.add(Armour);
     hull.gloss = 0.25f;
-    hull.prims.push_back(polygon(pts(f, {{-74.0f, -28.0f}, {76.0f, -28.0f}, {86.0f, -44.0f}, {60.0f, -58.0f}, {-66.0f, -58.0f}, {-80.0f, -44.0f}}), 4.0f));
+    hull.prims.push_back(polygon(pts(f, {{-74.0f, -28.0f},
+                                         {76.0f, -28.0f},
+                                         {86.0f, -44.0f},
+                                         {60.0f, -58.0f},
+                                         {-66.0f, -58.0f},
+                                         {-80.0f, -44.0f}}),
+                                 4.0f));
     Part& skirt = d.add(Accent, -0.1f);
-    skirt.prims.push_back(polygon(pts(f, {{-78.0f, -40.0f}, {82.0f, -40.0f}, {78.0f, -34.0f}, {-74.0f, -34.0f}}), 1.5f));
+    skirt.prims.push_back(
+        polygon(pts(f, {{-78.0f, -40.0f}, {82.0f, -40.0f}, {78.0f, -34.0f}, {-74.0f, -34.0f}}), 1.5f));
     // Turret and gun.
     const float gunAngle = p.weapon; // + raises the barrel
     const Vec2 pivot = f(10.0f, -66.0f);
@@ -1029,7 +1177,9 @@ void drawTank(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     barrel.prims.push_back(capsule(pivot + u * (70.0f - recoil), pivot + u * (80.0f - recoil), 5.0f, 5.0f));
     Part& turret = d.add(Armour, 0.1f);
     turret.gloss = 0.3f;
-    turret.prims.push_back(polygon(pts(f, {{-40.0f, -58.0f}, {40.0f, -58.0f}, {34.0f, -80.0f}, {-18.0f, -86.0f}, {-36.0f, -76.0f}}), 4.0f));
+    turret.prims.push_back(polygon(
+        pts(f, {{-40.0f, -58.0f}, {40.0f, -58.0f}, {34.0f, -80.0f}, {-18.0f, -86.0f}, {-36.0f, -76.0f}}),
+        4.0f));
     Part& hatch = d.add(Metal, 0.0f);
     hatch.prims.push_back(ellipse(f(-8.0f, -88.0f - p.open * 4.0f), 12.0f, 4.0f, p.spin - p.open * 30.0f));
     Part& star = d.add(Eye, 0.2f);
@@ -1041,7 +1191,7 @@ void drawTank(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     hot.gripN = pivot;
     hot.tipN = hot.muzzle;
     hot.gripF = f(60.0f, -40.0f);
-    hot.tipF = f(90.0f, -30.0f); // the ram at the front
+    hot.tipF = f(90.0f, -30.0f);  // the ram at the front
     hot.handN = f(76.0f, -53.0f); // the machine gun
     hot.handF = hot.handN;
     hot.head = f(0.0f, -72.0f);
@@ -1083,7 +1233,8 @@ void drawSprayer(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     level.flat = true;
     level.edge = false;
     const float fill = 6.0f + 10.0f * pulse;
-    level.prims.push_back(polygon(pts(f, {{-8.0f, -60.0f}, {8.0f, -60.0f}, {8.0f, -60.0f - fill}, {-8.0f, -60.0f - fill}}), 1.0f));
+    level.prims.push_back(polygon(
+        pts(f, {{-8.0f, -60.0f}, {8.0f, -60.0f}, {8.0f, -60.0f - fill}, {-8.0f, -60.0f - fill}}), 1.0f));
     Part& pipes = d.add(Metal);
     pipes.gloss = 0.4f;
     pipes.prims.push_back(capsule(f(18.0f, -104.0f), f(34.0f, -116.0f), 3.0f, 3.0f));
@@ -1142,11 +1293,20 @@ void drawDoor(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     const float br = p.broken;
     Part& frame = d.add(Armour, -0.1f);
     frame.gloss = 0.3f;
-    frame.prims.push_back(polygon(pts(f, {{-44.0f, 0.0f}, {-44.0f, -150.0f}, {-30.0f, -164.0f}, {30.0f, -164.0f}, {44.0f, -150.0f}, {44.0f, 0.0f},
-                                          {30.0f, 0.0f}, {30.0f, -146.0f}, {-30.0f, -146.0f}, {-30.0f, 0.0f}}),
+    frame.prims.push_back(polygon(pts(f, {{-44.0f, 0.0f},
+                                          {-44.0f, -150.0f},
+                                          {-30.0f, -164.0f},
+                                          {30.0f, -164.0f},
+                                          {44.0f, -150.0f},
+                                          {44.0f, 0.0f},
+                                          {30.0f, 0.0f},
+                                          {30.0f, -146.0f},
+                                          {-30.0f, -146.0f},
+                                          {-30.0f, 0.0f}}),
                                   3.0f));
     Part& back = d.add(Dark, 0.0f);
-    back.prims.push_back(polygon(pts(f, {{-30.0f, 0.0f}, {-30.0f, -146.0f}, {30.0f, -146.0f}, {30.0f, 0.0f}}), 1.0f));
+    back.prims.push_back(
+        polygon(pts(f, {{-30.0f, 0.0f}, {-30.0f, -146.0f}, {30.0f, -146.0f}, {30.0f, 0.0f}}), 1.0f));
     // The gun on its mount, seen when the shutters part.
     const Vec2 pivot = f(0.0f, -96.0f);
     const Vec2 u = rotate({1.0f, 0.0f}, -p.weapon + p.spin);
@@ -1162,16 +1322,23 @@ void drawDoor(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     right.gloss = 0.3f;
     if (br < 0.5f)
     {
-        left.prims.push_back(polygon(pts(f, {{-30.0f, 0.0f}, {-30.0f, -146.0f}, {-gap * 0.5f, -146.0f}, {-gap * 0.5f, 0.0f}}), 2.0f));
-        right.prims.push_back(polygon(pts(f, {{gap * 0.5f, 0.0f}, {gap * 0.5f, -146.0f}, {30.0f, -146.0f}, {30.0f, 0.0f}}), 2.0f));
+        left.prims.push_back(polygon(
+            pts(f, {{-30.0f, 0.0f}, {-30.0f, -146.0f}, {-gap * 0.5f, -146.0f}, {-gap * 0.5f, 0.0f}}), 2.0f));
+        right.prims.push_back(polygon(
+            pts(f, {{gap * 0.5f, 0.0f}, {gap * 0.5f, -146.0f}, {30.0f, -146.0f}, {30.0f, 0.0f}}), 2.0f));
     }
     else
     {
         // Blown out: buckled halves hanging from the frame.
-        left.prims.push_back(polygon(pts(f, {{-30.0f, -40.0f}, {-30.0f, -146.0f}, {-12.0f, -140.0f}, {-20.0f, -90.0f}, {-8.0f, -70.0f}}), 2.0f));
-        right.prims.push_back(polygon(pts(f, {{30.0f, -60.0f}, {30.0f, -146.0f}, {14.0f, -120.0f}, {22.0f, -96.0f}}), 2.0f));
+        left.prims.push_back(polygon(
+            pts(f,
+                {{-30.0f, -40.0f}, {-30.0f, -146.0f}, {-12.0f, -140.0f}, {-20.0f, -90.0f}, {-8.0f, -70.0f}}),
+            2.0f));
+        right.prims.push_back(
+            polygon(pts(f, {{30.0f, -60.0f}, {30.0f, -146.0f}, {14.0f, -120.0f}, {22.0f, -96.0f}}), 2.0f));
         Part& debris = d.add(Metal, -0.2f);
-        debris.prims.push_back(polygon(pts(f, {{-26.0f, 0.0f}, {-14.0f, -10.0f}, {10.0f, -6.0f}, {20.0f, 0.0f}}), 2.0f));
+        debris.prims.push_back(
+            polygon(pts(f, {{-26.0f, 0.0f}, {-14.0f, -10.0f}, {10.0f, -6.0f}, {20.0f, 0.0f}}), 2.0f));
     }
     Part& lamp = d.add(br < 0.5f ? Glow : Dark, 0.0f);
     lamp.flat = true;
@@ -1186,7 +1353,11 @@ void drawDoor(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     Part& stripes = d.add(Accent, 0.0f);
     stripes.edge = false;
     for (int k = 0; k < 4; ++k)
-        stripes.prims.push_back(polygon(pts(f, {{-44.0f + k * 22.0f, 0.0f}, {-34.0f + k * 22.0f, -10.0f}, {-26.0f + k * 22.0f, -10.0f}, {-36.0f + k * 22.0f, 0.0f}}), 0.5f));
+        stripes.prims.push_back(polygon(pts(f, {{-44.0f + k * 22.0f, 0.0f},
+                                                {-34.0f + k * 22.0f, -10.0f},
+                                                {-26.0f + k * 22.0f, -10.0f},
+                                                {-36.0f + k * 22.0f, 0.0f}}),
+                                        0.5f));
     hot.muzzle = pivot + u * (24.0f + out);
     hot.gripN = pivot;
     hot.tipN = hot.muzzle;
@@ -1209,19 +1380,28 @@ void drawPostBox(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     const float br = p.broken;
     const Frame2 f{o, p.spin * (1.0f - br) + br * 12.0f, 1.0f};
     Part& base = d.add(Dark);
-    base.prims.push_back(polygon(pts(f, {{-16.0f, 0.0f}, {16.0f, 0.0f}, {14.0f, -6.0f}, {-14.0f, -6.0f}}), 1.0f));
+    base.prims.push_back(
+        polygon(pts(f, {{-16.0f, 0.0f}, {16.0f, 0.0f}, {14.0f, -6.0f}, {-14.0f, -6.0f}}), 1.0f));
     Part& body = d.add(Top);
     body.gloss = 0.35f;
     const float dent = br * 6.0f;
-    body.prims.push_back(polygon(pts(f, {{-13.0f, -4.0f}, {13.0f, -4.0f}, {13.0f - dent, -60.0f}, {-13.0f, -60.0f}}), 7.0f));
+    body.prims.push_back(
+        polygon(pts(f, {{-13.0f, -4.0f}, {13.0f, -4.0f}, {13.0f - dent, -60.0f}, {-13.0f, -60.0f}}), 7.0f));
     if (br < 0.5f)
         body.prims.push_back(ellipse(f(0.0f, -60.0f), 15.0f, 9.0f));
     Part& band = d.add(Dark, 0.1f);
-    band.prims.push_back(polygon(pts(f, {{-13.0f, -48.0f}, {13.0f - dent * 0.8f, -48.0f}, {13.0f - dent * 0.8f, -44.0f}, {-13.0f, -44.0f}}), 0.5f));
+    band.prims.push_back(polygon(pts(f, {{-13.0f, -48.0f},
+                                         {13.0f - dent * 0.8f, -48.0f},
+                                         {13.0f - dent * 0.8f, -44.0f},
+                                         {-13.0f, -44.0f}}),
+                                 0.5f));
     Part& slot = d.add(Dark, 0.0f);
     slot.prims.push_back(capsule(f(-7.0f, -40.0f), f(7.0f - dent, -40.0f), 1.6f, 1.6f));
     Part& plate = d.add(Eye, 0.2f);
-    plate.prims.push_back(polygon(pts(f, {{-6.0f, -30.0f}, {6.0f - dent * 0.5f, -30.0f}, {6.0f - dent * 0.5f, -22.0f}, {-6.0f, -22.0f}}), 1.0f));
+    plate.prims.push_back(polygon(
+        pts(f,
+            {{-6.0f, -30.0f}, {6.0f - dent * 0.5f, -30.0f}, {6.0f - dent * 0.5f, -22.0f}, {-6.0f, -22.0f}}),
+        1.0f));
     Part& crest = d.add(Accent, 0.0f);
     crest.edge = false;
     crest.prims.push_back(circle(f(0.0f, -14.0f), 3.0f));
@@ -1231,9 +1411,12 @@ void drawPostBox(const Style& st, const Pose& p, Drawing& d, Hot& hot)
         Part& lid = d.add(Top, -0.1f);
         lid.prims.push_back(ellipse(f(26.0f, -5.0f), 14.0f, 5.0f, 20.0f));
         Part& letters = d.add(Eye, 0.1f);
-        letters.prims.push_back(polygon(pts(f, {{-30.0f, -2.0f}, {-18.0f, -6.0f}, {-16.0f, -1.0f}, {-28.0f, 3.0f}}), 0.5f));
-        letters.prims.push_back(polygon(pts(f, {{16.0f, -14.0f}, {26.0f, -18.0f}, {28.0f, -12.0f}, {18.0f, -9.0f}}), 0.5f));
-        letters.prims.push_back(polygon(pts(f, {{-10.0f, -64.0f}, {0.0f, -70.0f}, {3.0f, -64.0f}, {-7.0f, -59.0f}}), 0.5f));
+        letters.prims.push_back(
+            polygon(pts(f, {{-30.0f, -2.0f}, {-18.0f, -6.0f}, {-16.0f, -1.0f}, {-28.0f, 3.0f}}), 0.5f));
+        letters.prims.push_back(
+            polygon(pts(f, {{16.0f, -14.0f}, {26.0f, -18.0f}, {28.0f, -12.0f}, {18.0f, -9.0f}}), 0.5f));
+        letters.prims.push_back(
+            polygon(pts(f, {{-10.0f, -64.0f}, {0.0f, -70.0f}, {3.0f, -64.0f}, {-7.0f, -59.0f}}), 0.5f));
     }
     hot.body = Box{};
     hot.body.add(f(-14.0f, -68.0f));
@@ -1241,7 +1424,8 @@ void drawPostBox(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     hot.head = f(0.0f, -60.0f);
     hot.chest = f(0.0f, -36.0f);
     hot.pelvis = f(0.0f, -20.0f);
-    hot.handN = hot.handF = hot.footN = hot.footF = hot.muzzle = hot.gripN = hot.tipN = hot.gripF = hot.tipF = hot.chest;
+    hot.handN = hot.handF = hot.footN = hot.footF = hot.muzzle = hot.gripN = hot.tipN = hot.gripF = hot.tipF =
+        hot.chest;
 }
 
 // A window pane on its frame; `Style::hair` picks the style (None: tall
@@ -1256,7 +1440,10 @@ void drawWindow(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     const float top = wide ? -90.0f : -110.0f;
     const float bottom = -20.0f;
     Part& sill = d.add(Wood, -0.1f);
-    sill.prims.push_back(polygon(pts(f, {{-w - 6.0f, bottom + 6.0f}, {w + 6.0f, bottom + 6.0f}, {w + 4.0f, bottom}, {-w - 4.0f, bottom}}), 1.0f));
+    sill.prims.push_back(polygon(
+        pts(f,
+            {{-w - 6.0f, bottom + 6.0f}, {w + 6.0f, bottom + 6.0f}, {w + 4.0f, bottom}, {-w - 4.0f, bottom}}),
+        1.0f));
     Part& stand = d.add(Metal, -0.2f);
     stand.prims.push_back(capsule(f(-w + 4.0f, bottom + 6.0f), f(-w + 2.0f, 0.0f), 2.0f, 2.0f));
     stand.prims.push_back(capsule(f(w - 4.0f, bottom + 6.0f), f(w - 2.0f, 0.0f), 2.0f, 2.0f));
@@ -1267,11 +1454,16 @@ void drawWindow(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     else
     {
         // Jagged shards left in the frame.
-        glass.prims.push_back(polygon(pts(f, {{-w, bottom}, {-w + 10.0f, bottom}, {-w + 4.0f, bottom - 22.0f}, {-w, bottom - 30.0f}}), 1.0f));
-        glass.prims.push_back(polygon(pts(f, {{w, top}, {w - 14.0f, top}, {w - 4.0f, top + 26.0f}, {w, top + 18.0f}}), 1.0f));
+        glass.prims.push_back(polygon(
+            pts(f, {{-w, bottom}, {-w + 10.0f, bottom}, {-w + 4.0f, bottom - 22.0f}, {-w, bottom - 30.0f}}),
+            1.0f));
+        glass.prims.push_back(
+            polygon(pts(f, {{w, top}, {w - 14.0f, top}, {w - 4.0f, top + 26.0f}, {w, top + 18.0f}}), 1.0f));
         glass.prims.push_back(polygon(pts(f, {{-w, top}, {-w + 8.0f, top}, {-w, top + 14.0f}}), 1.0f));
-        glass.prims.push_back(polygon(pts(f, {{-w - 18.0f, -2.0f}, {-w - 10.0f, -6.0f}, {-w - 6.0f, 0.0f}}), 0.5f));
-        glass.prims.push_back(polygon(pts(f, {{w + 8.0f, -1.0f}, {w + 16.0f, -5.0f}, {w + 20.0f, 0.0f}}), 0.5f));
+        glass.prims.push_back(
+            polygon(pts(f, {{-w - 18.0f, -2.0f}, {-w - 10.0f, -6.0f}, {-w - 6.0f, 0.0f}}), 0.5f));
+        glass.prims.push_back(
+            polygon(pts(f, {{w + 8.0f, -1.0f}, {w + 16.0f, -5.0f}, {w + 20.0f, 0.0f}}), 0.5f));
     }
     if (br > 0.1f && br < 0.5f)
     {
@@ -1295,7 +1487,8 @@ void drawWindow(const Style& st, const Pose& p, Drawing& d, Hot& hot)
     hot.head = f(0.0f, top);
     hot.chest = f(0.0f, (top + bottom) * 0.5f);
     hot.pelvis = f(0.0f, bottom);
-    hot.handN = hot.handF = hot.footN = hot.footF = hot.muzzle = hot.gripN = hot.tipN = hot.gripF = hot.tipF = hot.chest;
+    hot.handN = hot.handF = hot.footN = hot.footF = hot.muzzle = hot.gripN = hot.tipN = hot.gripF = hot.tipF =
+        hot.chest;
 }
 } // namespace
 

@@ -40,8 +40,8 @@ enum class Weapon
     Wrench,
     Claws,
     Crowbar,
-    ArmCannon,  // the near forearm is a gun
-    Pistols,    // a pistol in each hand
+    ArmCannon, // the near forearm is a gun
+    Pistols,   // a pistol in each hand
 };
 
 enum class HairStyle
@@ -65,7 +65,7 @@ enum class Headgear
     Cap,
     Hood,
     WeldMask,
-    Visor,   // a machine's eye slit
+    Visor, // a machine's eye slit
     Bandana,
     Crown,
 };
@@ -87,8 +87,8 @@ struct Style
     HairStyle hair = HairStyle::Short;
     Headgear hat = Headgear::None;
     Coat coat = Coat::None;
-    int sleeves = 2;         // 0 bare arms, 1 short, 2 long
-    int legwear = 2;         // 0 bare legs, 1 shorts, 2 trousers, 3 skirt
+    int sleeves = 2; // 0 bare arms, 1 short, 2 long
+    int legwear = 2; // 0 bare legs, 1 shorts, 2 trousers, 3 skirt
     bool gloves = false;
     bool boots = false;
     bool belt = true;
@@ -99,10 +99,10 @@ struct Style
     bool horns = false;
     bool wings = false;
     bool tail = false;
-    bool zombie = false;     // torn clothes, sunken eyes, a shambler's slack jaw
+    bool zombie = false; // torn clothes, sunken eyes, a shambler's slack jaw
     bool glowEyes = false;
-    bool armour = false;     // shoulder plates and a chest plate
-    bool machine = false;    // plated limbs and joints instead of cloth and skin
+    bool armour = false;  // shoulder plates and a chest plate
+    bool machine = false; // plated limbs and joints instead of cloth and skin
     bool bareChest = false;
     Weapon weapon = Weapon::None;
     float weaponSize = 1.0f;
@@ -115,9 +115,9 @@ struct Hot
     Vec2 handN, handF, footN, footF, head, chest, pelvis;
     Vec2 gripN, tipN, gripF, tipF; // weapon segments (grip to tip)
     float tipRadius = 3.0f;
-    Vec2 muzzle;                   // where shots leave
-    Box body;                      // what can be hit
-    Box gas;                       // a sprayer's cloud, when it sprays
+    Vec2 muzzle; // where shots leave
+    Box body;    // what can be hit
+    Box gas;     // a sprayer's cloud, when it sprays
 };
 
 void drawFigure(const Style& style, const Pose& pose, Drawing& out, Hot& hot);

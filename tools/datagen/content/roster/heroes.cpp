@@ -33,15 +33,21 @@ CharacterSpec hero(const std::string& name, Weapon weapon)
     s.style.coat = Coat::Jacket;
     s.style.gloves = true;
     s.style.weapon = weapon;
-    s.colours = colours({{Skin, 0xe8b08a}, {Hair, 0x5a3418}, {Top, 0xb82a26}, {Bottom, 0x34507a}, {Accent, 0x2a2a30},
-                         {Shoes, 0xe0e0e0}, {Inner, 0xeae6dc}, {Glow, 0x8ad8ff}});
+    s.colours = colours({{Skin, 0xe8b08a},
+                         {Hair, 0x5a3418},
+                         {Top, 0xb82a26},
+                         {Bottom, 0x34507a},
+                         {Accent, 0x2a2a30},
+                         {Shoes, 0xe0e0e0},
+                         {Inner, 0xeae6dc},
+                         {Glow, 0x8ad8ff}});
     costumePalettes(s, {Top, Bottom, Accent, Inner});
     numbers(s, 320, 100, 5, 16, 0, 0, 1);
     return s;
 }
 
-MoveDef row(MoveDef m, const std::string& command, int icon, const std::string& condition, const std::string& ranges,
-            AiKind ai = AiKind::Ground)
+MoveDef row(MoveDef m, const std::string& command, int icon, const std::string& condition,
+            const std::string& ranges, AiKind ai = AiKind::Ground)
 {
     m.command = command;
     m.energy = fury(icon);
@@ -192,33 +198,42 @@ CharacterSpec nick()
     const std::string sw = soundName(s.name, "Swing"), sh = soundName(s.name, "Shout");
     // Ultra first: while it is locked its command is "zzz" and Impale Strike answers.
     s.moves.push_back(row(moveDef("ImpaleStrikeUltraLv3", "",
-                               {key(k.g, 30), face(key(k.sink, 70, 1), "faceShout"), step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 14, 3), sh), 12),
-                                step(strikeKey(k.lunge, 40, 0, Strike::WeaponN, 14, 3), 12), step(strikeKey(k.rise, 50, 1, Strike::WeaponN, 16, 3), 2),
-                                key(k.rise, 80), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(k.sink, 70, 1), "faceShout"),
+                                   step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 14, 3), sh), 12),
+                                   step(strikeKey(k.lunge, 40, 0, Strike::WeaponN, 14, 3), 12),
+                                   step(strikeKey(k.rise, 50, 1, Strike::WeaponN, 16, 3), 2), key(k.rise, 80),
+                                   key(k.g, 60, 2)}),
                           "DRA", 4, kGround, "ML"));
     s.moves.push_back(row(moveDef("ImpaleStrike", "",
-                               {key(k.g, 30), face(key(k.sink, 60, 1), "faceAngry"), step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 18, 3), sw), 10),
-                                step(key(k.lunge, 70), 4), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(k.sink, 60, 1), "faceAngry"),
+                                   step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 18, 3), sw), 10),
+                                   step(key(k.lunge, 70), 4), key(k.g, 60, 2)}),
                           "DRA", 2, kGround, "ML"));
     s.moves.push_back(row(moveDef("BloodBath", "",
-                               {key(k.g, 30), face(key(k.windHigh, 60, 1), "faceAngry"), step(snd(strikeKey(k.spinA, 40, 1, Strike::WeaponN, 8, 1), sw), 3),
-                                step(snd(strikeKey(k.spinB, 40, 1, Strike::WeaponN, 8, 2), sw), 3),
-                                step(snd(strikeKey(k.chopLow, 40, 1, Strike::WeaponN, 12, 3), sh), 3), key(k.chopLow, 80), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(k.windHigh, 60, 1), "faceAngry"),
+                                   step(snd(strikeKey(k.spinA, 40, 1, Strike::WeaponN, 8, 1), sw), 3),
+                                   step(snd(strikeKey(k.spinB, 40, 1, Strike::WeaponN, 8, 2), sw), 3),
+                                   step(snd(strikeKey(k.chopLow, 40, 1, Strike::WeaponN, 12, 3), sh), 3),
+                                   key(k.chopLow, 80), key(k.g, 60, 2)}),
                           "RDB", 2, kGround, "S"));
-    s.moves.push_back(row(moveDef("SlidingSawLv1", "",
-                               {key(k.slide, 30), step(snd(strikeKey(k.slide, 40, 0, Strike::WeaponN, 10, 2), sw), 10),
-                                step(strikeKey(k.slide, 40, 0, Strike::WeaponN, 10, 2), 8), step(key(k.sink, 60, 1), 3), key(k.g, 50, 1)}),
-                          "A", 0, kRunning, "M"));
+    s.moves.push_back(
+        row(moveDef("SlidingSawLv1", "",
+                    {key(k.slide, 30), step(snd(strikeKey(k.slide, 40, 0, Strike::WeaponN, 10, 2), sw), 10),
+                     step(strikeKey(k.slide, 40, 0, Strike::WeaponN, 10, 2), 8), step(key(k.sink, 60, 1), 3),
+                     key(k.g, 50, 1)}),
+            "A", 0, kRunning, "M"));
     Pose snare = k.airLow;
     snare.armN = {70.0f, 10.0f};
     snare.weapon = -150.0f;
     Pose hauled = k.airHigh;
     hauled.weapon = -150.0f;
-    s.moves.push_back(row(moveDef("AirSnareLv2", "",
-                               {key(k.airHigh, 30), face(key(k.airHigh, 50), "faceFocus"), snd(strikeKey(snare, 60, 1, Strike::HandN, 1, 7), sw),
-                                strikeKey(hauled, 70, 1, Strike::HandN, 1, 7), snd(strikeKey(k.airLow, 50, 1, Strike::WeaponN, 16, 3), sh),
-                                key(k.airLow, 60)}),
-                          "DB", 3, kAir, "SD", AiKind::Aerial));
+    s.moves.push_back(
+        row(moveDef("AirSnareLv2", "",
+                    {key(k.airHigh, 30), face(key(k.airHigh, 50), "faceFocus"),
+                     snd(strikeKey(snare, 60, 1, Strike::HandN, 1, 7), sw),
+                     strikeKey(hauled, 70, 1, Strike::HandN, 1, 7),
+                     snd(strikeKey(k.airLow, 50, 1, Strike::WeaponN, 16, 3), sh), key(k.airLow, 60)}),
+            "DB", 3, kAir, "SD", AiKind::Aerial));
     return s;
 }
 
@@ -246,21 +261,26 @@ CharacterSpec nickBat()
     follow.pelvis = {0.15f, -0.9f};
     follow.footN = {0.5f, 0.0f};
     follow.cape = 1.0f;
-    s.moves.push_back(row(moveDef("HomeRunLv3", "",
-                               {key(k.g, 30), face(key(backswing, 90, 2), "faceShout"), key(backswing, 120),
-                                step(snd(strikeKey(follow, 40, 1, Strike::WeaponN, 32, 6), sh), 4), key(follow, 120), key(k.g, 60, 2)}),
-                          "DRA", 4, kGround, "SM"));
+    s.moves.push_back(
+        row(moveDef("HomeRunLv3", "",
+                    {key(k.g, 30), face(key(backswing, 90, 2), "faceShout"), key(backswing, 120),
+                     step(snd(strikeKey(follow, 40, 1, Strike::WeaponN, 32, 6), sh), 4), key(follow, 120),
+                     key(k.g, 60, 2)}),
+            "DRA", 4, kGround, "SM"));
     Pose scoop = k.sink;
     scoop.armN = {20.0f, -20.0f};
     scoop.weapon = -90.0f;
     s.moves.push_back(row(moveDef("FoulBallLv1", "",
-                               {key(k.g, 30), face(key(scoop, 60, 1), "faceAngry"), snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 16, 6), sw),
-                                key(k.rise, 80), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(scoop, 60, 1), "faceAngry"),
+                                   snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 16, 6), sw), key(k.rise, 80),
+                                   key(k.g, 60, 2)}),
                           "DRB", 2, kGround, "SD"));
     Key quake = strikeKey(k.chopLow, 50, 1, Strike::Around, 14, 5);
     quake.reachOut = 36.0f;
     quake.puff = "dustJump";
-    s.moves.push_back(row(moveDef("StrikeZoneLv2", "", {key(k.g, 30), face(key(k.windHigh, 70, 2), "faceFocus"), snd(quake, sh), key(k.chopLow, 100), key(k.g, 60, 2)}),
+    s.moves.push_back(row(moveDef("StrikeZoneLv2", "",
+                                  {key(k.g, 30), face(key(k.windHigh, 70, 2), "faceFocus"), snd(quake, sh),
+                                   key(k.chopLow, 100), key(k.g, 60, 2)}),
                           "DDA", 2, kGround, "SM"));
     return s;
 }
@@ -279,9 +299,11 @@ CharacterSpec nickWhip()
     Pose upper = k.rise;
     upper.reach = 1.0f;
     upper.weapon = 40.0f;
-    s.moves.push_back(row(moveDef("UpperSlashLv1", "",
-                               {key(k.slide, 30), step(snd(strikeKey(upper, 40, 1, Strike::WeaponN, 11, 3), zap), 6), step(key(upper, 70), 2), key(k.g, 50, 2)}),
-                          "A", 0, kRunning, "M"));
+    s.moves.push_back(
+        row(moveDef("UpperSlashLv1", "",
+                    {key(k.slide, 30), step(snd(strikeKey(upper, 40, 1, Strike::WeaponN, 11, 3), zap), 6),
+                     step(key(upper, 70), 2), key(k.g, 50, 2)}),
+            "A", 0, kRunning, "M"));
     Pose crack = k.thrust;
     crack.reach = 1.0f;
     crack.weapon = -20.0f;
@@ -289,8 +311,10 @@ CharacterSpec nickWhip()
     Pose crack2 = crack;
     crack2.phase = 0.5f;
     s.moves.push_back(row(moveDef("ThunderStruckLv2", "",
-                               {key(k.g, 30), face(key(k.cast, 70, 1), "faceShout"), snd(strikeKey(crack, 40, 1, Strike::WeaponN, 10, 2), zap),
-                                snd(strikeKey(crack2, 40, 0, Strike::WeaponN, 10, 3), zap), key(crack, 70), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(k.cast, 70, 1), "faceShout"),
+                                   snd(strikeKey(crack, 40, 1, Strike::WeaponN, 10, 2), zap),
+                                   snd(strikeKey(crack2, 40, 0, Strike::WeaponN, 10, 3), zap), key(crack, 70),
+                                   key(k.g, 60, 2)}),
                           "DRB", 3, kGround, "ML"));
     Pose whirl = k.cast;
     whirl.armN = {120.0f, 0.0f};
@@ -306,7 +330,8 @@ CharacterSpec nickWhip()
     Key storm3 = strikeKey(whirl, 40, 1, Strike::Around, 12, 3);
     storm3.reachOut = 40.0f;
     s.moves.push_back(row(moveDef("StormCloudLv3", "",
-                               {key(k.g, 30), face(key(k.cast, 60, 1), "faceFocus"), snd(storm1, zap), snd(storm2, zap), snd(storm3, sh), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(k.cast, 60, 1), "faceFocus"), snd(storm1, zap),
+                                   snd(storm2, zap), snd(storm3, sh), key(k.g, 60, 2)}),
                           "DDB", 3, kGround, "SU"));
     return s;
 }
@@ -334,16 +359,19 @@ CharacterSpec nickSwords()
     apart.weaponF = -90.0f;
     apart.lean = 20.0f;
     apart.pelvis.x = 0.1f;
-    s.moves.push_back(row(moveDef("CrossSlashLv1", "",
-                               {key(k.g, 30), face(key(crossed, 70, 1), "faceAngry"), step(snd(strikeKey(apart, 40, 1, Strike::WeaponN, 11, 2), sw), 5),
-                                step(strikeKey(apart, 40, 0, Strike::WeaponF, 11, 3), 3), key(apart, 80), key(k.g, 60, 2)}),
-                          "DRB", 3, kGround, "SM"));
+    s.moves.push_back(row(
+        moveDef("CrossSlashLv1", "",
+                {key(k.g, 30), face(key(crossed, 70, 1), "faceAngry"),
+                 step(snd(strikeKey(apart, 40, 1, Strike::WeaponN, 11, 2), sw), 5),
+                 step(strikeKey(apart, 40, 0, Strike::WeaponF, 11, 3), 3), key(apart, 80), key(k.g, 60, 2)}),
+        "DRB", 3, kGround, "SM"));
     Pose dive = k.airLow;
     dive.armF = {60.0f, 0.0f};
     dive.weaponF = -90.0f;
     s.moves.push_back(row(moveDef("AirStrikeLv2", "",
-                               {key(k.airHigh, 30), face(key(k.airHigh, 50), "faceFocus"), step(snd(strikeKey(dive, 40, 1, Strike::WeaponN, 10, 2), sw), 4),
-                                step(strikeKey(dive, 50, 0, Strike::WeaponF, 10, 3), 4), key(dive, 60)}),
+                                  {key(k.airHigh, 30), face(key(k.airHigh, 50), "faceFocus"),
+                                   step(snd(strikeKey(dive, 40, 1, Strike::WeaponN, 10, 2), sw), 4),
+                                   step(strikeKey(dive, 50, 0, Strike::WeaponF, 10, 3), 4), key(dive, 60)}),
                           "B", 2, kAir, "MD", AiKind::Aerial));
     std::vector<Key> spin = {key(k.g, 30), face(key(crossed, 60, 1), "faceShout")};
     for (int i = 0; i < 4; ++i)
@@ -372,7 +400,8 @@ CharacterSpec nickGauntlets()
     o.power = 1.15f;
     buildKit(s, o);
     const Kit k = poses(s, o.fighting);
-    const std::string sw = soundName(s.name, "Swing"), sh = soundName(s.name, "Shout"), th = soundName(s.name, "Thud");
+    const std::string sw = soundName(s.name, "Swing"), sh = soundName(s.name, "Shout"),
+                      th = soundName(s.name, "Thud");
     Pose cocked = k.g;
     cocked.armN = {-40.0f, 100.0f};
     cocked.lean = 20.0f;
@@ -381,8 +410,9 @@ CharacterSpec nickGauntlets()
     Pose punch = k.lunge;
     punch.armN = {90.0f, 0.0f};
     s.moves.push_back(row(moveDef("MegatonPunchLv3", "",
-                               {key(k.g, 30), face(key(cocked, 90, 2), "faceShout"), key(cocked, 120),
-                                step(snd(strikeKey(punch, 40, 1, Strike::HandN, 30, 6), sh), 8), key(punch, 120), key(k.g, 60, 2)}),
+                                  {key(k.g, 30), face(key(cocked, 90, 2), "faceShout"), key(cocked, 120),
+                                   step(snd(strikeKey(punch, 40, 1, Strike::HandN, 30, 6), sh), 8),
+                                   key(punch, 120), key(k.g, 60, 2)}),
                           "DRA", 3, kGround, "SM"));
     Pose both = k.windHigh;
     both.armN = {175.0f, 10.0f};
@@ -395,13 +425,17 @@ CharacterSpec nickGauntlets()
     Key wreck = strikeKey(pound, 50, 1, Strike::Around, 16, 6);
     wreck.reachOut = 40.0f;
     wreck.puff = "dustJump";
-    s.moves.push_back(row(moveDef("WreckLv1", "", {key(k.g, 30), face(key(both, 80, 2), "faceAngry"), snd(wreck, th), key(pound, 110), key(k.g, 60, 2)}),
+    s.moves.push_back(row(moveDef("WreckLv1", "",
+                                  {key(k.g, 30), face(key(both, 80, 2), "faceAngry"), snd(wreck, th),
+                                   key(pound, 110), key(k.g, 60, 2)}),
                           "DDB", 2, kGround, "SU"));
     Key groundPound = strikeKey(pound, 40, 1, Strike::Around, 12, 5);
     groundPound.reachOut = 24.0f;
     groundPound.puff = "dustJump";
     groundPound.xStep = 6;
-    s.moves.push_back(row(moveDef("GroundPoundLv2", "", {key(k.slide, 30), step(snd(key(both, 50, 1), sw), 8), snd(groundPound, th), key(pound, 90), key(k.g, 50, 2)}),
+    s.moves.push_back(row(moveDef("GroundPoundLv2", "",
+                                  {key(k.slide, 30), step(snd(key(both, 50, 1), sw), 8), snd(groundPound, th),
+                                   key(pound, 90), key(k.g, 50, 2)}),
                           "A", 0, kRunning, "M"));
     return s;
 }
@@ -418,20 +452,26 @@ CharacterSpec nickBlackBlade()
     const Kit k = poses(s, o.fighting);
     const std::string sh = soundName(s.name, "Shout"), sw = soundName(s.name, "Swing");
     // Summons: the blade calls demons out of the ground and hurls them.
-    s.moves.push_back(row(moveDef("LesserDemonLv1", "",
-                               {key(k.g, 30), face(key(k.cast, 80, 1), "faceFocus"), snd(shot(key(k.thrust, 60, 1), "fireball"), sh), key(k.thrust, 90), key(k.g, 60, 2)}),
-                          "DRA", 3, kGround, "L"));
+    s.moves.push_back(
+        row(moveDef("LesserDemonLv1", "",
+                    {key(k.g, 30), face(key(k.cast, 80, 1), "faceFocus"),
+                     snd(shot(key(k.thrust, 60, 1), "fireball"), sh), key(k.thrust, 90), key(k.g, 60, 2)}),
+            "DRA", 3, kGround, "L"));
     Pose plant = k.chopLow;
     plant.glow = 1.0f;
-    s.moves.push_back(row(moveDef("SummonSlopsLv2", "",
-                               {key(k.g, 30), face(key(k.windHigh, 70, 1), "faceShout"), snd(shot(key(plant, 70, 1), "grabShot"), sh), key(plant, 200),
-                                snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 14, 3), sw), key(k.g, 60, 2)}),
-                          "DDB", 2, kGround, "SM"));
-    s.moves.push_back(row(moveDef("SummonRortLv3", "",
-                               {key(k.g, 30), face(key(k.cast, 80, 2), "faceShout"), snd(shot(key(k.thrust, 60, 1), "fireball"), sh), key(k.cast, 60, 1),
-                                snd(shot(key(k.thrust, 60, 1), "fireball"), sh), step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 16, 3), sw), 9),
-                                key(k.g, 60, 2)}),
-                          "DRB", 3, kGround, "ML"));
+    s.moves.push_back(
+        row(moveDef("SummonSlopsLv2", "",
+                    {key(k.g, 30), face(key(k.windHigh, 70, 1), "faceShout"),
+                     snd(shot(key(plant, 70, 1), "grabShot"), sh), key(plant, 200),
+                     snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 14, 3), sw), key(k.g, 60, 2)}),
+            "DDB", 2, kGround, "SM"));
+    s.moves.push_back(
+        row(moveDef("SummonRortLv3", "",
+                    {key(k.g, 30), face(key(k.cast, 80, 2), "faceShout"),
+                     snd(shot(key(k.thrust, 60, 1), "fireball"), sh), key(k.cast, 60, 1),
+                     snd(shot(key(k.thrust, 60, 1), "fireball"), sh),
+                     step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 16, 3), sw), 9), key(k.g, 60, 2)}),
+            "DRB", 3, kGround, "ML"));
     return s;
 }
 } // namespace

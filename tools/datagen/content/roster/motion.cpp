@@ -26,7 +26,9 @@ struct Ctx
     float turn(float bladeValue) const
     {
         const Weapon w = spec.style.weapon;
-        return w == Weapon::Rifle || w == Weapon::Pistols || w == Weapon::Claws || w == Weapon::ArmCannon ? 0.0f : bladeValue;
+        return w == Weapon::Rifle || w == Weapon::Pistols || w == Weapon::Claws || w == Weapon::ArmCannon
+                   ? 0.0f
+                   : bladeValue;
     }
     // Blade types cut (hit types 1-3), the rest strike (4-6).
     int ht(int weight) const
@@ -100,7 +102,8 @@ MoveDef special(MoveDef m, int energy)
 
 // A second blow linked after a heavy one: the same swing carried on further
 // and harder.
-void followUp(std::vector<MoveDef>& moves, const std::string& from, const std::string& name, int linkFrame, int extra)
+void followUp(std::vector<MoveDef>& moves, const std::string& from, const std::string& name, int linkFrame,
+              int extra)
 {
     const MoveDef* base = nullptr;
     for (const MoveDef& m : moves)
@@ -294,7 +297,8 @@ Clip humanGait(const Ctx& c, const std::string& name, bool run)
         const float bob = std::cos(t * 2.0f * kTau);
         p.pelvis = {0.0f, (run ? -0.9f : -0.95f) + bob * (run ? 0.05f : 0.025f)};
         const float swing = std::sin(t * kTau);
-        const bool freeArms = c.opt.fighting == Fighting::Brawler || shamble || c.opt.fighting == Fighting::Whip;
+        const bool freeArms =
+            c.opt.fighting == Fighting::Brawler || shamble || c.opt.fighting == Fighting::Whip;
         const float armSwing = run ? 40.0f : (freeArms ? 22.0f : 10.0f);
         if (!shamble && c.opt.fighting != Fighting::Gunner && c.opt.fighting != Fighting::Shield)
         {
@@ -488,7 +492,8 @@ void humanReactions(const Ctx& c, std::vector<MoveDef>& moves)
     kneel.footN = {0.35f, 0.0f};
     kneel.footF = {-0.25f, -0.02f};
     kneel.toeF = -50.0f;
-    std::vector<Key> crash = {mk(bounce, 50), mk(down, 60), mk(down, 160), mk(sit, 60, 1), mk(kneel, 60, 1), mk(g, 50, 1)};
+    std::vector<Key> crash = {mk(bounce, 50), mk(down, 60),     mk(down, 160),
+                              mk(sit, 60, 1), mk(kneel, 60, 1), mk(g, 50, 1)};
     crash[1].puff = "dustJump";
     crash[1].sound = c.snd("Thud");
     crash[2].holdIfDown = true;
@@ -572,7 +577,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     jab.armN = {88.0f, 4.0f};
     jab.lean = 14.0f;
     jab.pelvis.x = 0.05f;
-    std::vector<Key> k1 = {mk(g, 30), hit(jab, 50, 1, Strike::HandN, c.dmg(5), c.ht(1)), mk(jab, 40), mk(g, 40, 1)};
+    std::vector<Key> k1 = {mk(g, 30), hit(jab, 50, 1, Strike::HandN, c.dmg(5), c.ht(1)), mk(jab, 40),
+                           mk(g, 40, 1)};
     k1[1].sound = c.snd("Swing");
     m.push_back(attack("jab1", "A", k1, AiKind::Ground, "S", kGround));
     Pose cross = g;
@@ -582,7 +588,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     cross.pelvis.x = 0.1f;
     cross.footF = {-0.1f, 0.0f};
     cross.toeF = -30.0f;
-    std::vector<Key> k2 = {mk(g, 30), hit(cross, 50, 1, Strike::HandF, c.dmg(6), c.ht(1)), mk(cross, 40), mk(g, 40, 1)};
+    std::vector<Key> k2 = {mk(g, 30), hit(cross, 50, 1, Strike::HandF, c.dmg(6), c.ht(1)), mk(cross, 40),
+                           mk(g, 40, 1)};
     k2[1].sound = c.snd("Swing");
     k2[1].xStep = 2;
     m.push_back(linked(attack("jab2", "A", k2, AiKind::None, "", "NULL"), "jab1", 1));
@@ -597,7 +604,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     upper.footF = {-0.15f, -0.05f};
     upper.toeF = -40.0f;
     upper.jaw = 0.6f;
-    std::vector<Key> k3 = {mk(g, 30), mk(dip, 50, 1), hit(upper, 50, 1, Strike::HandN, c.dmg(9), c.ht(2)), mk(upper, 60), mk(g, 50, 1)};
+    std::vector<Key> k3 = {mk(g, 30), mk(dip, 50, 1), hit(upper, 50, 1, Strike::HandN, c.dmg(9), c.ht(2)),
+                           mk(upper, 60), mk(g, 50, 1)};
     k3[2].sound = c.snd("Swing");
     k3[2].xStep = 3;
     m.push_back(linked(attack("jab3", "A", k3, AiKind::None, "", "NULL"), "jab2", 1));
@@ -613,7 +621,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     kick.lean = -22.0f;
     kick.pelvis = {-0.08f, -0.97f};
     kick.armN = {60.0f, 60.0f};
-    std::vector<Key> kk = {mk(g, 30), mk(chamber, 40, 1), hit(kick, 60, 1, Strike::FootN, c.dmg(10), c.ht(2)), mk(kick, 40), mk(g, 50, 1)};
+    std::vector<Key> kk = {mk(g, 30), mk(chamber, 40, 1), hit(kick, 60, 1, Strike::FootN, c.dmg(10), c.ht(2)),
+                           mk(kick, 40), mk(g, 50, 1)};
     kk[2].sound = c.snd("Swing");
     kk[2].xStep = 2;
     m.push_back(attack("kick1", "B", kk, AiKind::Ground, "SM", kGround));
@@ -630,7 +639,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     heel.armN = {100.0f, 20.0f};
     heel.armF = {-60.0f, 10.0f};
     heel.cape = 1.0f;
-    std::vector<Key> kh = {mk(g, 30), mk(wind, 50, 1), hit(heel, 60, 1, Strike::FootN, c.dmg(14), c.ht(3)), mk(heel, 50), mk(g, 60, 2)};
+    std::vector<Key> kh = {mk(g, 30), mk(wind, 50, 1), hit(heel, 60, 1, Strike::FootN, c.dmg(14), c.ht(3)),
+                           mk(heel, 50), mk(g, 60, 2)};
     kh[2].sound = c.snd("Swing");
     kh[2].xStep = 3;
     m.push_back(linked(attack("kick2", "B", kh, AiKind::None, "", "NULL"), "kick1", 2));
@@ -643,14 +653,16 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     sweep.toeN = 10.0f;
     sweep.lean = 30.0f;
     sweep.armF = {-20.0f, 0.0f};
-    std::vector<Key> ls = {mk(low, 30), hit(sweep, 60, 1, Strike::FootN, c.dmg(7), c.ht(2)), mk(sweep, 40), mk(low, 50, 1)};
+    std::vector<Key> ls = {mk(low, 30), hit(sweep, 60, 1, Strike::FootN, c.dmg(7), c.ht(2)), mk(sweep, 40),
+                           mk(low, 50, 1)};
     ls[1].sound = c.snd("Swing");
     ls[1].puff = "dustJump";
     m.push_back(attack("lowSweep", "DA", ls, AiKind::Duck, "SM", kGround));
     Pose lowPunch = low;
     lowPunch.armN = {75.0f, 5.0f};
     lowPunch.lean = 28.0f;
-    std::vector<Key> lp = {mk(low, 30), hit(lowPunch, 50, 1, Strike::HandN, c.dmg(6), c.ht(1)), mk(low, 40, 1)};
+    std::vector<Key> lp = {mk(low, 30), hit(lowPunch, 50, 1, Strike::HandN, c.dmg(6), c.ht(1)),
+                           mk(low, 40, 1)};
     lp[1].sound = c.snd("Swing");
     m.push_back(attack("lowPunch", "DB", lp, AiKind::Duck, "S", kGround));
 
@@ -661,7 +673,8 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     flying.toeN = 30.0f;
     flying.footF = {-0.1f, -0.5f};
     flying.lean = -15.0f;
-    std::vector<Key> ak = {mk(air, 30), hit(flying, 60, 1, Strike::FootN, c.dmg(8), c.ht(1)), mk(flying, 80), mk(air, 40)};
+    std::vector<Key> ak = {mk(air, 30), hit(flying, 60, 1, Strike::FootN, c.dmg(8), c.ht(1)), mk(flying, 80),
+                           mk(air, 40)};
     ak[1].sound = c.snd("Swing");
     m.push_back(attack("airKick", "A", ak, AiKind::Aerial, "SMU", kAir));
     Pose raise = air;
@@ -671,7 +684,9 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     hammer.armN = {60.0f, 10.0f};
     hammer.armF = {55.0f, 15.0f};
     hammer.lean = 25.0f;
-    std::vector<Key> ah = {mk(air, 30), mk(raise, 40, 1), hit(hammer, 60, 1, Strike::HandN, c.dmg(11), c.ht(3)), mk(hammer, 60), mk(air, 40)};
+    std::vector<Key> ah = {mk(air, 30), mk(raise, 40, 1),
+                           hit(hammer, 60, 1, Strike::HandN, c.dmg(11), c.ht(3)), mk(hammer, 60),
+                           mk(air, 40)};
     ah[2].sound = c.snd("Swing");
     m.push_back(attack("airSmash", "B", ah, AiKind::Aerial, "MD", kAir));
 }
@@ -691,7 +706,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     down.weapon = -90.0f;
     down.lean = 20.0f;
     down.pelvis.x = 0.06f;
-    std::vector<Key> s1 = {mk(g, 30), mk(high, 40 + slow, 1), hit(down, 40, 1, Strike::WeaponN, c.dmg(heavy ? 8 : 6), c.ht(1)), mk(down, 50), mk(g, 40, 1)};
+    std::vector<Key> s1 = {mk(g, 30), mk(high, 40 + slow, 1),
+                           hit(down, 40, 1, Strike::WeaponN, c.dmg(heavy ? 8 : 6), c.ht(1)), mk(down, 50),
+                           mk(g, 40, 1)};
     s1[2].sound = c.snd("Swing");
     m.push_back(attack("slash1", "A", s1, AiKind::Ground, "SM", kGround));
     Pose low = g;
@@ -703,7 +720,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     up.weapon = -90.0f;
     up.lean = -10.0f;
     up.pelvis.x = 0.08f;
-    std::vector<Key> s2 = {mk(down, 30), mk(low, 40, 1), hit(up, 40, 1, Strike::WeaponN, c.dmg(heavy ? 9 : 7), c.ht(2)), mk(up, 50), mk(g, 40, 1)};
+    std::vector<Key> s2 = {mk(down, 30), mk(low, 40, 1),
+                           hit(up, 40, 1, Strike::WeaponN, c.dmg(heavy ? 9 : 7), c.ht(2)), mk(up, 50),
+                           mk(g, 40, 1)};
     s2[2].sound = c.snd("Swing");
     s2[2].xStep = 2;
     m.push_back(linked(attack("slash2", "A", s2, AiKind::None, "", "NULL"), "slash1", 2));
@@ -717,7 +736,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     across.lean = 5.0f;
     across.pelvis.x = 0.12f;
     across.cape = 1.0f;
-    std::vector<Key> s3 = {mk(g, 30), mk(back, 50 + slow, 1), hit(across, 40, 1, Strike::WeaponN, c.dmg(heavy ? 13 : 10), c.ht(3)), mk(across, 70), mk(g, 50, 1)};
+    std::vector<Key> s3 = {mk(g, 30), mk(back, 50 + slow, 1),
+                           hit(across, 40, 1, Strike::WeaponN, c.dmg(heavy ? 13 : 10), c.ht(3)),
+                           mk(across, 70), mk(g, 50, 1)};
     s3[2].sound = c.snd("Swing");
     s3[2].xStep = 4;
     m.push_back(linked(attack("slash3", "A", s3, AiKind::None, "", "NULL"), "slash2", 2));
@@ -736,7 +757,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     chop.lean = 32.0f;
     chop.pelvis = {0.1f, -0.85f};
     chop.footN = {0.45f, 0.0f};
-    std::vector<Key> h1 = {mk(g, 30), mk(wind, 60 + slow, 2), hit(chop, 40, 1, Strike::WeaponN, c.dmg(heavy ? 16 : 13), c.ht(3)), mk(chop, 90), mk(g, 50, 2)};
+    std::vector<Key> h1 = {mk(g, 30), mk(wind, 60 + slow, 2),
+                           hit(chop, 40, 1, Strike::WeaponN, c.dmg(heavy ? 16 : 13), c.ht(3)), mk(chop, 90),
+                           mk(g, 50, 2)};
     h1[2].sound = c.snd("Swing");
     h1[3].puff = "dustJump";
     h1[2].xStep = 3;
@@ -752,7 +775,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     thrust.pelvis = {0.2f, -0.88f};
     thrust.footN = {0.6f, 0.0f};
     thrust.footF = {-0.3f, 0.0f};
-    std::vector<Key> h2 = {mk(chop, 30), mk(draw, 50, 1), hit(thrust, 50, 1, Strike::WeaponN, c.dmg(heavy ? 14 : 12), c.ht(2)), mk(thrust, 60), mk(g, 50, 1)};
+    std::vector<Key> h2 = {mk(chop, 30), mk(draw, 50, 1),
+                           hit(thrust, 50, 1, Strike::WeaponN, c.dmg(heavy ? 14 : 12), c.ht(2)),
+                           mk(thrust, 60), mk(g, 50, 1)};
     for (int i = 1; i <= 3; ++i)
         h2[i].xStep = 4;
     h2[2].sound = c.snd("Swing");
@@ -767,7 +792,8 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     Pose sweepWind = cr;
     sweepWind.armN = {-20.0f, -40.0f};
     sweepWind.weapon = -90.0f;
-    std::vector<Key> ls = {mk(cr, 30), mk(sweepWind, 40, 1), hit(sweep, 50, 1, Strike::WeaponN, c.dmg(7), c.ht(2)), mk(cr, 50, 1)};
+    std::vector<Key> ls = {mk(cr, 30), mk(sweepWind, 40, 1),
+                           hit(sweep, 50, 1, Strike::WeaponN, c.dmg(7), c.ht(2)), mk(cr, 50, 1)};
     ls[2].sound = c.snd("Swing");
     m.push_back(attack("lowCut", "DA", ls, AiKind::Duck, "SM", kGround));
 
@@ -780,7 +806,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     airLow.armN = {60.0f, 0.0f};
     airLow.weapon = -90.0f;
     airLow.lean = 20.0f;
-    std::vector<Key> as = {mk(air, 30), mk(airHigh, 40, 1), hit(airLow, 50, 1, Strike::WeaponN, c.dmg(9), c.ht(2)), mk(airLow, 60), mk(air, 40)};
+    std::vector<Key> as = {mk(air, 30), mk(airHigh, 40, 1),
+                           hit(airLow, 50, 1, Strike::WeaponN, c.dmg(9), c.ht(2)), mk(airLow, 60),
+                           mk(air, 40)};
     as[2].sound = c.snd("Swing");
     m.push_back(attack("airSlash", "A", as, AiKind::Aerial, "SMU", kAir));
     Pose plunge = air;
@@ -788,7 +816,9 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     plunge.weapon = 90.0f;
     plunge.footN = {0.2f, -0.6f};
     plunge.footF = {-0.1f, -0.55f};
-    std::vector<Key> ap = {mk(air, 30), mk(airHigh, 40, 1), hit(plunge, 60, 1, Strike::WeaponN, c.dmg(12), c.ht(3)), mk(plunge, 80), mk(air, 40)};
+    std::vector<Key> ap = {mk(air, 30), mk(airHigh, 40, 1),
+                           hit(plunge, 60, 1, Strike::WeaponN, c.dmg(12), c.ht(3)), mk(plunge, 80),
+                           mk(air, 40)};
     ap[2].sound = c.snd("Swing");
     m.push_back(attack("airPlunge", "B", ap, AiKind::Aerial, "MD", kAir));
 }
@@ -807,7 +837,8 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     crack.lean = 15.0f;
     Pose recoil = crack;
     recoil.reach = 0.6f;
-    std::vector<Key> w1 = {mk(g, 30), mk(wind, 40, 1), hit(crack, 50, 1, Strike::WeaponN, c.dmg(6), c.ht(1)), mk(recoil, 40), mk(g, 40, 1)};
+    std::vector<Key> w1 = {mk(g, 30), mk(wind, 40, 1), hit(crack, 50, 1, Strike::WeaponN, c.dmg(6), c.ht(1)),
+                           mk(recoil, 40), mk(g, 40, 1)};
     w1[2].sound = c.snd("Zap");
     m.push_back(attack("lash1", "A", w1, AiKind::Ground, "SM", kGround));
     Pose side = g;
@@ -818,7 +849,9 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     sweep.reach = 1.0f;
     sweep.weapon = -20.0f;
     sweep.lean = 10.0f;
-    std::vector<Key> w2 = {mk(crack, 30), mk(side, 40, 1), hit(sweep, 50, 1, Strike::WeaponN, c.dmg(7), c.ht(2)), mk(sweep, 40), mk(g, 40, 1)};
+    std::vector<Key> w2 = {mk(crack, 30), mk(side, 40, 1),
+                           hit(sweep, 50, 1, Strike::WeaponN, c.dmg(7), c.ht(2)), mk(sweep, 40),
+                           mk(g, 40, 1)};
     w2[2].sound = c.snd("Zap");
     m.push_back(linked(attack("lash2", "A", w2, AiKind::None, "", "NULL"), "lash1", 2));
     Pose overhead = g;
@@ -831,7 +864,8 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     slam.weapon = 10.0f;
     slam.lean = 28.0f;
     slam.pelvis = {0.05f, -0.88f};
-    std::vector<Key> w3 = {mk(g, 30), mk(overhead, 60, 2), hit(slam, 50, 1, Strike::WeaponN, c.dmg(12), c.ht(3)), mk(slam, 80), mk(g, 50, 1)};
+    std::vector<Key> w3 = {mk(g, 30), mk(overhead, 60, 2),
+                           hit(slam, 50, 1, Strike::WeaponN, c.dmg(12), c.ht(3)), mk(slam, 80), mk(g, 50, 1)};
     w3[2].sound = c.snd("Zap");
     w3[3].puff = "dustJump";
     m.push_back(attack("whipCrack", "B", w3, AiKind::Ground, "ML", kGround));
@@ -840,7 +874,8 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     lowLash.armN = {80.0f, -10.0f};
     lowLash.reach = 0.9f;
     lowLash.weapon = 20.0f;
-    std::vector<Key> lw = {mk(cr, 30), hit(lowLash, 60, 1, Strike::WeaponN, c.dmg(6), c.ht(1)), mk(cr, 50, 1)};
+    std::vector<Key> lw = {mk(cr, 30), hit(lowLash, 60, 1, Strike::WeaponN, c.dmg(6), c.ht(1)),
+                           mk(cr, 50, 1)};
     lw[1].sound = c.snd("Zap");
     m.push_back(attack("lowLash", "DA", lw, AiKind::Duck, "SM", kGround));
     Pose air = airborne(c, false);
@@ -848,7 +883,8 @@ void whipArsenal(const Ctx& c, std::vector<MoveDef>& m)
     airCrack.armN = {70.0f, 0.0f};
     airCrack.reach = 1.0f;
     airCrack.weapon = 20.0f;
-    std::vector<Key> aw = {mk(air, 30), hit(airCrack, 60, 1, Strike::WeaponN, c.dmg(8), c.ht(2)), mk(airCrack, 60), mk(air, 40)};
+    std::vector<Key> aw = {mk(air, 30), hit(airCrack, 60, 1, Strike::WeaponN, c.dmg(8), c.ht(2)),
+                           mk(airCrack, 60), mk(air, 40)};
     aw[1].sound = c.snd("Zap");
     m.push_back(attack("airLash", "A", aw, AiKind::Aerial, "SMUD", kAir));
     followUp(m, "whipCrack", "whipCrack2", 3, 3);
@@ -866,14 +902,17 @@ void gunnerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     butt.weapon = -60.0f;
     butt.lean = 18.0f;
     butt.pelvis.x = 0.05f;
-    std::vector<Key> b1 = {mk(g, 30), hit(butt, 50, 1, cannon ? Strike::WeaponN : Strike::HandF, c.dmg(6), c.ht(1)), mk(butt, 40), mk(g, 40, 1)};
+    std::vector<Key> b1 = {mk(g, 30),
+                           hit(butt, 50, 1, cannon ? Strike::WeaponN : Strike::HandF, c.dmg(6), c.ht(1)),
+                           mk(butt, 40), mk(g, 40, 1)};
     b1[1].sound = c.snd("Swing");
     m.push_back(attack("buttStrike", "A", b1, AiKind::Ground, "S", kGround));
     Pose kick = g;
     kick.footN = {0.9f, -0.5f};
     kick.toeN = 20.0f;
     kick.lean = -15.0f;
-    std::vector<Key> b2 = {mk(g, 30), hit(kick, 60, 1, Strike::FootN, c.dmg(8), c.ht(2)), mk(kick, 40), mk(g, 40, 1)};
+    std::vector<Key> b2 = {mk(g, 30), hit(kick, 60, 1, Strike::FootN, c.dmg(8), c.ht(2)), mk(kick, 40),
+                           mk(g, 40, 1)};
     b2[1].sound = c.snd("Swing");
     m.push_back(linked(attack("bootKick", "A", b2, AiKind::None, "", "NULL"), "buttStrike", 1));
     // Aimed shot.
@@ -907,7 +946,9 @@ void gunnerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     lowButt.armN = {60.0f, 70.0f};
     lowButt.armF = {75.0f, 30.0f};
     lowButt.lean = 30.0f;
-    std::vector<Key> lb = {mk(cr, 30), hit(lowButt, 60, 1, cannon ? Strike::WeaponN : Strike::HandF, c.dmg(6), c.ht(2)), mk(cr, 50, 1)};
+    std::vector<Key> lb = {mk(cr, 30),
+                           hit(lowButt, 60, 1, cannon ? Strike::WeaponN : Strike::HandF, c.dmg(6), c.ht(2)),
+                           mk(cr, 50, 1)};
     lb[1].sound = c.snd("Swing");
     m.push_back(attack("lowStrike", "DA", lb, AiKind::Duck, "S", kGround));
     // Air: a downward shot and a stomp.
@@ -923,7 +964,8 @@ void gunnerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     Pose stomp = air;
     stomp.footN = {0.4f, 0.05f};
     stomp.toeN = 0.0f;
-    std::vector<Key> ak = {mk(air, 30), hit(stomp, 60, 1, Strike::FootN, c.dmg(8), c.ht(2)), mk(stomp, 60), mk(air, 40)};
+    std::vector<Key> ak = {mk(air, 30), hit(stomp, 60, 1, Strike::FootN, c.dmg(8), c.ht(2)), mk(stomp, 60),
+                           mk(air, 40)};
     ak[1].sound = c.snd("Swing");
     m.push_back(attack("airStomp", "A", ak, AiKind::Aerial, "SD", kAir));
     followUp(m, "shoot", "shootAgain", 2, 0);
@@ -940,10 +982,12 @@ void shieldArsenal(const Ctx& c, std::vector<MoveDef>& m)
     chop.armF = {80.0f, 5.0f};
     chop.weaponF = -90.0f;
     chop.lean = 18.0f;
-    std::vector<Key> b1 = {mk(g, 30), mk(up, 40, 1), hit(chop, 50, 1, Strike::WeaponF, c.dmg(6), c.ht(1)), mk(chop, 40), mk(g, 40, 1)};
+    std::vector<Key> b1 = {mk(g, 30), mk(up, 40, 1), hit(chop, 50, 1, Strike::WeaponF, c.dmg(6), c.ht(1)),
+                           mk(chop, 40), mk(g, 40, 1)};
     b1[2].sound = c.snd("Swing");
     m.push_back(attack("baton1", "A", b1, AiKind::Ground, "S", kGround));
-    std::vector<Key> b2 = {mk(chop, 30), mk(up, 40, 1), hit(chop, 50, 1, Strike::WeaponF, c.dmg(7), c.ht(2)), mk(chop, 40), mk(g, 40, 1)};
+    std::vector<Key> b2 = {mk(chop, 30), mk(up, 40, 1), hit(chop, 50, 1, Strike::WeaponF, c.dmg(7), c.ht(2)),
+                           mk(chop, 40), mk(g, 40, 1)};
     b2[2].sound = c.snd("Swing");
     b2[2].xStep = 3;
     m.push_back(linked(attack("baton2", "A", b2, AiKind::None, "", "NULL"), "baton1", 2));
@@ -957,7 +1001,8 @@ void shieldArsenal(const Ctx& c, std::vector<MoveDef>& m)
     bash.lean = 24.0f;
     bash.pelvis = {0.15f, -0.9f};
     bash.footN = {0.5f, 0.0f};
-    std::vector<Key> sb = {mk(g, 30), mk(brace, 50, 1), hit(bash, 50, 1, Strike::WeaponN, c.dmg(10), c.ht(3)), mk(bash, 60), mk(g, 50, 1)};
+    std::vector<Key> sb = {mk(g, 30), mk(brace, 50, 1), hit(bash, 50, 1, Strike::WeaponN, c.dmg(10), c.ht(3)),
+                           mk(bash, 60), mk(g, 50, 1)};
     for (Key& k : sb)
         k.deflecting = true;
     sb[2].xStep = sb[3].xStep = 6;
@@ -976,7 +1021,8 @@ void shieldArsenal(const Ctx& c, std::vector<MoveDef>& m)
     drop.armN = {40.0f, 60.0f};
     drop.reach = 1.0f;
     drop.footN = {0.3f, -0.1f};
-    std::vector<Key> ad = {mk(air, 30), hit(drop, 60, 1, Strike::WeaponN, c.dmg(9), c.ht(2)), mk(drop, 80), mk(air, 40)};
+    std::vector<Key> ad = {mk(air, 30), hit(drop, 60, 1, Strike::WeaponN, c.dmg(9), c.ht(2)), mk(drop, 80),
+                           mk(air, 40)};
     ad[1].sound = c.snd("Thud");
     m.push_back(attack("airBash", "A", ad, AiKind::Aerial, "SMUD", kAir));
     followUp(m, "shieldBash", "shieldRam", 3, 3);
@@ -993,7 +1039,8 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
     claw.armN = {60.0f, 10.0f};
     claw.lean = 30.0f;
     claw.pelvis.x = 0.06f;
-    std::vector<Key> c1 = {mk(g, 40), mk(raise, 60, 1), hit(claw, 50, 1, Strike::HandN, c.dmg(6), c.ht(1)), mk(claw, 60), mk(g, 60, 1)};
+    std::vector<Key> c1 = {mk(g, 40), mk(raise, 60, 1), hit(claw, 50, 1, Strike::HandN, c.dmg(6), c.ht(1)),
+                           mk(claw, 60), mk(g, 60, 1)};
     c1[2].sound = c.snd("Growl");
     m.push_back(attack("claw1", "A", c1, AiKind::Ground, "S", kGround));
     Pose raiseF = g;
@@ -1003,7 +1050,8 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
     clawF.armF = {65.0f, 10.0f};
     clawF.armN = {30.0f, 20.0f};
     clawF.lean = 30.0f;
-    std::vector<Key> c2 = {mk(claw, 40), mk(raiseF, 60, 1), hit(clawF, 50, 1, Strike::HandF, c.dmg(7), c.ht(2)), mk(clawF, 60), mk(g, 60, 1)};
+    std::vector<Key> c2 = {mk(claw, 40), mk(raiseF, 60, 1),
+                           hit(clawF, 50, 1, Strike::HandF, c.dmg(7), c.ht(2)), mk(clawF, 60), mk(g, 60, 1)};
     c2[2].sound = c.snd("Growl");
     m.push_back(linked(attack("claw2", "A", c2, AiKind::None, "", "NULL"), "claw1", 2));
     // Lunging bite.
@@ -1020,7 +1068,8 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
     bite.footN = {0.55f, 0.0f};
     bite.armN = {100.0f, 10.0f};
     bite.armF = {95.0f, 15.0f};
-    std::vector<Key> bt = {mk(g, 40), mk(rear, 70, 1), hit(bite, 50, 1, Strike::Head, c.dmg(11), c.ht(2)), mk(bite, 90), mk(g, 60, 2)};
+    std::vector<Key> bt = {mk(g, 40), mk(rear, 70, 1), hit(bite, 50, 1, Strike::Head, c.dmg(11), c.ht(2)),
+                           mk(bite, 90), mk(g, 60, 2)};
     bt[2].sound = c.snd("Growl");
     bt[1].xStep = bt[2].xStep = 4;
     m.push_back(attack("bite", "B", bt, AiKind::Ground, "SM", kGround));
@@ -1039,7 +1088,8 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
     pounce.armF = {90.0f, 5.0f};
     pounce.lean = 30.0f;
     pounce.jaw = 1.0f;
-    std::vector<Key> ap = {mk(air, 40), hit(pounce, 70, 1, Strike::HandN, c.dmg(8), c.ht(2)), mk(pounce, 60), mk(air, 40)};
+    std::vector<Key> ap = {mk(air, 40), hit(pounce, 70, 1, Strike::HandN, c.dmg(8), c.ht(2)), mk(pounce, 60),
+                           mk(air, 40)};
     ap[1].sound = c.snd("Growl");
     m.push_back(attack("airPounce", "A", ap, AiKind::Aerial, "SMUD", kAir));
     followUp(m, "bite", "maul", 3, 3);
@@ -1095,7 +1145,8 @@ void grabMoves(const Ctx& c, std::vector<MoveDef>& m)
         Key seize = hit(reach, 60, 1, Strike::HandN, c.dmg(4), c.ht(1));
         Key pin = mk(hug, 60);
         pin.shot = "grabShot";
-        std::vector<Key> k = {mk(g, 40), seize, pin, mk(chomp, 120, 1), mk(hug, 120), mk(chomp, 120), mk(g, 60, 1)};
+        std::vector<Key> k = {mk(g, 40),    seize,          pin,         mk(chomp, 120, 1),
+                              mk(hug, 120), mk(chomp, 120), mk(g, 60, 1)};
         k[3].sound = c.snd("Growl");
         k[5].sound = c.snd("Growl");
         m.push_back(attack("seize", "LA", k, AiKind::Ground, "S", kGround));
@@ -1125,8 +1176,12 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
     rush.footF = {-0.45f, -0.05f};
     rush.cape = 1.0f;
     rush.reach = 1.0f;
-    std::vector<Key> r = {mk(g, 30), mk(load, 60, 1), hit(rush, 40, 1, s, c.dmg(16), c.ht(3)), hit(rush, 40, 0, s, c.dmg(16), c.ht(3)),
-                          mk(rush, 60), mk(g, 50, 2)};
+    std::vector<Key> r = {mk(g, 30),
+                          mk(load, 60, 1),
+                          hit(rush, 40, 1, s, c.dmg(16), c.ht(3)),
+                          hit(rush, 40, 0, s, c.dmg(16), c.ht(3)),
+                          mk(rush, 60),
+                          mk(g, 50, 2)};
     r[1].face = "faceAngry";
     r[2].sound = c.snd("Shout");
     r[2].puff = "dustJump";
@@ -1148,7 +1203,9 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
     rise.lean = -10.0f;
     rise.jaw = 0.8f;
     rise.cape = 0.8f;
-    std::vector<Key> u = {mk(g, 30), mk(sink, 60, 1), hit(rise, 40, 1, armed ? s : Strike::HandN, c.dmg(18), c.ht(3)), mk(rise, 80), mk(g, 60, 2)};
+    std::vector<Key> u = {mk(g, 30), mk(sink, 60, 1),
+                          hit(rise, 40, 1, armed ? s : Strike::HandN, c.dmg(18), c.ht(3)), mk(rise, 80),
+                          mk(g, 60, 2)};
     u[1].face = "faceShout";
     u[2].sound = c.snd("Shout");
     u[2].xStep = 2;
@@ -1465,10 +1522,12 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     snap.head = 10.0f;
     snap.lean = 8.0f;
     snap.pelvis.x = 0.12f;
-    std::vector<Key> b1 = {mk(rest, 30), mk(open, 40, 1), hit(snap, 50, 0, Strike::Head, c.dmg(6), c.ht(1)), mk(rest, 40, 1)};
+    std::vector<Key> b1 = {mk(rest, 30), mk(open, 40, 1), hit(snap, 50, 0, Strike::Head, c.dmg(6), c.ht(1)),
+                           mk(rest, 40, 1)};
     b1[2].sound = c.snd("Growl");
     m.push_back(attack("snap1", "A", b1, AiKind::Ground, "S", kGround));
-    std::vector<Key> b2 = {mk(snap, 30), mk(open, 40, 1), hit(snap, 50, 0, Strike::Head, c.dmg(7), c.ht(2)), mk(rest, 40, 1)};
+    std::vector<Key> b2 = {mk(snap, 30), mk(open, 40, 1), hit(snap, 50, 0, Strike::Head, c.dmg(7), c.ht(2)),
+                           mk(rest, 40, 1)};
     b2[2].sound = c.snd("Growl");
     b2[2].xStep = 3;
     m.push_back(linked(attack("snap2", "A", b2, AiKind::None, "", "NULL"), "snap1", 2));
@@ -1487,7 +1546,9 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     leap.hindF = {-50.0f, 20.0f};
     leap.lean = -15.0f;
     leap.jaw = 1.0f;
-    std::vector<Key> p = {mk(rest, 30), mk(crouch, 60, 1), hit(leap, 50, 1, Strike::HandN, c.dmg(11), c.ht(2)), hit(leap, 50, 0, Strike::Head, c.dmg(11), c.ht(2)), mk(rest, 50, 2)};
+    std::vector<Key> p = {mk(rest, 30), mk(crouch, 60, 1),
+                          hit(leap, 50, 1, Strike::HandN, c.dmg(11), c.ht(2)),
+                          hit(leap, 50, 0, Strike::Head, c.dmg(11), c.ht(2)), mk(rest, 50, 2)};
     for (int i = 2; i <= 4; ++i)
         p[static_cast<std::size_t>(i)].xStep = 8;
     p[2].sound = c.snd("Growl");
@@ -1499,7 +1560,8 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     Pose lowSnap = low;
     lowSnap.jaw = 0.0f;
     lowSnap.pelvis.x = 0.1f;
-    std::vector<Key> ls = {mk(crouch, 30), mk(low, 40, 1), hit(lowSnap, 60, 0, Strike::Head, c.dmg(7), c.ht(1)), mk(crouch, 40, 1)};
+    std::vector<Key> ls = {mk(crouch, 30), mk(low, 40, 1),
+                           hit(lowSnap, 60, 0, Strike::Head, c.dmg(7), c.ht(1)), mk(crouch, 40, 1)};
     ls[2].sound = c.snd("Growl");
     m.push_back(attack("lowSnap", "DA", ls, AiKind::Duck, "S", kGround));
     Pose air = rest;
@@ -1507,7 +1569,8 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     air.armF = {100.0f, -10.0f};
     air.hindN = {-40.0f, 20.0f};
     air.jaw = 1.0f;
-    std::vector<Key> ab = {mk(air, 30), hit(air, 60, 0, Strike::HandN, c.dmg(9), c.ht(2)), mk(air, 60), mk(rest, 40)};
+    std::vector<Key> ab = {mk(air, 30), hit(air, 60, 0, Strike::HandN, c.dmg(9), c.ht(2)), mk(air, 60),
+                           mk(rest, 40)};
     ab[1].sound = c.snd("Growl");
     m.push_back(attack("airMaul", "A", ab, AiKind::Aerial, "SMUD", kAir));
     followUp(m, "pounce", "pounceAgain", 3, 2);
@@ -1517,12 +1580,19 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
         breathe.jaw = 1.0f;
         breathe.head = -5.0f;
         breathe.glow = 1.0f;
-        std::vector<Key> f = {mk(rest, 30), mk(open, 70, 1), mk(breathe, 60), mk(breathe, 90), mk(rest, 50, 1)};
+        std::vector<Key> f = {mk(rest, 30), mk(open, 70, 1), mk(breathe, 60), mk(breathe, 90),
+                              mk(rest, 50, 1)};
         f[2].shot = "fireball";
         f[2].sound = c.snd("Shout");
         m.push_back(special(attack("fireBreath", "DRA", f, AiKind::Ground, "ML", kGround), 25));
-        std::vector<Key> frenzy = {mk(rest, 30), mk(open, 30), hit(snap, 40, 0, Strike::Head, c.dmg(6), c.ht(1)), mk(open, 30),
-                                   hit(snap, 40, 0, Strike::Head, c.dmg(6), c.ht(2)), mk(open, 30), hit(snap, 50, 0, Strike::Head, c.dmg(9), c.ht(3)), mk(rest, 50, 1)};
+        std::vector<Key> frenzy = {mk(rest, 30),
+                                   mk(open, 30),
+                                   hit(snap, 40, 0, Strike::Head, c.dmg(6), c.ht(1)),
+                                   mk(open, 30),
+                                   hit(snap, 40, 0, Strike::Head, c.dmg(6), c.ht(2)),
+                                   mk(open, 30),
+                                   hit(snap, 50, 0, Strike::Head, c.dmg(9), c.ht(3)),
+                                   mk(rest, 50, 1)};
         for (std::size_t i = 1; i + 1 < frenzy.size(); ++i)
             frenzy[i].xStep = 3;
         frenzy[2].sound = frenzy[4].sound = frenzy[6].sound = c.snd("Growl");
@@ -1554,7 +1624,8 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     swipe.lean = 20.0f;
     swipe.pelvis.x = 0.1f;
     swipe.jaw = skull ? 0.0f : 0.6f;
-    std::vector<Key> s1 = {mk(rest, 30), mk(wind, 40, 1), hit(swipe, 50, 1, touch, c.dmg(6), c.ht(1)), mk(rest, 40, 1)};
+    std::vector<Key> s1 = {mk(rest, 30), mk(wind, 40, 1), hit(swipe, 50, 1, touch, c.dmg(6), c.ht(1)),
+                           mk(rest, 40, 1)};
     s1[2].sound = c.snd("Growl");
     m.push_back(attack("swipe1", "A", s1, AiKind::Ground, "S", kGround));
     Pose windF = rest;
@@ -1565,7 +1636,9 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     swipeF.lean = 20.0f;
     swipeF.pelvis.x = 0.12f;
     swipeF.jaw = 0.0f;
-    std::vector<Key> s2 = {mk(swipe, 30), mk(windF, 40, 1), hit(swipeF, 50, 1, skull ? Strike::Head : Strike::HandF, c.dmg(7), c.ht(2)), mk(rest, 40, 1)};
+    std::vector<Key> s2 = {mk(swipe, 30), mk(windF, 40, 1),
+                           hit(swipeF, 50, 1, skull ? Strike::Head : Strike::HandF, c.dmg(7), c.ht(2)),
+                           mk(rest, 40, 1)};
     s2[2].sound = c.snd("Growl");
     m.push_back(linked(attack("swipe2", "A", s2, AiKind::None, "", "NULL"), "swipe1", 2));
     // Swoop: a rush through the foe.
@@ -1580,7 +1653,8 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     swoop.armF = {80.0f, 0.0f};
     swoop.cape = 1.0f;
     swoop.jaw = 1.0f;
-    std::vector<Key> sw = {mk(rest, 30), mk(draw, 50, 1), hit(swoop, 40, 1, Strike::Body, c.dmg(11), c.ht(3)), hit(swoop, 40, 0, Strike::Body, c.dmg(11), c.ht(3)), mk(rest, 50, 2)};
+    std::vector<Key> sw = {mk(rest, 30), mk(draw, 50, 1), hit(swoop, 40, 1, Strike::Body, c.dmg(11), c.ht(3)),
+                           hit(swoop, 40, 0, Strike::Body, c.dmg(11), c.ht(3)), mk(rest, 50, 2)};
     for (int i = 2; i <= 4; ++i)
         sw[static_cast<std::size_t>(i)].xStep = 9;
     sw[2].sound = c.snd("Shout");
@@ -1593,7 +1667,8 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     std::vector<Key> ls = {mk(rest, 30), hit(low, 60, 1, touch, c.dmg(7), c.ht(1)), mk(rest, 50, 1)};
     ls[1].sound = c.snd("Growl");
     m.push_back(attack("lowSwipe", "DA", ls, AiKind::Duck, "S", kGround));
-    std::vector<Key> as = {mk(rest, 30), hit(swipe, 60, 1, touch, c.dmg(8), c.ht(2)), mk(swipe, 50), mk(rest, 40)};
+    std::vector<Key> as = {mk(rest, 30), hit(swipe, 60, 1, touch, c.dmg(8), c.ht(2)), mk(swipe, 50),
+                           mk(rest, 40)};
     as[1].sound = c.snd("Growl");
     m.push_back(attack("airSwipe", "A", as, AiKind::Aerial, "SMUD", kAir));
     followUp(m, "swoop", "swoopBack", 3, 2);
@@ -1646,7 +1721,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         fire.reach = 1.0f;
         fire.spin = -3.0f;
         fire.glow = 1.0f;
-        std::vector<Key> mg = {mk(rest, 40), mk(rest, 50), mk(fire, 50), mk(rest, 50), mk(fire, 50), mk(rest, 60)};
+        std::vector<Key> mg = {mk(rest, 40), mk(rest, 50), mk(fire, 50),
+                               mk(rest, 50), mk(fire, 50), mk(rest, 60)};
         for (std::size_t i : {2u, 4u})
         {
             mg[i].shot = "bullet";
@@ -1658,7 +1734,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
             k.pose.open = 0.0f;
         MoveDef gun = attack("machineGun", "A", mg, AiKind::Ground, "SML", kGround);
         m.push_back(gun);
-        std::vector<Key> cannon = {mk(rest, 40), mk(raise, 80, 2), mk(fire, 60), mk(fire, 120), mk(rest, 60, 2)};
+        std::vector<Key> cannon = {mk(rest, 40), mk(raise, 80, 2), mk(fire, 60), mk(fire, 120),
+                                   mk(rest, 60, 2)};
         cannon[2].shot = "fireball";
         cannon[2].sound = c.snd("Boom");
         cannon[2].xStep = -3;
@@ -1668,7 +1745,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         Pose ram = rest;
         ram.spin = 4.0f;
         ram.phase = 1.0f;
-        std::vector<Key> r = {mk(rest, 40), hit(ram, 50, 1, Strike::WeaponF, c.dmg(12), c.ht(3)), hit(ram, 50, 0, Strike::WeaponF, c.dmg(12), c.ht(3)), mk(rest, 60, 1)};
+        std::vector<Key> r = {mk(rest, 40), hit(ram, 50, 1, Strike::WeaponF, c.dmg(12), c.ht(3)),
+                              hit(ram, 50, 0, Strike::WeaponF, c.dmg(12), c.ht(3)), mk(rest, 60, 1)};
         r[1].xStep = r[2].xStep = 7;
         r[1].sound = c.snd("Thud");
         r[1].puff = "dustJump";
@@ -1677,7 +1755,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         m.back().clip.name = "treadCrush";
         if (c.opt.specials)
         {
-            std::vector<Key> bar = {mk(rest, 40), mk(raise, 60, 1), mk(fire, 60), mk(raise, 60), mk(fire, 60), mk(raise, 60), mk(fire, 60), mk(rest, 60, 2)};
+            std::vector<Key> bar = {mk(rest, 40), mk(raise, 60, 1), mk(fire, 60), mk(raise, 60),
+                                    mk(fire, 60), mk(raise, 60),    mk(fire, 60), mk(rest, 60, 2)};
             bar[2].shot = bar[4].shot = bar[6].shot = "fireball";
             bar[2].sound = bar[4].sound = bar[6].sound = c.snd("Boom");
             m.push_back(special(attack("barrage", "DRB", bar, AiKind::Ground, "L", kGround), 40));
@@ -1686,7 +1765,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
     }
     if (kind == BodyKind::Sprayer)
     {
-        auto puff = [&](const std::string& name, const std::string& cmd, float reach, int damage, int weight, AiKind ai, const std::string& ranges)
+        auto puff = [&](const std::string& name, const std::string& cmd, float reach, int damage, int weight,
+                        AiKind ai, const std::string& ranges)
         {
             Pose a = rest;
             a.glow = 1.0f;
@@ -1696,7 +1776,9 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
             Pose b2 = b;
             b2.phase = 0.6f;
             b2.reach = reach * 1.1f;
-            std::vector<Key> k = {mk(rest, 40), mk(a, 50, 1), hit(b, 50, 1, Strike::Gas, c.dmg(damage), c.ht(weight)), hit(b2, 60, 0, Strike::Gas, c.dmg(damage), c.ht(weight)), mk(rest, 60, 2)};
+            std::vector<Key> k = {mk(rest, 40), mk(a, 50, 1),
+                                  hit(b, 50, 1, Strike::Gas, c.dmg(damage), c.ht(weight)),
+                                  hit(b2, 60, 0, Strike::Gas, c.dmg(damage), c.ht(weight)), mk(rest, 60, 2)};
             k[2].sound = c.snd("Hiss");
             return attack(name, cmd, k, ai, ranges, kGround);
         };
@@ -1726,21 +1808,24 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
     Pose fire = open;
     fire.reach = 1.0f;
     fire.glow = 1.0f;
-    std::vector<Key> burst = {mk(rest, 40), mk(open, 50, 2), mk(fire, 50), mk(open, 50), mk(fire, 50), mk(open, 50), mk(rest, 50, 2)};
+    std::vector<Key> burst = {mk(rest, 40), mk(open, 50, 2), mk(fire, 50),   mk(open, 50),
+                              mk(fire, 50), mk(open, 50),    mk(rest, 50, 2)};
     burst[2].shot = burst[4].shot = "bullet";
     burst[2].sound = burst[4].sound = c.snd("Shot");
     m.push_back(attack("turret", "B", burst, AiKind::Ground, "ML", kGround));
     followUp(m, "turret", "turretAgain", 4, 0);
     Pose slamOut = rest;
     slamOut.spin = 3.0f;
-    std::vector<Key> slam = {mk(rest, 40), mk(open, 50, 1), hit(slamOut, 50, 1, Strike::WeaponF, c.dmg(9), c.ht(2)), mk(rest, 60, 1)};
+    std::vector<Key> slam = {mk(rest, 40), mk(open, 50, 1),
+                             hit(slamOut, 50, 1, Strike::WeaponF, c.dmg(9), c.ht(2)), mk(rest, 60, 1)};
     slam[2].sound = c.snd("Thud");
     m.push_back(attack("shutterSlam", "A", slam, AiKind::Ground, "S", kGround));
     m.push_back(attack("lowSlam", "DA", slam, AiKind::Duck, "S", kGround));
     m.back().clip.name = "lowSlam";
     if (c.opt.specials)
     {
-        std::vector<Key> clamp = {mk(rest, 40), mk(open, 60, 2), mk(fire, 60), mk(fire, 200), mk(rest, 60, 2)};
+        std::vector<Key> clamp = {mk(rest, 40), mk(open, 60, 2), mk(fire, 60), mk(fire, 200),
+                                  mk(rest, 60, 2)};
         clamp[2].shot = "grabShot";
         clamp[2].sound = c.snd("Shot");
         m.push_back(special(attack("clamp", "DRB", clamp, AiKind::Ground, "SM", kGround), 30));
@@ -2020,11 +2105,14 @@ void keepUsedSounds(CharacterSpec& spec)
 {
     auto used = [&](const std::string& name)
     {
-        auto in = [&](const Clip& c) { return std::any_of(c.keys.begin(), c.keys.end(), [&](const Key& k) { return k.sound == name; }); };
+        auto in = [&](const Clip& c)
+        { return std::any_of(c.keys.begin(), c.keys.end(), [&](const Key& k) { return k.sound == name; }); };
         return std::any_of(spec.anims.begin(), spec.anims.end(), in) ||
-               std::any_of(spec.moves.begin(), spec.moves.end(), [&](const MoveDef& m) { return in(m.clip); });
+               std::any_of(spec.moves.begin(), spec.moves.end(),
+                           [&](const MoveDef& m) { return in(m.clip); });
     };
-    spec.sounds.erase(std::remove_if(spec.sounds.begin(), spec.sounds.end(), [&](const NamedSound& s) { return !used(s.name); }),
+    spec.sounds.erase(std::remove_if(spec.sounds.begin(), spec.sounds.end(),
+                                     [&](const NamedSound& s) { return !used(s.name); }),
                       spec.sounds.end());
 }
 } // namespace datagen::roster

@@ -13,11 +13,11 @@ namespace datagen::roster
 // How a character fights; picks the clips of its arsenal.
 enum class Fighting
 {
-    Brawler,  // fists and feet (gauntlets and claws too)
-    Blade,    // one-handed edge: sword, knife, twin swords, scythe, spear
-    Blunt,    // bat, wrench, crowbar, staff, great blade: heavier swings
+    Brawler, // fists and feet (gauntlets and claws too)
+    Blade,   // one-handed edge: sword, knife, twin swords, scythe, spear
+    Blunt,   // bat, wrench, crowbar, staff, great blade: heavier swings
     Whip,
-    Gunner,   // rifle, pistols, arm cannon
+    Gunner, // rifle, pistols, arm cannon
     Shield,
     Zombie,
     Hound,

@@ -300,7 +300,8 @@ IndexedImage render(const Drawing& d, int w, int h, float ox, float oy, const st
                             // Blinn highlight with the view straight on.
                             float hx = lx, hy = ly, hz = lz + 1.0f;
                             const float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-                            const float spec = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 18.0f);
+                            const float spec =
+                                std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 18.0f);
                             v += part.gloss * spec;
                         }
                         v = std::clamp(v, 0.0f, 1.0f);

@@ -22,24 +22,24 @@ enum Ramp : int
 {
     Skin = 0,
     Hair,
-    Top,      // shirt, jacket, fur
-    Bottom,   // trousers, skirt
-    Accent,   // belts, gloves, scarves, trim
+    Top,    // shirt, jacket, fur
+    Bottom, // trousers, skirt
+    Accent, // belts, gloves, scarves, trim
     Shoes,
-    Metal,    // blades, armour, machinery
-    Wood,     // handles, bats, leather
-    Glow,     // energy, fire, glowing eyes
-    Inner,    // undershirt, coat lining
-    Armour,   // plates, helmets, hulls
-    Eye,      // eye whites, teeth, bone
-    Mouth,    // mouths, tongues, blood
+    Metal,  // blades, armour, machinery
+    Wood,   // handles, bats, leather
+    Glow,   // energy, fire, glowing eyes
+    Inner,  // undershirt, coat lining
+    Armour, // plates, helmets, hulls
+    Eye,    // eye whites, teeth, bone
+    Mouth,  // mouths, tongues, blood
     Extra1,
     Extra2,
-    Dark,     // near-black details: pupils, soot, shadows under hats
+    Dark, // near-black details: pupils, soot, shadows under hats
     RampCount
 };
 
-constexpr int kShades = 15;   // 0 is the edge colour, 1..14 dark to light
+constexpr int kShades = 15; // 0 is the edge colour, 1..14 dark to light
 constexpr int kFirstRampIndex = 8;
 inline std::uint8_t rampIndex(int ramp, int shade)
 {
@@ -64,10 +64,10 @@ struct Prim
         Ellipse,
         Polygon
     } kind = Capsule;
-    Vec2 a, b;        // capsule ends; ellipse centre in a
-    float ra = 1.0f;  // capsule radius at a; ellipse x radius
-    float rb = 1.0f;  // capsule radius at b; ellipse y radius
-    float angle = 0.0f; // ellipse turn, degrees
+    Vec2 a, b;                // capsule ends; ellipse centre in a
+    float ra = 1.0f;          // capsule radius at a; ellipse x radius
+    float rb = 1.0f;          // capsule radius at b; ellipse y radius
+    float angle = 0.0f;       // ellipse turn, degrees
     std::vector<Vec2> points; // polygon
     float bevel = 3.0f;       // polygon edge rounding width
 };
@@ -81,11 +81,11 @@ struct Part
 {
     std::vector<Prim> prims;
     int ramp = Top;
-    float light = 0.0f;   // brightness shift, -1..1 (far limbs are darker)
-    float gloss = 0.0f;   // specular highlight strength
-    bool edge = true;     // draw the dark edge around it
+    float light = 0.0f; // brightness shift, -1..1 (far limbs are darker)
+    float gloss = 0.0f; // specular highlight strength
+    bool edge = true;   // draw the dark edge around it
     float edgeWidth = 1.1f;
-    bool flat = false;    // no shading: the mid shade everywhere (glowing things)
+    bool flat = false; // no shading: the mid shade everywhere (glowing things)
 };
 
 // A list of parts drawn back to front.

@@ -25,8 +25,11 @@ CharacterSpec prop(const std::string& name, BodyKind kind, HairStyle variant, Co
 
 std::vector<CharacterSpec> theProps()
 {
-    return {prop("PostBox", BodyKind::PostBox, HairStyle::None, colours({{Top, 0xc01c1c}, {Dark, 0x1a1a1a}, {Eye, 0xe8e0c8}, {Accent, 0xd8b040}})),
-            prop("window1", BodyKind::Window, HairStyle::None, colours({{Glow, 0x8ab8d8}, {Wood, 0x6a4a30}, {Metal, 0x4a4a50}, {Eye, 0xf0f8ff}})),
-            prop("window2", BodyKind::Window, HairStyle::Short, colours({{Glow, 0x9ac8c0}, {Wood, 0x4a5a6a}, {Metal, 0x4a4a50}, {Eye, 0xf0f8ff}}))};
+    return {prop("PostBox", BodyKind::PostBox, HairStyle::None,
+                 colours({{Top, 0xc01c1c}, {Dark, 0x1a1a1a}, {Eye, 0xe8e0c8}, {Accent, 0xd8b040}})),
+            prop("window1", BodyKind::Window, HairStyle::None,
+                 colours({{Glow, 0x8ab8d8}, {Wood, 0x6a4a30}, {Metal, 0x4a4a50}, {Eye, 0xf0f8ff}})),
+            prop("window2", BodyKind::Window, HairStyle::Short,
+                 colours({{Glow, 0x9ac8c0}, {Wood, 0x4a5a6a}, {Metal, 0x4a4a50}, {Eye, 0xf0f8ff}}))};
 }
 } // namespace datagen::roster

@@ -70,7 +70,8 @@ Vec2 twoBoneJoint(Vec2 root, Vec2 target, float upper, float lower, float bendSi
     if (reached)
         *reached = root + dir * dist;
     // Law of cosines: the angle at the root between the reach line and the upper bone.
-    const float cosA = std::clamp((upper * upper + dist * dist - lower * lower) / (2.0f * upper * dist), -1.0f, 1.0f);
+    const float cosA =
+        std::clamp((upper * upper + dist * dist - lower * lower) / (2.0f * upper * dist), -1.0f, 1.0f);
     const float a = std::acos(cosA);
     // Turning the reach direction toward +x (for a downward reach) bends the joint forward.
     const float s = bendSign * (dir.y >= 0.0f ? -1.0f : 1.0f);
@@ -116,8 +117,9 @@ Skeleton solveHuman(const Body& b, const Pose& p)
     k.spin = p.spin;
     if (p.spin != 0.0f)
     {
-        for (Vec2* v : {&k.chest, &k.neck, &k.head, &k.shoulderN, &k.elbowN, &k.handN, &k.shoulderF, &k.elbowF,
-                        &k.handF, &k.hipN, &k.kneeN, &k.ankleN, &k.toeN, &k.hipF, &k.kneeF, &k.ankleF, &k.toeF})
+        for (Vec2* v :
+             {&k.chest, &k.neck, &k.head, &k.shoulderN, &k.elbowN, &k.handN, &k.shoulderF, &k.elbowF,
+              &k.handF, &k.hipN, &k.kneeN, &k.ankleN, &k.toeN, &k.hipF, &k.kneeF, &k.ankleF, &k.toeF})
             *v = pelvis + rotate(*v - pelvis, p.spin);
         k.torsoAngle += p.spin;
         k.headAngle += p.spin;

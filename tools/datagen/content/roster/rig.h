@@ -33,21 +33,21 @@ inline Vec2 rotate(Vec2 v, float degrees)
 // are written in units of the hip height, so one pose fits every body.
 struct Body
 {
-    float hip = 58.0f;     // standing hip height
+    float hip = 58.0f; // standing hip height
     float thigh = 29.0f;
     float shin = 29.0f;
-    float torso = 32.0f;   // pelvis to the base of the neck
+    float torso = 32.0f; // pelvis to the base of the neck
     float neck = 6.0f;
     float headR = 11.0f;
     float upperArm = 22.0f;
     float foreArm = 20.0f;
-    float hand = 4.5f;     // fist radius
-    float foot = 11.0f;    // heel to toe
-    float chest = 12.5f;   // half the chest's depth as seen from the side
+    float hand = 4.5f;   // fist radius
+    float foot = 11.0f;  // heel to toe
+    float chest = 12.5f; // half the chest's depth as seen from the side
     float waist = 9.5f;
     float hips = 10.5f;
-    float belly = 0.0f;    // extra belly depth
-    float limb = 1.0f;     // limb thickness factor
+    float belly = 0.0f;         // extra belly depth
+    float limb = 1.0f;          // limb thickness factor
     float shoulderDepth = 4.0f; // far shoulder sits this far behind the near one
 
     // All lengths times `f` (limb widths too).
@@ -67,18 +67,18 @@ struct Limb
 struct Pose
 {
     Vec2 pelvis{0.0f, -1.0f};
-    float lean = 0.0f;   // torso from upright, + forward
-    float head = 0.0f;   // head tilt from the torso, + nodding forward
+    float lean = 0.0f; // torso from upright, + forward
+    float head = 0.0f; // head tilt from the torso, + nodding forward
     Limb armN{10.0f, 20.0f};
     Limb armF{-8.0f, 25.0f};
     Vec2 footN{0.12f, 0.0f};
     Vec2 footF{-0.12f, 0.0f};
-    float toeN = 0.0f;   // foot tilt, + toes up
+    float toeN = 0.0f; // foot tilt, + toes up
     float toeF = 0.0f;
     float weapon = 0.0f; // weapon turn from the forearm
     float weaponF = 0.0f;
-    float spin = 0.0f;   // the whole body turned about the pelvis, + forward
-    float reach = 0.0f;  // whip and chain extension 0..1, shield raise, etc.
+    float spin = 0.0f;  // the whole body turned about the pelvis, + forward
+    float reach = 0.0f; // whip and chain extension 0..1, shield raise, etc.
     // Four-legged bodies: the hind legs (front legs use armN/armF).
     Limb hindN{0.0f, 0.0f};
     Limb hindF{0.0f, 0.0f};
@@ -103,7 +103,7 @@ struct Skeleton
     Vec2 hipN, kneeN, ankleN, toeN, hipF, kneeF, ankleF, toeF;
     float torsoAngle = 0.0f; // degrees, the torso's lean plus spin
     float headAngle = 0.0f;
-    float foreN = 0.0f;      // forearm directions, degrees from down
+    float foreN = 0.0f; // forearm directions, degrees from down
     float foreF = 0.0f;
     float upperN = 0.0f;
     float upperF = 0.0f;

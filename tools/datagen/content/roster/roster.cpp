@@ -94,12 +94,12 @@ void numbers(CharacterSpec& spec, int hp, int mp, int speed, int jump, int bulle
 const std::vector<std::string>& rosterNames()
 {
     static const std::vector<std::string> names = {
-        "Nick",      "NickBBBat", "NickWhip",   "NickSwords", "NickGauntlets", "NickBlackBlade", "ZombieGuy",
-        "ZombieGal", "MegaZombie", "Spectre",   "FatZombie",  "Vlad",          "Weldy",          "Tank",
-        "HellHound", "Brask",     "ArmyGunner", "ArmyShield", "Male",          "Female",         "HellSkull",
-        "Oleck",     "Giancarlo", "Mech",       "MegaGhost",  "FiendM",        "Johnny",         "SadGhost",
-        "Vellin",    "Lilith",    "Rigby",      "Andy",       "Tavin",         "Merrowby",       "Dravenholt",
-        "Zhevan"};
+        "Nick",      "NickBBBat", "NickWhip",   "NickSwords", "NickGauntlets", "NickBlackBlade",
+        "ZombieGuy", "ZombieGal", "MegaZombie", "Spectre",    "FatZombie",     "Vlad",
+        "Weldy",     "Tank",      "HellHound",  "Brask",      "ArmyGunner",    "ArmyShield",
+        "Male",      "Female",    "HellSkull",  "Oleck",      "Giancarlo",     "Mech",
+        "MegaGhost", "FiendM",    "Johnny",     "SadGhost",   "Vellin",        "Lilith",
+        "Rigby",     "Andy",      "Tavin",      "Merrowby",   "Dravenholt",    "Zhevan"};
     return names;
 }
 
@@ -119,7 +119,8 @@ std::vector<CharacterSpec> allCharacters()
         const auto it = std::find(order.begin(), order.end(), s.name);
         return it == order.end() ? order.size() : static_cast<std::size_t>(it - order.begin());
     };
-    std::stable_sort(all.begin(), all.end(), [&](const CharacterSpec& a, const CharacterSpec& b) { return rank(a) < rank(b); });
+    std::stable_sort(all.begin(), all.end(),
+                     [&](const CharacterSpec& a, const CharacterSpec& b) { return rank(a) < rank(b); });
     return all;
 }
 
@@ -130,7 +131,8 @@ bool checkNames(const CharacterSpec& spec)
 {
     const std::vector<std::string>& kinds = defaultParticleKinds();
     const std::vector<std::string>& faces = faceParticleKinds();
-    auto has = [](const std::vector<std::string>& v, const std::string& n) { return std::find(v.begin(), v.end(), n) != v.end(); };
+    auto has = [](const std::vector<std::string>& v, const std::string& n)
+    { return std::find(v.begin(), v.end(), n) != v.end(); };
     bool ok = true;
     auto check = [&](const Clip& c)
     {
@@ -139,17 +141,22 @@ bool checkNames(const CharacterSpec& spec)
             for (const std::string* n : {&k.shot, &k.puff})
                 if (!n->empty() && !has(kinds, *n))
                 {
-                    std::fprintf(stderr, "datagen: %s/%s names the particle \"%s\", which data/default lacks\n", spec.name.c_str(), c.name.c_str(), n->c_str());
+                    std::fprintf(stderr,
+                                 "datagen: %s/%s names the particle \"%s\", which data/default lacks\n",
+                                 spec.name.c_str(), c.name.c_str(), n->c_str());
                     ok = false;
                 }
             if (!k.face.empty() && !has(faces, k.face))
             {
-                std::fprintf(stderr, "datagen: %s/%s names the face \"%s\", which data/faces lacks\n", spec.name.c_str(), c.name.c_str(), k.face.c_str());
+                std::fprintf(stderr, "datagen: %s/%s names the face \"%s\", which data/faces lacks\n",
+                             spec.name.c_str(), c.name.c_str(), k.face.c_str());
                 ok = false;
             }
-            if (!k.sound.empty() && std::none_of(spec.sounds.begin(), spec.sounds.end(), [&](const NamedSound& s) { return s.name == k.sound; }))
+            if (!k.sound.empty() && std::none_of(spec.sounds.begin(), spec.sounds.end(),
+                                                 [&](const NamedSound& s) { return s.name == k.sound; }))
             {
-                std::fprintf(stderr, "datagen: %s/%s names the sound \"%s\", which it does not have\n", spec.name.c_str(), c.name.c_str(), k.sound.c_str());
+                std::fprintf(stderr, "datagen: %s/%s names the sound \"%s\", which it does not have\n",
+                             spec.name.c_str(), c.name.c_str(), k.sound.c_str());
                 ok = false;
             }
         }
@@ -170,7 +177,8 @@ bool writeRoster(const std::string& dataDir)
     for (const roster::CharacterSpec& s : specs)
         ok = roster::checkNames(s) && ok;
     for (const std::string& name : roster::rosterNames())
-        if (std::none_of(specs.begin(), specs.end(), [&](const roster::CharacterSpec& s) { return s.name == name; }))
+        if (std::none_of(specs.begin(), specs.end(),
+                         [&](const roster::CharacterSpec& s) { return s.name == name; }))
         {
             std::fprintf(stderr, "datagen: the roster has no character \"%s\"\n", name.c_str());
             ok = false;
@@ -179,7 +187,8 @@ bool writeRoster(const std::string& dataDir)
         return false;
     const std::vector<std::function<bool()>> jobs = roster::characterJobs(dataDir, specs);
     std::atomic<bool> all{true};
-    parallelFor(static_cast<int>(jobs.size()), [&](int i)
+    parallelFor(static_cast<int>(jobs.size()),
+                [&](int i)
                 {
                     if (!jobs[static_cast<std::size_t>(i)]())
                         all = false;

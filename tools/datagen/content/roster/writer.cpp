@@ -157,7 +157,8 @@ std::vector<DrawnFrame> drawFrames(const CharacterSpec& spec, const std::vector<
     return out;
 }
 
-bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& clip, const std::string& deflected)
+bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& clip,
+               const std::string& deflected)
 {
     const std::vector<PlannedFrame> plan = planFrames(clip);
     const std::vector<DrawnFrame> drawn = drawFrames(spec, plan);
@@ -209,7 +210,8 @@ bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& cl
             if (!k.sound.empty())
                 info.sound = k.sound;
             if (!k.shot.empty())
-                info.particles.push_back({k.shot, static_cast<int>(std::lround(hot.muzzle.x)), static_cast<int>(std::lround(-hot.muzzle.y))});
+                info.particles.push_back({k.shot, static_cast<int>(std::lround(hot.muzzle.x)),
+                                          static_cast<int>(std::lround(-hot.muzzle.y))});
             if (!k.puff.empty())
                 info.particles.push_back({k.puff, 0, 0});
             if (!k.face.empty())
@@ -224,7 +226,8 @@ bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& cl
         IndexedImage img = render(drawn[i].drawing, l.w, l.h, l.ox, l.oy, palette);
         std::string name;
         for (std::size_t j = 0; j < pictures.size() && name.empty(); ++j)
-            if (pictures[j].width == img.width && pictures[j].height == img.height && pictures[j].pixels == img.pixels)
+            if (pictures[j].width == img.width && pictures[j].height == img.height &&
+                pictures[j].pixels == img.pixels)
                 name = entries[j].image;
         if (name.empty())
         {
@@ -269,10 +272,10 @@ bool writeFiles(const std::string& dataDir, const CharacterSpec& spec)
     std::string info = "ANIMS: " + std::to_string(spec.anims.size()) + "\n";
     for (const Clip& c : spec.anims)
         info += c.name + "\n";
-    const std::string chardata = spec.name + "\n" + std::to_string(spec.hp) + "\n" + std::to_string(spec.mp) + "\n" +
-                                 std::to_string(spec.speed) + "\n" + std::to_string(spec.jump) + "\n" +
-                                 std::to_string(spec.bullets) + "\n" + std::to_string(spec.bulletsMax) + "\n" +
-                                 std::to_string(spec.extra) + "\ndata/characters/" + spec.name + "\n";
+    const std::string chardata = spec.name + "\n" + std::to_string(spec.hp) + "\n" + std::to_string(spec.mp) +
+                                 "\n" + std::to_string(spec.speed) + "\n" + std::to_string(spec.jump) + "\n" +
+                                 std::to_string(spec.bullets) + "\n" + std::to_string(spec.bulletsMax) +
+                                 "\n" + std::to_string(spec.extra) + "\ndata/characters/" + spec.name + "\n";
     bool ok = makeDirs(joinPath(dir, "ai")) && makeDirs(joinPath(dir, "palette"));
     ok = ok && writeText(joinPath(dir, "info"), info);
     ok = ok && writeText(joinPath(dir, "moveset"), movesetText(spec.moves));
@@ -292,9 +295,10 @@ bool writePanel(const std::string& dataDir, const CharacterSpec& spec)
     const Colour main = spec.colours.base[Top];
     const Colour accent = spec.colours.base[Accent];
     Canvas card(w, h, hex(0x000000));
-    card.fill(linear(0, 0, 0, h, Gradient{{0.0f, mix(shade(main, -0.6f), hex(0x101020), 0.5f)},
-                                         {0.7f, mix(shade(main, -0.2f), hex(0x202030), 0.4f)},
-                                         {1.0f, shade(main, -0.7f)}}));
+    card.fill(linear(0, 0, 0, h,
+                     Gradient{{0.0f, mix(shade(main, -0.6f), hex(0x101020), 0.5f)},
+                              {0.7f, mix(shade(main, -0.2f), hex(0x202030), 0.4f)},
+                              {1.0f, shade(main, -0.7f)}}));
     Mask glow(w, h);
     glow.ellipse(80.0f, 250.0f, 90.0f, 120.0f);
     card.fill(glow.blurred(18.0f), solid(accent), Blend::Screen, 0.35f);
@@ -321,7 +325,8 @@ bool writePanel(const std::string& dataDir, const CharacterSpec& spec)
         card.fill(text.grown(1.5f), solid(hex(0x000000)));
         card.fill(text, solid(hex(0xf4ead8)));
     }
-    SpriteFolder folder(joinPath(joinPath(joinPath(dataDir, "screens"), "characterSelect"), joinPath("panel", spec.name)));
+    SpriteFolder folder(
+        joinPath(joinPath(joinPath(dataDir, "screens"), "characterSelect"), joinPath("panel", spec.name)));
     FrameInfo info;
     info.key = {-1, 0, 0};
     info.pause = 100;
@@ -340,15 +345,20 @@ bool writeSelectPicture(const std::string& dataDir, const CharacterSpec& spec)
     const std::vector<PlannedFrame> plan = planFrames(still);
     const std::vector<DrawnFrame> drawn = drawFrames(spec, plan);
     Box b = bounds(drawn[0].drawing);
-    const float scale = std::min({spec.selectScale, 250.0f / std::max(1.0f, b.x1 - b.x0), 300.0f / std::max(1.0f, b.y1 - b.y0)});
+    const float scale = std::min(
+        {spec.selectScale, 250.0f / std::max(1.0f, b.x1 - b.x0), 300.0f / std::max(1.0f, b.y1 - b.y0)});
     const Layout l = layoutOf(drawn, scale);
-    SpriteFolder folder(joinPath(joinPath(joinPath(dataDir, "screens"), "characterSelect"), joinPath("character", spec.name)));
+    SpriteFolder folder(joinPath(joinPath(joinPath(dataDir, "screens"), "characterSelect"),
+                                 joinPath("character", spec.name)));
     bool ok = true;
     for (int p = 0; p < 8; ++p)
     {
         FrameInfo info;
         info.pause = 100;
-        ok = folder.add(render(drawn[0].drawing, l.w, l.h, l.ox, l.oy, buildPalette(coloursFor(spec, p)), scale), info) && ok;
+        ok = folder.add(
+                 render(drawn[0].drawing, l.w, l.h, l.ox, l.oy, buildPalette(coloursFor(spec, p)), scale),
+                 info) &&
+             ok;
     }
     return folder.finish() && ok;
 }
@@ -418,7 +428,8 @@ std::vector<const MoveDef*> listingOrder(const std::vector<MoveDef>& moves)
     std::vector<const MoveDef*> out;
     for (const MoveDef& m : moves)
         out.push_back(&m);
-    std::stable_sort(out.begin(), out.end(), [](const MoveDef* a, const MoveDef* b) { return commandRank(*a) < commandRank(*b); });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const MoveDef* a, const MoveDef* b) { return commandRank(*a) < commandRank(*b); });
     return out;
 }
 
@@ -500,7 +511,8 @@ RenderedClip renderClip(const CharacterSpec& spec, const Clip& clip, int palette
     return out;
 }
 
-std::vector<std::function<bool()>> characterJobs(const std::string& dataDir, const std::vector<CharacterSpec>& specs)
+std::vector<std::function<bool()>> characterJobs(const std::string& dataDir,
+                                                 const std::vector<CharacterSpec>& specs)
 {
     std::vector<std::function<bool()>> jobs;
     for (const CharacterSpec& spec : specs)

@@ -32,7 +32,8 @@ int frameOfKey(const Clip& clip, int keyIndex);
 
 // Jobs that together write everything of the given characters; they may run
 // in any order, side by side. Each returns false on a failure it has printed.
-std::vector<std::function<bool()>> characterJobs(const std::string& dataDir, const std::vector<CharacterSpec>& specs);
+std::vector<std::function<bool()>> characterJobs(const std::string& dataDir,
+                                                 const std::vector<CharacterSpec>& specs);
 
 // A drawn sprite folder, for the contact sheets: every frame of one clip.
 struct RenderedClip
