@@ -247,7 +247,9 @@ TEST_F(Roster, HeroFormsCarryExactlyTheirWeaponRows)
         for (const auto& m : moves.moves)
         {
             if (m->name.find("Lv") != std::string::npos)
+            {
                 EXPECT_EQ(m->command, "zzz") << m->name;
+            }
         }
     }
     // With level 3 locked, Nick's DRA finds Impale Strike; unlocked, the Ultra
