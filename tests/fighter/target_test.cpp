@@ -72,12 +72,12 @@ TEST_F(TargetTest, APlainTargetAnswersForItsFighter)
     EXPECT_EQ(t.returnTarget(), &f);
     EXPECT_EQ(t.retX(), 300);
     EXPECT_EQ(t.retY(), 348);
-    // A 40-pixel frame: anchor (20, 80), body box (5, 5)-(25, 80), strike box (30, 20)-(39, 30).
+    // A 40x80 frame: anchor (20, 80), body box (5, 5)-(25, 79), strike box (30, 20)-(39, 30).
     const colBox body = t.getColBox(false);
     EXPECT_EQ(body.x1, 285);
     EXPECT_EQ(body.y1, 273);
     EXPECT_EQ(body.x2, 305);
-    EXPECT_EQ(body.y2, 348);
+    EXPECT_EQ(body.y2, 347);
     const colBox strike = t.getDmgBox();
     EXPECT_EQ(strike.x1, 310);
     EXPECT_EQ(strike.y1, 288);

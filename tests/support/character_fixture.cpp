@@ -17,7 +17,7 @@ InfoFrame bodyFrame()
     f.col[0] = 5;
     f.col[1] = 5;
     f.col[2] = 35;
-    f.col[3] = 80;
+    f.col[3] = 79;
     f.dmg[0] = f.dmg[1] = f.dmg[2] = f.dmg[3] = -9999;
     return f;
 }

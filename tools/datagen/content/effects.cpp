@@ -151,7 +151,7 @@ Kind slash(const std::string& name, int size, float turn, bool cross, Colour glo
                 {
                     const float t = static_cast<float>(k) / n;
                     const float a = a0 + (a1 - a0) * t;
-                    const float wgt = size * thick[i] * std::pow(std::sin(kPi * t), 0.8f) * (0.4f + 0.6f * t);
+                    const float wgt = size * thick[i] * std::pow(std::max(0.0f, std::sin(kPi * t)), 0.8f) * (0.4f + 0.6f * t);
                     const Vec2 p{ox + std::cos(a) * (r - wgt * 0.5f), oy + std::sin(a) * (r - wgt * 0.5f)};
                     if (k > 0)
                         shape.limb(prev, p, std::max(prevW, 0.6f), std::max(wgt, 0.6f));
