@@ -307,8 +307,9 @@ bool writePanel(const std::string& dataDir, const CharacterSpec& spec)
     Mask inner(w, h);
     inner.roundedRect(4, 4, w - 4, h - 4, 6);
     card.fill(border.minus(inner), solid(hex(0xe8d8b0)));
+    // The name sits at the top of the card: the character stands over its lower half.
     Mask plate(w, h);
-    plate.roundedRect(10, 326, w - 10, 362, 5);
+    plate.roundedRect(10, 14, w - 10, 50, 5);
     card.fill(plate, solid(hex(0x100810)), Blend::Normal, 0.8f);
     Typeface face(look::menuFont());
     if (face.ok())
@@ -321,7 +322,7 @@ bool writePanel(const std::string& dataDir, const CharacterSpec& spec)
             face.setSize(size);
         }
         Mask text(w, h);
-        face.drawCentred(text, spec.name, w * 0.5f, 344.0f);
+        face.drawCentred(text, spec.name, w * 0.5f, 32.0f);
         card.fill(text.grown(1.5f), solid(hex(0x000000)));
         card.fill(text, solid(hex(0xf4ead8)));
     }
