@@ -125,7 +125,23 @@ PlayerVsPlayerScreen::PlayerVsPlayerScreen(playerControl* c1, playerControl* c2,
     preparePause();
 }
 
-PlayerVsPlayerScreen::~PlayerVsPlayerScreen() = default;
+PlayerVsPlayerScreen::~PlayerVsPlayerScreen()
+{
+    // The fighters and controls belong to the caller and outlive this screen
+    // (a mode shows them again in its next fight): let go of what they were
+    // lent from it.
+    for (playerControl* c : {control1, control2})
+    {
+        if (c->effects == &faceParticles)
+            c->effects = nullptr;
+        if (c->specialBackdrop == &specialParticles)
+            c->specialBackdrop = nullptr;
+    }
+    if (control1->fighter && control1->fighter->comCounter == &combo1)
+        control1->fighter->setComCounter(nullptr);
+    if (control2->fighter && control2->fighter->comCounter == &combo2)
+        control2->fighter->setComCounter(nullptr);
+}
 
 bool PlayerVsPlayerScreen::pauseRequested()
 {

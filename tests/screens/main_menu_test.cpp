@@ -1,10 +1,13 @@
-// The main menu's input: cursor, confirm after the queue is read, Escape and exit.
+// The main menu's input: cursor, confirm after the queue is read, Escape and
+// exit; the versus entry and the key legend.
 #include "engine/globals.h"
 #include "screens/main_menu.h"
+#include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace testing_support;
 
@@ -75,7 +78,8 @@ TEST_F(MainMenuTest, StickMovesOncePerPushAndOnlyForTheBoundJoystick)
 {
     GPad1.joystickIndex = 0;
     GPad1.yAxisCentred = true;
-    auto axis = [](int which, int value) {
+    auto axis = [](int which, int value)
+    {
         SDL_Event e;
         std::memset(&e, 0, sizeof e);
         e.type = SDL_JOYAXISMOTION;
@@ -106,3 +110,65 @@ TEST_F(MainMenuTest, CloseRequestPendingAtInitSetsTheQuitFlag)
     EXPECT_EQ(fresh.buttons.getSelected(), 0) << "input pressed while loading is dropped";
 }
 } // namespace
+
+// The versus entry runs the whole mode inside the menu's update; the window
+// closed as it opens ends the mode's screens at once, and the menu's loop
+// then ends on the quit flag.
+TEST_F(MainMenuTest, TheVersusEntryComesBackWhenTheWindowCloses)
+{
+    int frames = 0;
+    {
+        FrameWatch watch(
+            [&](SDL_Surface*)
+            {
+                if (++frames == 1)
+                    pushQuit();
+            },
+            1000);
+        menu.buttons.setSelection(mainMenu::Versus);
+        pushKey(SDLK_z);
+        menu.update();
+        EXPECT_FALSE(watch.ranAway);
+    }
+    EXPECT_TRUE(fullyQuit);
+    EXPECT_FALSE(menu.done) << "the menu's loop ends on the quit flag";
+    EXPECT_EQ(frames, 2) << "the loading picture and one pass of the fight";
+    EXPECT_EQ(menu.buttons.getSelected(), mainMenu::Versus);
+}
+
+// The legend shows icon frames 0, 1, 5 and 3 beside the names of GPad1's
+// keys A, B, up and down as the pad holds them when it draws.
+TEST_F(MainMenuTest, TheLegendShowsTheKeysThePadHoldsNow)
+{
+    std::vector<Picture> icons;
+    for (int f = 0; f < 7; ++f)
+        icons.push_back(Picture{16, 16, Colour{200, static_cast<Uint8>(20 + 30 * f), 0}, 100});
+    writePictures("data/screens/ui/buttons", icons);
+    writeDamageFont(); // every glyph an 8-pixel white block
+    mainMenu fresh;
+    fresh.init(screen);
+    // The text's width in the font's 8-pixel glyphs, 2 pixels of the last
+    // glyph's cell included.
+    auto textWidth = [&](int line)
+    {
+        int x = 502;
+        while (x < 640 &&
+               pixelAt(screen, x, 382 + 20 * line + 4) == SDL_MapRGB(screen->format, 255, 255, 255))
+            ++x;
+        return x - 502;
+    };
+    const int frameOfLine[] = {0, 1, 5, 3};
+    SDL_FillRect(screen, nullptr, 0);
+    fresh.drawControls();
+    for (int line = 0; line < 4; ++line)
+        EXPECT_TRUE(shows(screen, 472 + 4, 382 + 20 * line + 4,
+                          Colour{200, static_cast<Uint8>(20 + 30 * frameOfLine[line]), 0}))
+            << "icon of line " << line;
+    EXPECT_EQ(textWidth(0), 8 * 10 + 2) << "Confirm: z";
+    EXPECT_EQ(textWidth(2), 8 * 6 + 2) << "Up: up";
+
+    GPad1.keyA = SDLK_RETURN;
+    SDL_FillRect(screen, nullptr, 0);
+    fresh.drawControls();
+    EXPECT_EQ(textWidth(0), 8 * 15 + 2) << "Confirm: return";
+}
