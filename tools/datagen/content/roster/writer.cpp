@@ -88,6 +88,22 @@ Box strikeBox(const PlannedFrame& f, const Hot& h, const Style& st)
         b.y0 -= f.reachOut * 0.5f;
         break;
     }
+    // A limb or weapon strikes along its whole reach, from the front of the
+    // body out to its tip: a fighter standing close is hit, not passed over.
+    switch (f.strike)
+    {
+    case Strike::HandN:
+    case Strike::HandF:
+    case Strike::FootN:
+    case Strike::FootF:
+    case Strike::WeaponN:
+    case Strike::WeaponF:
+        if (!b.empty() && !h.body.empty() && b.x0 > h.body.x1)
+            b.add(Vec2{h.body.x1 - 4.0f, (b.y0 + b.y1) * 0.5f});
+        break;
+    default:
+        break;
+    }
     return b;
 }
 
