@@ -55,10 +55,10 @@ void presentFrame(SDL_Surface* target)
     SDL_Rect area = {0, 0, 640, 480};
     SDL_BlitSurface(target, &area, copy, nullptr);
     SDL_Surface* zoomed = zoomSurface(copy, zoomFactorX(), zoomFactorY(), SMOOTHING_ON);
-    SDL_FreeSurface(copy);
     if (!zoomed)
     {
         // The picture is shown unzoomed rather than not at all.
+        SDL_FreeSurface(copy);
         SDL_Flip(target);
         return;
     }
@@ -67,4 +67,9 @@ void presentFrame(SDL_Surface* target)
     SDL_BlitSurface(zoomed, &whole, target, &at);
     SDL_Flip(target);
     SDL_FreeSurface(zoomed);
+    // Screens draw over their previous picture (the pause menu over the
+    // frozen fight): put the unzoomed picture back for them to draw on.
+    at = {0, 0, 0, 0};
+    SDL_BlitSurface(copy, nullptr, target, &at);
+    SDL_FreeSurface(copy);
 }

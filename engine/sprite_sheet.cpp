@@ -307,7 +307,7 @@ void CSpriteBase::alphaAll(int alpha)
     for (auto* frames : {&normal, &second})
         for (CSpriteFrame& f : *frames)
             if (f.image)
-                SDL_SetAlpha(f.image, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+                SDL_SetAlpha(f.image, SDL_SRCALPHA | SDL_RLEACCEL, static_cast<Uint8>(alpha));
 }
 
 void CSpriteBase::altFrameAlpha(int alpha)
@@ -323,7 +323,7 @@ void CSpriteBase::altFrameAlpha(int alpha)
             continue;
         SDL_FreeSurface(f.image);
         f.image = copy;
-        SDL_SetAlpha(f.image, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+        SDL_SetAlpha(f.image, SDL_SRCALPHA | SDL_RLEACCEL, static_cast<Uint8>(alpha));
     }
 }
 

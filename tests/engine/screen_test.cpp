@@ -139,3 +139,26 @@ TEST(Present, ObserverSeesEveryFinishedPicture)
     EXPECT_EQ(corner, SDL_MapRGB(s->format, 0, 0, 255));
 }
 } // namespace
+
+namespace
+{
+TEST(Present, AZoomedWindowKeepsTheUnzoomedPictureToDrawOn)
+{
+    openTestVideo();
+    SCREEN_WIDTH = 800;
+    SCREEN_HEIGHT = 600;
+    SDL_Surface* s = SDL_SetVideoMode(800, 600, 32, SDL_HWPALETTE);
+    ASSERT_NE(s, nullptr);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 80));
+    SDL_Rect marker = {600, 440, 8, 8};
+    SDL_FillRect(s, &marker, SDL_MapRGB(s->format, 255, 255, 0));
+    presentFrame(s);
+    // A screen that draws over its last picture (the pause menu) finds it
+    // as it composed it, not a magnified crop of it.
+    EXPECT_EQ(pixelAt(s, 602, 442), SDL_MapRGB(s->format, 255, 255, 0));
+    EXPECT_EQ(pixelAt(s, 300, 100), SDL_MapRGB(s->format, 0, 0, 80));
+    SCREEN_WIDTH = 640;
+    SCREEN_HEIGHT = 480;
+    screen = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+}
+} // namespace

@@ -454,6 +454,28 @@ TEST_F(SpriteSheetTest, ContainerPictureKeepsItsColourKeyAndTheWorkingDirectory)
     EXPECT_EQ(pixelAt(screen, 1, 1), rgb(kRed));
 }
 
+TEST_F(SpriteSheetTest, KeyedFramesStayRunLengthEncodedWithAlpha)
+{
+    writeResourceContainer("s/walk.dat", splitBmpBytes(8, 2, 3, kMagenta, kRed), "walk");
+    InfoFrame f;
+    f.image = "walk.dat";
+    f.key = "255 0 255";
+    ASSERT_EQ(load(infoText({f})), 0);
+    // Drawing is what encodes a surface; keyed frames are blitted encoded in
+    // both facings, also after the sheet has been given an alpha.
+    drawFrame(0, true);
+    drawFrame(0, false);
+    sheet.alphaAll(200);
+    sheet.altFrameAlpha(50);
+    drawFrame(0, true);
+    drawFrame(0, false);
+    for (const CSpriteFrame* frame : {sheet.normalFrame(0), sheet.secondFrame(0)})
+    {
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->image->flags & SDL_RLEACCEL);
+    }
+}
+
 TEST_F(SpriteSheetTest, PaletteSourceRecoloursAfterTheKeyIsMapped)
 {
     // Own palette: index 1 magenta (the key), index 2 red. The source palette
