@@ -271,6 +271,11 @@ void AI::getCloser()
     if (fighter->state != anim)
         fighter->changeAnim(anim);
     stepForward(fighter->speed * m);
+    // Bodies wider than the range unit touch before they are in range, and
+    // every position step pushes the walker back: touching is as close as it
+    // gets, so it thinks again instead of walking on the spot for good.
+    if (checkCollision())
+        state = 0;
 }
 
 bool AI::affordable(const moveInfo* m) const

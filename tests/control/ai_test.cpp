@@ -544,6 +544,28 @@ TEST_F(AITest, GetCloserWalksOrRunsUntilInRange)
     }
 }
 
+// Bodies wider than the range unit (the fixture's touch 30 apart) meet before
+// they are in range; each position step pushes the walker back off the other,
+// so walking on would go on for good. Touching ends the approach.
+TEST_F(AITest, GetCloserStopsWhereTheBodiesTouch)
+{
+    for (int run : {0, 1})
+    {
+        SCOPED_TRACE(run ? "running" : "walking");
+        place(me, 300);
+        place(foe, 420);
+        ai.rangeUnit = 20;
+        ai.state = 1;
+        ai.runMode = run;
+        int steps = 0;
+        while (ai.state == 1 && steps++ < 100)
+            step();
+        EXPECT_EQ(ai.state, 0);
+        EXPECT_GE(420 - fighter().x, 20);
+        EXPECT_LT(420 - fighter().x, 40);
+    }
+}
+
 // ---- The block roll ----
 
 TEST_F(AITest, TheBlockRollSucceedsWhenTheLevelIsAboveIt)
