@@ -42,8 +42,9 @@ InfoFrame strike()
 }
 
 // A fighter with every name the engine asks for, a punch that sounds and
-// sparks on its middle frame, a crash that holds the beaten, an attack file,
-// palettes and a sound.
+// sparks on its wind-up frame (the control steps past a frame whose events
+// fire, so they never sit on the blow), a crash that holds the beaten, an
+// attack file, palettes and a sound.
 // Replaces line `line` (from 1) of a text file.
 void replaceLine(const std::string& path, int line, const std::string& text)
 {
@@ -99,11 +100,11 @@ struct Folder
         crash.frames = {body(), down, body()};
         spec.moves.push_back(crash);
         MoveSpec jab("jab", "A");
-        InfoFrame hit = strike();
-        hit.sound = "TesterPunch";
-        hit.particles = {"spark 10 40"};
-        hit.face = "grin";
-        jab.frames = {body(), hit, body()};
+        InfoFrame swing = body();
+        swing.sound = "TesterPunch";
+        swing.particles = {"spark 10 40"};
+        swing.face = "grin";
+        jab.frames = {body(), swing, strike(), body()};
         spec.moves.push_back(jab);
         MoveSpec jab2("jab2", "A");
         jab2.link = "jab";
@@ -297,6 +298,11 @@ const FaultCase kFaults[] = {
     {"interruptible reaction", [](Folder& f) { moveNamed(f.spec, "hit2").interruptible = 1; },
      [](const Folder&) { return kDir + "/moveset"; },
      [](const Folder& f) { return recordLine(f.spec, "hit2") + 5; }, "interruptible"},
+    {"blow on a frame that plays a sound",
+     [](Folder& f) { moveNamed(f.spec, "jab").frames[2].sound = "TesterPunch"; },
+     // The wind-up's spark takes a line of its own.
+     [](const Folder&) { return kDir + "/jab/info"; }, [](const Folder&) { return frameLine(2) + 1; },
+     "never lands"},
     {"sound on a move's last frame",
      [](Folder& f) { moveNamed(f.spec, "jab2").frames[2].sound = "TesterPunch"; },
      [](const Folder&) { return kDir + "/jab2/info"; }, [](const Folder&) { return frameLine(2); },

@@ -148,6 +148,7 @@ private:
     SheetLines sheetLines(const std::string& folder);
     void frames(const std::string& dir, const std::string& clip, const CSpriteBase& sheet,
                 const SheetLines& lines, bool isMove, moveSet& moves, soundSet& sounds);
+    void blows(const std::string& file, const CSpriteBase& sheet, const SheetLines& lines);
     void conditions(const std::string& file, int line, const std::vector<std::string>& lines, int frameCount);
     void attackFile(const std::string& dir, moveSet& moves);
 };
@@ -293,6 +294,13 @@ bool holdsWhenBeaten(const CSpriteFrame& f)
     return false;
 }
 
+// Whether the fighter's control fires anything when the frame shows.
+bool firesEvents(const CSpriteFrame& f)
+{
+    return (f.sound != "NULL" && !f.sound.empty()) || f.particleCount > 0 ||
+           (f.face != "NULL" && !f.face.empty());
+}
+
 bool inside(int x1, int y1, int x2, int y2, int w, int h)
 {
     return x1 <= x2 && y1 <= y2 && x1 >= 0 && y1 >= 0 && x2 < w && y2 < h;
@@ -350,10 +358,50 @@ void Checker::frames(const std::string& dir, const std::string& clip, const CSpr
         if (f->conditionCount > 0)
             conditions(file, fl.conditions, f->conditions, count);
         const bool edge = i == 0 || i == count - 1;
-        if (isMove && edge && (f->sound != "NULL" || f->particleCount > 0 || f->face != "NULL"))
+        if (isMove && edge && firesEvents(*f))
             add(file, fl.first,
                 frame + " is the move's " + (i == 0 ? "first" : "last") +
                     " frame but plays a sound, spawns a particle or shows a face");
+    }
+    if (isMove)
+        blows(file, sheet, lines);
+}
+
+// The fighter's control steps past a frame as soon as its sound, particles or
+// face fire, before blows are tested: a blow whose every frame fires them
+// never lands.
+void Checker::blows(const std::string& file, const CSpriteBase& sheet, const SheetLines& lines)
+{
+    const int count = sheet.frameCount();
+    for (int i = 0; i < count;)
+    {
+        const CSpriteFrame* f = sheet.normalFrame(i);
+        if (!f || !f->image || f->damage <= 0)
+        {
+            ++i;
+            continue;
+        }
+        const int first = i;
+        bool lands = false;
+        for (; i < count; ++i)
+        {
+            const CSpriteFrame* g = sheet.normalFrame(i);
+            if (!g || !g->image || g->damage <= 0)
+                break;
+            lands = lands || !firesEvents(*g);
+        }
+        if (!lands)
+        {
+            const int line = first < static_cast<int>(lines.frames.size())
+                                 ? lines.frames[static_cast<std::size_t>(first)].first
+                                 : 0;
+            add(file, line,
+                "the blow of frame" +
+                    (i - first > 1 ? "s " + std::to_string(first) + "-" + std::to_string(i - 1)
+                                   : " " + std::to_string(first)) +
+                    " never lands: the fighter steps past a frame that plays a sound, spawns a particle or "
+                    "shows a face at once");
+        }
     }
 }
 

@@ -1569,7 +1569,9 @@ void houndArsenal(const Ctx& c, std::vector<MoveDef>& m)
     air.armF = {100.0f, -10.0f};
     air.hindN = {-40.0f, 20.0f};
     air.jaw = 1.0f;
-    std::vector<Key> ab = {mk(air, 30), hit(air, 60, 0, Strike::HandN, c.dmg(9), c.ht(2)), mk(air, 60),
+    // The growl goes on the in-between before the blow (a frame with a sound
+    // is stepped past at once); the first frame must not carry it.
+    std::vector<Key> ab = {mk(air, 30), hit(air, 60, 1, Strike::HandN, c.dmg(9), c.ht(2)), mk(air, 60),
                            mk(rest, 40)};
     ab[1].sound = c.snd("Growl");
     m.push_back(attack("airMaul", "A", ab, AiKind::Aerial, "SMUD", kAir));

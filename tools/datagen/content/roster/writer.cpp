@@ -173,10 +173,42 @@ std::vector<DrawnFrame> drawFrames(const CharacterSpec& spec, const std::vector<
     return out;
 }
 
+bool firesEvents(const Key& k)
+{
+    return !k.sound.empty() || !k.shot.empty() || !k.puff.empty() || !k.face.empty();
+}
+
+bool strikes(const PlannedFrame& p)
+{
+    return p.strike != Strike::None && p.damage > 0;
+}
+
+// For each planned frame, the frame whose key's sound, shot, dust and face it
+// carries, or -1. The control steps past a frame as soon as its events fire,
+// so a striking frame that fires them never lands its blow: a striking key's
+// events go on the frame before it, the wind-up, unless that frame belongs to
+// the same blow (which then lands there), fires events of its own or is the
+// move's first frame (where a move's start may pass them by).
+std::vector<int> eventFrames(const std::vector<PlannedFrame>& plan)
+{
+    std::vector<int> from(plan.size(), -1);
+    for (std::size_t i = 0; i < plan.size(); ++i)
+    {
+        if (!plan[i].key || !firesEvents(*plan[i].key))
+            continue;
+        std::size_t at = i;
+        if (strikes(plan[i]) && i > 1 && !strikes(plan[i - 1]) && from[i - 1] < 0)
+            at = i - 1;
+        from[at] = static_cast<int>(i);
+    }
+    return from;
+}
+
 bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& clip,
                const std::string& deflected)
 {
     const std::vector<PlannedFrame> plan = planFrames(clip);
+    const std::vector<int> events = eventFrames(plan);
     const std::vector<DrawnFrame> drawn = drawFrames(spec, plan);
     const std::array<Rgb8, 256> palette = buildPalette(spec.colours);
     const std::string folder = joinPath(dir, clip.name);
@@ -220,18 +252,24 @@ bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& cl
             info.pointY = info.hitPointY;
             info.deflected = deflected;
         }
-        if (p.key)
+        if (events[i] >= 0)
         {
-            const Key& k = *p.key;
+            const std::size_t from = static_cast<std::size_t>(events[i]);
+            const Key& k = *plan[from].key;
+            const Hot& at = drawn[from].hot;
             if (!k.sound.empty())
                 info.sound = k.sound;
             if (!k.shot.empty())
-                info.particles.push_back({k.shot, static_cast<int>(std::lround(hot.muzzle.x)),
-                                          static_cast<int>(std::lround(-hot.muzzle.y))});
+                info.particles.push_back({k.shot, static_cast<int>(std::lround(at.muzzle.x)),
+                                          static_cast<int>(std::lround(-at.muzzle.y))});
             if (!k.puff.empty())
                 info.particles.push_back({k.puff, 0, 0});
             if (!k.face.empty())
                 info.face = k.face;
+        }
+        if (p.key)
+        {
+            const Key& k = *p.key;
             info.deflecting = k.deflecting;
             if (k.holdIfDown)
                 info.conditions = {"HP < 1", "ANIM = STOP"};
