@@ -13,6 +13,7 @@
 #include "core/sprite_folder.h"
 #include "core/strips.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace datagen
@@ -65,9 +66,10 @@ const std::vector<BackgroundSize>& backgroundSizes()
     return sizes;
 }
 
-bool writeBackgrounds(const std::string& dataDir)
+namespace
 {
-    const std::vector<Stage> stages = allStages();
+bool writeStages(const std::string& dataDir, const std::vector<Stage>& stages)
+{
     std::vector<Job> jobs;
     for (std::size_t s = 0; s < stages.size(); ++s)
         for (std::size_t l = 0; l < stages[s].layers.size(); ++l)
@@ -119,5 +121,32 @@ bool writeBackgrounds(const std::string& dataDir)
         ok = writeText(joinPath(dir, "info"), infoText(stages[s])) && ok;
     }
     return ok;
+}
+} // namespace
+
+bool writeBackgrounds(const std::string& dataDir)
+{
+    return writeStages(dataDir, allStages());
+}
+
+bool writeStageBackgrounds(const std::string& dataDir, const std::vector<std::string>& names)
+{
+    const std::vector<Stage> all = allStages();
+    std::vector<Stage> chosen;
+    bool ok = true;
+    for (const std::string& name : names)
+    {
+        const auto it = std::find_if(all.begin(), all.end(), [&](const Stage& s) { return s.name == name; });
+        if (it == all.end())
+        {
+            std::fprintf(stderr, "datagen: there is no stage \"%s\"\n", name.c_str());
+            ok = false;
+        }
+        else
+        {
+            chosen.push_back(*it);
+        }
+    }
+    return ok && writeStages(dataDir, chosen);
 }
 } // namespace datagen

@@ -17,4 +17,7 @@ struct BackgroundSize
 const std::vector<BackgroundSize>& backgroundSizes();
 
 bool writeBackgrounds(const std::string& dataDir);
+// Writes only the named stages' backgrounds; false on a name the game does
+// not have.
+bool writeStageBackgrounds(const std::string& dataDir, const std::vector<std::string>& names);
 } // namespace datagen

@@ -170,19 +170,13 @@ bool checkNames(const CharacterSpec& spec)
 } // namespace
 } // namespace roster
 
-bool writeRoster(const std::string& dataDir)
+namespace
 {
-    const std::vector<roster::CharacterSpec> specs = roster::allCharacters();
+bool writeSpecs(const std::string& dataDir, const std::vector<roster::CharacterSpec>& specs)
+{
     bool ok = true;
     for (const roster::CharacterSpec& s : specs)
         ok = roster::checkNames(s) && ok;
-    for (const std::string& name : roster::rosterNames())
-        if (std::none_of(specs.begin(), specs.end(),
-                         [&](const roster::CharacterSpec& s) { return s.name == name; }))
-        {
-            std::fprintf(stderr, "datagen: the roster has no character \"%s\"\n", name.c_str());
-            ok = false;
-        }
     if (!ok)
         return false;
     const std::vector<std::function<bool()>> jobs = roster::characterJobs(dataDir, specs);
@@ -194,5 +188,42 @@ bool writeRoster(const std::string& dataDir)
                         all = false;
                 });
     return all;
+}
+} // namespace
+
+bool writeRoster(const std::string& dataDir)
+{
+    const std::vector<roster::CharacterSpec> specs = roster::allCharacters();
+    bool ok = true;
+    for (const std::string& name : roster::rosterNames())
+        if (std::none_of(specs.begin(), specs.end(),
+                         [&](const roster::CharacterSpec& s) { return s.name == name; }))
+        {
+            std::fprintf(stderr, "datagen: the roster has no character \"%s\"\n", name.c_str());
+            ok = false;
+        }
+    return ok && writeSpecs(dataDir, specs);
+}
+
+bool writeCharacters(const std::string& dataDir, const std::vector<std::string>& names)
+{
+    const std::vector<roster::CharacterSpec> all = roster::allCharacters();
+    std::vector<roster::CharacterSpec> chosen;
+    bool ok = true;
+    for (const std::string& name : names)
+    {
+        const auto it = std::find_if(all.begin(), all.end(),
+                                     [&](const roster::CharacterSpec& s) { return s.name == name; });
+        if (it == all.end())
+        {
+            std::fprintf(stderr, "datagen: there is no character \"%s\"\n", name.c_str());
+            ok = false;
+        }
+        else
+        {
+            chosen.push_back(*it);
+        }
+    }
+    return ok && writeSpecs(dataDir, chosen);
 }
 } // namespace datagen

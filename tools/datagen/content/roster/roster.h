@@ -3,8 +3,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace datagen
 {
 bool writeRoster(const std::string& dataDir);
+// Writes only the named characters' folders and select pictures (a test
+// needs two fighters, not the whole roster); false on a name no family has.
+bool writeCharacters(const std::string& dataDir, const std::vector<std::string>& names);
 } // namespace datagen
