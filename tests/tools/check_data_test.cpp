@@ -96,7 +96,7 @@ struct Folder
         MoveSpec crash("crash");
         crash.interruptible = 0;
         InfoFrame down = body();
-        down.conditions = {"HP < 1", "ANIM = STOP"};
+        down.conditions = {"HP < 1", "ANIM = STOP", "ELSE", "ANIM = START"};
         crash.frames = {body(), down, body()};
         spec.moves.push_back(crash);
         MoveSpec jab("jab", "A");
@@ -313,6 +313,9 @@ const FaultCase kFaults[] = {
     {"crash that lets the beaten get up",
      [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions.clear(); },
      [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return 0; }, "without health"},
+    {"crash that keeps a revived fighter down",
+     [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM = STOP"}; },
+     [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return 0; }, "once health is back"},
     {"condition an engine does not know",
      [](Folder& f) {
          moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM STOP"};

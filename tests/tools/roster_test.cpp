@@ -134,6 +134,47 @@ TEST_F(Roster, EveryFighterPlaysEachOfItsMovesAsPlayerAndAsComputer)
     }
 }
 
+// A beaten fighter stays down on its crash; when a new round gives its
+// health back while it still lies there, it gets up.
+TEST_F(Roster, TheBeatenStayDownUntilTheirHealthComesBack)
+{
+    setTestClock(1000);
+    for (const std::string& name : everyone())
+    {
+        SCOPED_TRACE(name);
+        Driven d(name, screen);
+        moveInfo* crash = d.data->moves->findMove("crash");
+        ASSERT_NE(crash, nullptr);
+        playerControl control;
+        control.init(screen);
+        gamePad pad;
+        inputChecker input(d.data->moves, &d.data->fighter);
+        control.setup(&d.data->fighter, &d.kinds, &d.particles, &d.sounds, d.data->anims, d.data->moves, &pad,
+                      &input, &d.target);
+        control.effects = &d.effects;
+        Fighter& f = d.data->fighter;
+        f.grounded = true;
+        f.y = 348;
+        f.hp = 0;
+        f.changeAction(crash);
+        for (int step = 0; step < 1000; ++step)
+        {
+            advanceTestClock(10);
+            control.update();
+            f.drawCam(0, 0);
+        }
+        EXPECT_EQ(f.returnMoveName(), "crash") << "a beaten fighter gets up";
+        f.setHP(f.maxHP, f.maxHP);
+        for (int step = 0; step < 2000 && f.returnBusy(); ++step)
+        {
+            advanceTestClock(10);
+            control.update();
+            f.drawCam(0, 0);
+        }
+        EXPECT_FALSE(f.returnBusy()) << "a fighter with its health back stays down";
+    }
+}
+
 // Every attack the computer may choose is a move it has, and facing a
 // fighter that stands still at arm's length it gets round to one of them.
 TEST_F(Roster, TheComputerAttacksFromItsList)

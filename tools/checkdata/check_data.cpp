@@ -283,15 +283,30 @@ bool holdsWhenBeaten(const CSpriteFrame& f)
         (test[1] == "<" && parseInt(test[2]) >= 1) || (test[1] == "==" && parseInt(test[2]) == 0);
     if (!whenDown)
         return false;
+    // Down while beaten, and up again once health comes back (a new round
+    // restores it while the fighter still lies on this frame).
+    bool stops = false;
+    bool restarts = false;
+    bool inElse = false;
     for (std::size_t i = 1; i < f.conditions.size(); ++i)
     {
         const std::vector<std::string> w = splitWords(f.conditions[i]);
         if (!w.empty() && w[0] == "ELSE")
-            break;
-        if (w.size() >= 3 && w[0] == "ANIM" && w[2] == "STOP")
-            return true;
+        {
+            if (inElse)
+                break;
+            inElse = true;
+            continue;
+        }
+        if (w.size() >= 3 && w[0] == "ANIM")
+        {
+            if (!inElse && w[2] == "STOP")
+                stops = true;
+            if (inElse && w[2] == "START")
+                restarts = true;
+        }
     }
-    return false;
+    return stops && restarts;
 }
 
 // Whether the fighter's control fires anything when the frame shows.
@@ -627,7 +642,8 @@ void Checker::character(const std::string& name)
                 holds = holds || holdsWhenBeaten(*f);
         if (!holds)
             add(dir + "/crash/info", 0,
-                "no frame holds a fighter without health down (\"HP < 1\" then \"ANIM = STOP\")");
+                "no frame holds a fighter without health down and lets it up once health is back "
+                "(\"HP < 1\", \"ANIM = STOP\", \"ELSE\", \"ANIM = START\")");
     }
     attackFile(dir, moves);
 

@@ -272,7 +272,7 @@ bool writeClip(const std::string& dir, const CharacterSpec& spec, const Clip& cl
             const Key& k = *p.key;
             info.deflecting = k.deflecting;
             if (k.holdIfDown)
-                info.conditions = {"HP < 1", "ANIM = STOP"};
+                info.conditions = {"HP < 1", "ANIM = STOP", "ELSE", "ANIM = START"};
             if (k.jumpIfUp >= 0)
                 info.conditions = {"HP > 0", "FRAME = " + std::to_string(frameOfKey(clip, k.jumpIfUp))};
         }
