@@ -179,6 +179,11 @@ struct FaultCase
     const char* words;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CheckData : public ::testing::TestWithParam<FaultCase>
 {
 protected:
