@@ -36,7 +36,7 @@ InfoFrame strikeFrame(int damage, int hitType);
 // - reactions "hit1", "hit2", "hit3", "hit1Low", "hit2Low", not interruptible;
 // - "blockHi", "blockLo", "blockAir", "crash", "pose1", "endPose1",
 //   "backJump", "airBack", "airForward".
-// The spec can be changed before it is written (add frames with sounds,
+// The character can be changed before it is written (add frames with sounds,
 // drop moves, rename the folder).
 CharacterSpec fighterSpec(const std::string& folder = "data/characters/Fighter");
 
