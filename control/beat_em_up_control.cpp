@@ -101,26 +101,8 @@ void playerBeatEmControl::movementChecking(SDL_Event* event, enemyData* enemies,
         updatePosition(enemies, count);
         accum = 0.0f;
     }
-    moveInfo* move = (!fighter->falling && input) ? input->update(nowTick) : nullptr;
-    if (move)
-    {
-        if (!(fighter->returnBusy() && move->startFrom == "NULL"))
-            fighter->changeAction(move);
-        return;
-    }
-    if (fighter->returnBusy() || !input)
-        return;
-    const char run = input->checkRun();
-    if (fighter->grounded)
-    {
-        if (run == 'R')
-            fighter->setRunning();
-    }
-    else if (run == 'L' || run == 'R')
-    {
-        fighter->changeFalling(false);
-        fighter->changeAction(ownMove(run == 'L' ? "airBack" : "airForward"));
-    }
+    // The stage has no back dash on the ground.
+    commandStep(false);
 }
 
 void playerBeatEmControl::keyboardMovement()

@@ -279,6 +279,11 @@ void playerControl::movementChecking(SDL_Event* event)
         updatePosition();
         accum = 0.0f;
     }
+    commandStep(true);
+}
+
+void playerControl::commandStep(bool backJumps)
+{
     moveInfo* move = (!fighter->falling && input) ? input->update(nowTick) : nullptr;
     if (move)
     {
@@ -291,7 +296,7 @@ void playerControl::movementChecking(SDL_Event* event)
     const char run = input->checkRun();
     if (fighter->grounded)
     {
-        if (run == 'L')
+        if (run == 'L' && backJumps)
             fighter->changeAction(ownMove("backJump"));
         else if (run == 'R')
             fighter->setRunning();

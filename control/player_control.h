@@ -149,6 +149,9 @@ protected:
     // A move of the set in use by exact name, or null.
     moveInfo* ownMove(const std::string& name) const;
     void walkStep(bool leftHeld, bool rightHeld, bool downHeld, bool turnWithKeys, bool skipWhenFalling);
+    // The command moves of a frame: a matched move starts, or a double tap
+    // runs (forward), back-jumps (backward, where `backJumps`) or dashes in the air.
+    void commandStep(bool backJumps);
     // A walking step from the keys held now, or from the stick's position.
     void keyboardWalk(bool turnWithKeys, bool skipWhenFalling);
     void joystickWalk(bool turnWithKeys, bool skipWhenFalling);
