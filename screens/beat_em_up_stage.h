@@ -23,8 +23,6 @@ class basicFightUI;
 class beatEmUpStageBase : public oneVsOneScreen
 {
 public:
-    ~beatEmUpStageBase();
-
     void matchIntroStage() override;
     void koStage() override;
     void matchWinnerStage() override;
@@ -56,6 +54,9 @@ public:
     bool drawFightUI = true;
 
 protected:
+    // Stages are destroyed as their own kind, never through this base.
+    ~beatEmUpStageBase();
+
     // Construction up to the built script (the stages differ in the first
     // fighter's walls and the camera's height); `partner` is the ally's or
     // player 2's control, or null.

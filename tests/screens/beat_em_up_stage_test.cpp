@@ -234,25 +234,17 @@ TEST_F(StageTest, OnlyTheOnePlayerStageHoldsTheHitStop)
         fullyQuit = false;
         StagePlayers players(screen, "", two ? "Blue" : "");
         TableScript script({}, {{k::posTrigger, 1100}});
-        std::unique_ptr<beatEmUpStageBase> stage;
-        if (two)
-            stage = std::make_unique<beatEmUp2PlayerStage>(&script, &players.control1, &players.control2,
-                                                           &players.ui, screen, "street", nullptr,
-                                                           &players.playerParticles, &players.enemyParticles);
-        else
-            stage = std::make_unique<beatEmUpStage>(&script, &players.control1, nullptr, &players.ui, screen,
-                                                    "street", nullptr, &players.playerParticles,
-                                                    &players.enemyParticles);
-        int fightFrames = 0;
-        Uint32 stopEnd = 0;
         int framesInStop = 0;
+        auto run = [&](beatEmUpStageBase& stage)
         {
+            int fightFrames = 0;
+            Uint32 stopEnd = 0;
             FrameWatch watch(
                 [&](SDL_Surface*)
                 {
                     if (stopEnd && gameTicks() < stopEnd)
                         ++framesInStop;
-                    if (stage->state == 2 && ++fightFrames == 10)
+                    if (stage.state == 2 && ++fightFrames == 10)
                     {
                         stopEnd = gameTicks() + 500;
                         freezeEnd = stopEnd;
@@ -261,7 +253,19 @@ TEST_F(StageTest, OnlyTheOnePlayerStageHoldsTheHitStop)
                         fullyQuit = true;
                 },
                 20000);
-            stage->update();
+            stage.update();
+        };
+        if (two)
+        {
+            beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                       "street", nullptr, &players.playerParticles, &players.enemyParticles);
+            run(stage);
+        }
+        else
+        {
+            beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                                &players.playerParticles, &players.enemyParticles);
+            run(stage);
         }
         if (two)
         {
