@@ -104,3 +104,40 @@ bool unlocksAllies(const LootReward& reward)
 {
     return reward.alliesUnlocked[0] >= 0;
 }
+
+void levelWeapon(weaponRecord& record)
+{
+    if (record.exp >= 101 && record.level < 1)
+        record.level = 1;
+    if (record.exp >= 501 && record.level < 2)
+        record.level = 2;
+    if (record.exp >= 1201 && record.level < 3)
+        record.level = 3;
+}
+
+void applyStoryReward(const LootReward& reward, storyFile& story)
+{
+    story.coins = addSaturated(story.coins, reward.coins);
+    const int slots[2] = {story.primaryWeapon, story.secondaryWeapon};
+    for (int weapon : slots)
+        if (weaponRecord* record = story.weapon(weapon))
+            record->exp = addSaturated(record->exp, reward.exp);
+    if (story.progress < reward.progress)
+        story.progress = reward.progress;
+    if (reward.primaryWeapon >= 0)
+        story.primaryWeapon = reward.primaryWeapon;
+    for (int weapon : reward.weaponsUnlocked)
+        if (weaponRecord* record = story.weapon(weapon))
+            record->locked = 0;
+    const int levelled[2] = {story.primaryWeapon, story.secondaryWeapon};
+    for (int weapon : levelled)
+        if (weaponRecord* record = story.weapon(weapon))
+            levelWeapon(*record);
+}
+
+void applyAllyReward(const LootReward& reward, allyFile& allies)
+{
+    for (int id : reward.alliesUnlocked)
+        if (id >= 0 && id < kAllyIds)
+            allies.allyLocked[id] = 0;
+}

@@ -18,6 +18,12 @@ const char* weaponCharacterFile(int weapon)
     return files[static_cast<std::size_t>(weapon)];
 }
 
+int weaponMoveLevel(const storyFile& story, int weapon)
+{
+    const weaponRecord* record = story.weapon(weapon);
+    return record ? record->level : 0;
+}
+
 std::string allyFolderName(int id, const std::string& bonusAllyName)
 {
     static const std::array<const char*, 8> folders = {"",          "SadGhost", "Male", "Female",

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "modes/loot_rules.h"
+#include "modes/save_files.h"
 
 // The character file of the player's fighter carrying `weapon`: Nick's own
 // for weapon 0 and for any index that names no weapon.
@@ -12,11 +12,7 @@ const char* weaponCharacterFile(int weapon);
 
 // The move level that `weapon`'s record unlocks; 0 when a hand-edited save
 // names a weapon it holds no record for.
-template <class Story> int weaponMoveLevel(Story& story, int weapon)
-{
-    const auto* record = weaponRecordOf(story, weapon);
-    return record ? record->level : 0;
-}
+int weaponMoveLevel(const storyFile& story, int weapon);
 
 // The folder under data/characters of ally `id` (8 is the bonus ally named in
 // the ally save); "" for no ally and for any id outside 1..8.

@@ -9,32 +9,9 @@
 
 namespace
 {
-// A story save and an ally save at their new-campaign values.
-struct WeaponRecord
-{
-    int locked = 1;
-    int exp = 0;
-    int level = 0;
-};
-
-struct StorySave
-{
-    StorySave()
-    {
-        weapons[0].locked = 0;
-        weapons[1].locked = 0;
-    }
-    int primaryWeapon = 1;
-    int secondaryWeapon = 1;
-    int progress = 0;
-    int coins = 0;
-    WeaponRecord weapons[kWeaponRecordCount];
-};
-
-struct AllySave
-{
-    int allyLocked[kAllyIdCount] = {0, 1, 1, 1, 1, 1, 1, 1, 1};
-};
+using StorySave = storyFile;
+using AllySave = allyFile;
+using WeaponRecord = weaponRecord;
 
 void give(int bundle, StorySave& story, AllySave& allies)
 {
@@ -47,7 +24,7 @@ void give(int bundle, StorySave& story, AllySave& allies)
 int unlockedWeapons(const StorySave& s)
 {
     int bits = 0;
-    for (int w = 0; w < kWeaponRecordCount; ++w)
+    for (int w = 0; w < kWeaponRecords; ++w)
         if (!s.weapons[w].locked)
             bits |= 1 << w;
     return bits;
@@ -56,7 +33,7 @@ int unlockedWeapons(const StorySave& s)
 int unlockedAllies(const AllySave& a)
 {
     int bits = 0;
-    for (int id = 0; id < kAllyIdCount; ++id)
+    for (int id = 0; id < kAllyIds; ++id)
         if (!a.allyLocked[id])
             bits |= 1 << id;
     return bits;
@@ -152,7 +129,7 @@ TEST(LootRulesTest, WeaponsLevelOnlyAboveEachThresholdAndNeverDrop)
     };
     for (const Case& c : cases)
     {
-        WeaponRecord record;
+        WeaponRecord record{0, 0, 0};
         record.exp = c.exp;
         record.level = c.level;
         levelWeapon(record);

@@ -11,17 +11,8 @@ namespace
 {
 TEST(StoryFightersTest, WeaponIndicesNamingNoWeaponGiveNickAtMoveLevelZero)
 {
-    struct Record
-    {
-        int locked = 0;
-        int exp = 0;
-        int level = 0;
-    };
-    struct Save
-    {
-        Record weapons[kWeaponRecordCount];
-    } save;
-    for (int w = 0; w < kWeaponRecordCount; ++w)
+    storyFile save;
+    for (int w = 0; w < kWeaponRecords; ++w)
         save.weapons[w].level = w % 4;
 
     struct Case
