@@ -445,9 +445,6 @@ bool writeLootScreen(const std::string& dataDir)
     back.fill(panel.grown(4.0f).blurred(6.0f), solid(hex(0x000000)), Blend::Normal, 0.6f);
     fightlook::plate(back, panel.grown(3.0f).minus(panel), 137.0f, 463.0f);
     back.fill(panel, linear(0, 140, 0, 460, Gradient{{0.0f, hex(0xf6eedc)}, {1.0f, hex(0xe2d6bc)}}));
-    Mask rule(kW, kH);
-    rule.rect(150.0f, 392.0f, 510.0f, 393.5f);
-    back.fill(rule, solid(hex(0xb09a70)));
     fightlook::TextStyle title{look::titleFont(), 54.0f, 2.0f, 0.14f};
     float cap = 0.0f;
     const Mask letters = fightlook::lettering(title, "REWARDS", kW, kH, 330.0f, 84.0f, &cap);
