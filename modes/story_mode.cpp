@@ -11,12 +11,55 @@
 #include "modes/loot_rules.h"
 #include "modes/story_fighters.h"
 #include "screens/fight_screen.h"
+#include "screens/level_select.h"
+#include "screens/loot_screen.h"
+#include "screens/small_menus.h"
 
 void storyMode::init(SDL_Surface* target)
 {
     surface = target;
+    flow.start();
     GPad1.loadGamePad(kPad1Path);
     GPad2.loadGamePad(kPad2Path);
+}
+
+StorySteps::MapChoice storyMode::map(int cursor)
+{
+    levelSelectScreen levels;
+    levels.init(surface);
+    levels.selectedNode = cursor;
+    runScreen(levels);
+    return {levels.selectedNode, levels.backedOut};
+}
+
+void storyMode::reward(int bundle)
+{
+    // Saved here, before anything is shown.
+    lootBundle loot;
+    loot.giveReward(bundle, surface);
+    lootScreen shown;
+    shown.init(surface, &loot);
+    runScreen(shown);
+}
+
+void storyMode::hint(int number)
+{
+    hintScreen screen;
+    screen.init(surface, number);
+    runScreen(screen);
+}
+
+bool storyMode::gameOver()
+{
+    gameOverScreen screen;
+    screen.init(surface);
+    runScreen(screen);
+    return screen.choice;
+}
+
+bool storyMode::windowClosed()
+{
+    return fullyQuit;
 }
 
 void setUpStoryPlayer(characterData& first, characterData& second, const storyFile& save, int x)
@@ -48,7 +91,7 @@ void storyMode::letGoOfFighters()
     fightUI.setFighters(nullptr, nullptr);
 }
 
-FightEnd storyMode::boss(const BossFight& fight)
+FightEnd storyMode::runBoss(const BossFight& fight)
 {
     drawLoadingScreen(surface);
     storyFile save;

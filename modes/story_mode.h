@@ -11,18 +11,25 @@
 #include "modes/fight_result.h"
 #include "modes/save_files.h"
 #include "modes/story_chapters.h"
+#include "modes/story_flow.h"
 #include "screens/fight_ui.h"
 
 class characterData;
 
-class storyMode : public Screen
+// The campaign's steps run on the game's screens. The dialogue scenes, the
+// stages and the story's menus are played by the parts of the game that own
+// them.
+class storyMode : public Screen, protected StorySteps
 {
 public:
     void init(SDL_Surface* target);
+    // Runs the campaign until the player leaves it.
+    void update() { flow.update(); }
+    void selectLevel(int node) { flow.selectLevel(node); }
 
     // A one-on-one fight of one round against a boss, with the player's two
     // weapon sets as saved.
-    FightEnd boss(const BossFight& fight);
+    FightEnd bossFight(const BossFight& fight) { return runBoss(fight); }
 
     SDL_Surface* surface = nullptr;
     // In a boss fight, aimed at the boss; the player's control aims with it.
@@ -34,8 +41,18 @@ public:
     particleList opponentParticles;
     // Every fighter the runners build shares it; it lives as long as the mode.
     soundSet fighterSounds;
+    StoryFlow flow{*this};
+
+protected:
+    MapChoice map(int cursor) override;
+    FightEnd boss(const BossFight& fight) override { return runBoss(fight); }
+    void reward(int bundle) override;
+    void hint(int number) override;
+    bool gameOver() override;
+    bool windowClosed() override;
 
 private:
+    FightEnd runBoss(const BossFight& fight);
     // After a fight: the lists and HUD outlive this fight's characters.
     void letGoOfFighters();
 };
