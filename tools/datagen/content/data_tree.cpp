@@ -16,6 +16,7 @@
 #include "content/roster/roster.h"
 #include "content/screens.h"
 #include "content/stage_prompts.h"
+#include "content/story_menus.h"
 #include "content/story_screens.h"
 #include "core/files.h"
 
@@ -54,6 +55,7 @@ const std::vector<ContentStep>& contentSteps()
         {"buttonicons", writeButtonIcons},
         {"overlays", writeRoundOverlays},
         {"pause", writePauseScreen},
+        {"storymenus", writeStoryMenus},
         {"charselect", writeCharacterSelect},
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},
