@@ -3,6 +3,9 @@
 
 #include "stages/final_run.h"
 #include "stages/level0.h"
+#include "stages/level6.h"
+#include "stages/level7.h"
+#include "stages/level8.h"
 #include "stages/single_boss.h"
 
 namespace
@@ -23,6 +26,9 @@ const std::vector<stageEntry>& stageTable()
 {
     static const std::vector<stageEntry> table = {
         {"Lv0", "nicksPlace", make<beatEmUpSegBuilderLv0>},
+        {"Lv6", "ToTheNavy", make<beatEmUpSegBuilderLv6>},
+        {"Lv7", "airship", make<beatEmUpSegBuilderLv7>},
+        {"Lv8", "HellRoad", make<beatEmUpSegBuilderLv8>},
         {"Lv9", "finalRun", make<beatEmUpSegBuilderLv9>},
         {"Credits", "credits", make<beatEmUpSegBuilderCredits>},
         {"Boss1", kArcadeBosses[0].background, makeBoss<0>},
