@@ -284,8 +284,10 @@ particleList::particleList() : leftBound(boundaryXLeft - 200), rightBound(bounda
 
 void particleList::append(particle& p)
 {
-    // A kind that is unknown or has no frames adds nothing.
-    if (!p.usable())
+    // A kind that is unknown or has no frames adds nothing, and a full list
+    // takes no more: a kind that respawns itself more than once would
+    // otherwise double with every update.
+    if (!p.usable() || size() >= maxParticles)
         return;
     p.leftBound = leftBound - 200;
     p.rightBound = rightBound + 200;
