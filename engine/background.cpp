@@ -2,6 +2,7 @@
 // the stage's music.
 #include "engine/background.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <cstdio>
@@ -49,6 +50,7 @@ void background::init(std::string n)
             std::printf("Background %s lists %d layers but holds %d\n", name.c_str(), count, i);
             break;
         }
+        M_OWNER();
         auto l = std::make_unique<layer>();
         l->sheet.init(folder + "/" + dir, false);
         l->sheet.alphaAll(parseInt(alpha));

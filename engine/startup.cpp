@@ -66,7 +66,9 @@ void sdlInit()
     config.loadConfigFile();
     SCREEN_WIDTH = config.usableWidth();
     SCREEN_HEIGHT = config.usableHeight();
-    const bool full = config.usableWidth() == config.width && config.fullScreen != 0;
+    // Full screen only for the size the settings ask for; the fallback is always a window.
+    const bool full = config.usableWidth() == config.width && config.usableHeight() == config.height &&
+                      config.fullScreen != 0;
 
     screen = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, full);
     if (!screen && (SCREEN_WIDTH != 640 || SCREEN_HEIGHT != 480 || full))
@@ -120,7 +122,7 @@ void startUp()
     }
 }
 
-void runMainMenu()
+int runMainMenu()
 {
     mainMenu menu;
     menu.init(screen);
@@ -129,6 +131,7 @@ void runMainMenu()
         menu.update();
         menu.draw();
     }
+    return shutDown();
 }
 
 int shutDown()
@@ -141,8 +144,7 @@ int shutDown()
 int startGame()
 {
     startUp();
-    runMainMenu();
-    return shutDown();
+    return runMainMenu();
 }
 
 SDL_Surface* ImageLoad(const char* path)

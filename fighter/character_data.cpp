@@ -4,6 +4,7 @@
 
 #include "engine/audio.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 #include "fighter/animation_set.h"
 #include "fighter/move_set.h"
@@ -76,7 +77,9 @@ void characterData::setUpFighter(const Values& v)
 void characterData::setup(const char* path, SDL_Surface* s, int paletteNumber, soundSet* snd)
 {
     screen = s;
+    M_OWNER();
     anims = new animationSet;
+    M_OWNER();
     moves = new moveSet;
     ownsSets = true;
     sounds = snd;

@@ -4,6 +4,7 @@
 
 #include "engine/clock.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 #include "fighter/collision.h"
 #include "fighter/fighter.h"
@@ -42,6 +43,7 @@ bool particleInfo::initS(std::string spec, SDL_Surface*)
 {
     const std::vector<std::string> words = splitWords(spec);
     const std::string folder = words.empty() ? std::string() : words[0];
+    M_OWNER();
     sheet = std::make_unique<CSpriteBase>();
     sheet->init(folder, true);
     number = words.size() > 1 ? parseInt(words[1]) : 0;
