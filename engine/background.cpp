@@ -55,8 +55,8 @@ void background::init(std::string n)
         l->sheet.init(folder + "/" + dir, false);
         l->sheet.alphaAll(parseInt(alpha));
         l->sprite.init(&l->sheet, target);
-        l->sprite.x = parseInt(x);
-        l->sprite.y = parseInt(y);
+        l->sprite.x = parseCoordinate(x);
+        l->sprite.y = parseCoordinate(y);
         l->sprite.setSpeed(3.0f);
         l->scrolls = parseInt(scroll) == 1;
         layers.push_back(std::move(l));

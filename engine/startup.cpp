@@ -2,6 +2,7 @@
 // loading picture and the splash, then the main menu.
 #include "engine/startup.h"
 
+#include "engine/bmp_file.h"
 #include "engine/globals.h"
 #include "engine/memory_tracker.h"
 #include "engine/platform.h"
@@ -168,7 +169,7 @@ int startGame()
 
 SDL_Surface* ImageLoad(const char* path)
 {
-    SDL_Surface* loaded = SDL_LoadBMP(path);
+    SDL_Surface* loaded = loadCheckedBMP(path ? path : "");
     if (!loaded)
         return nullptr;
     SDL_Surface* converted = SDL_DisplayFormat(loaded);

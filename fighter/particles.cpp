@@ -166,8 +166,8 @@ void particle::initD(std::string spec, bool f, partInfoList* kinds, SDL_Surface*
 {
     const std::vector<std::string> words = splitWords(spec);
     const std::string name = words.empty() ? std::string() : words[0];
-    const int dx = words.size() > 1 ? parseInt(words[1]) : 0;
-    const int dy = words.size() > 2 ? parseInt(words[2]) : 0;
+    const int dx = words.size() > 1 ? parseCoordinate(words[1]) : 0;
+    const int dy = words.size() > 2 ? parseCoordinate(words[2]) : 0;
     int nx, ny;
     if (owner)
     {
