@@ -544,6 +544,58 @@ TEST_F(AITest, GetCloserWalksOrRunsUntilInRange)
     }
 }
 
+// The approach ends strictly inside the range unit: one short of it the AI
+// stops without a step, at it and one past it the AI still walks.
+TEST_F(AITest, GetCloserRangeIsStrict)
+{
+    const struct
+    {
+        int distance;
+        bool walks;
+    } cases[] = {{49, false}, {50, true}, {51, true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.distance);
+        place(me, 300);
+        place(foe, 300 + c.distance);
+        ai.runMode = 0;
+        ai.state = 1;
+        step();
+        EXPECT_EQ(fighter().x, c.walks ? 304 : 300);
+        EXPECT_EQ(ai.state, c.walks ? 1 : 0);
+    }
+}
+
+// The jumping states throw dust from the ground as the player's jump does;
+// not from the air, nor for a fighter that cannot jump.
+TEST_F(AITest, JumpStatesThrowDustOnlyFromTheGround)
+{
+    writeFightEffects();
+    FightEffects fx(screen);
+    ai.effects = &fx.effects;
+    ai.partInfo = &fx.kinds;
+    const struct
+    {
+        int state;
+        bool grounded;
+        int jump;
+        int dust;
+    } cases[] = {{4, true, 16, 1}, {5, true, 16, 1}, {4, false, 16, 0}, {5, false, 16, 0}, {5, true, 0, 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "state " << c.state << (c.grounded ? " grounded" : " in the air")
+                                        << ", jump " << c.jump);
+        fx.effects.removeAll();
+        place(me, 300);
+        fighter().jump = c.jump;
+        fighter().grounded = c.grounded;
+        ai.setState(c.state);
+        EXPECT_EQ(fx.count(fx.effects, "dustJump"), c.dust);
+    }
+    ai.effects = nullptr;
+    ai.partInfo = nullptr;
+}
+
 // Bodies wider than the range unit (the fixture's touch 30 apart) meet before
 // they are in range; each position step pushes the walker back off the other,
 // so walking on would go on for good. Touching ends the approach.
