@@ -16,6 +16,7 @@
 #include "content/roster/roster.h"
 #include "content/screens.h"
 #include "content/story_screens.h"
+#include "content/story.h"
 #include "core/files.h"
 
 #include <cstdio>
@@ -56,6 +57,7 @@ const std::vector<ContentStep>& contentSteps()
         {"charselect", writeCharacterSelect},
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},
+        {"story", writeStoryPictures},
     };
     return steps;
 }
