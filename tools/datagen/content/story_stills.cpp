@@ -184,10 +184,10 @@ Canvas diaBox()
     const int w = 640, h = 100;
     Canvas c(w, h);
     Mask body(w, h);
-    body.roundedRect(0, 0, w, h, 12);
+    body.roundedRect(0, 0, w, h, 8);
     c.fill(body, solid(kInk));
     Mask inner(w, h);
-    inner.roundedRect(2, 2, w - 2, h - 2, 10);
+    inner.roundedRect(2, 2, w - 2, h - 2, 6);
     c.fill(inner, linear(0, 0, 0, h, Gradient{{0.0f, hex(0xfbf4e6)}, {1.0f, kCream}}));
     // The name tab: a warmer strip at the top left, under the speaker's name.
     Mask tab(w, h);
