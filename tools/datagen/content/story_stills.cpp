@@ -319,8 +319,8 @@ Canvas kill1()
     c.fill(solid(hex(0x000000)), Blend::Normal, 0.25f);
     speedLines(c, 40, 60, 600, 340, 195.0f, hex(0xffffff), 7);
     stand(c, figure(Pose{"ZombieGuy", "hit1", 0, 2.5f, 0, true}), 440, 380);
-    stand(c, figure(Pose{"NickBBBat", "chop", 1, 2.5f, 0, false}), 220, 380);
-    impactBurst(c, 360, 170, 70, hex(0xffe060), 31);
+    stand(c, figure(Pose{"NickBBBat", "chop", 2, 2.5f, 0, false}), 220, 380);
+    impactBurst(c, 380, 250, 64, hex(0xffe060), 31);
     bigText(c, "WHAM!", 450, 70, 60, hex(0xffd030), hex(0x301000));
     return c;
 }
