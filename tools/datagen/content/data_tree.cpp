@@ -18,6 +18,7 @@
 #include "content/stage_prompts.h"
 #include "content/story_menus.h"
 #include "content/story_screens.h"
+#include "content/story.h"
 #include "core/files.h"
 
 #include <cstdio>
@@ -60,6 +61,7 @@ const std::vector<ContentStep>& contentSteps()
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},
         {"goarrows", writeStagePrompts},
+        {"story", writeStoryPictures},
     };
     return steps;
 }

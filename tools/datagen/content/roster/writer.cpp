@@ -462,6 +462,25 @@ IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h)
     return fitted(d, spec, w, h, 2.0f);
 }
 
+IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int key, float scale, int palette)
+{
+    const Clip* found = spec.anims.empty() ? nullptr : &spec.anims.front();
+    for (const Clip& c : spec.anims)
+        if (c.name == clip)
+            found = &c;
+    for (const MoveDef& m : spec.moves)
+        if (m.clip.name == clip)
+            found = &m.clip;
+    if (!found || found->keys.empty())
+        return IndexedImage{};
+    key = std::clamp(key, 0, static_cast<int>(found->keys.size()) - 1);
+    Clip still;
+    still.keys.push_back(found->keys[static_cast<std::size_t>(key)]);
+    const std::vector<DrawnFrame> drawn = drawFrames(spec, planFrames(still));
+    const Layout l = layoutOf(drawn, scale);
+    return render(drawn[0].drawing, l.w, l.h, l.ox, l.oy, buildPalette(coloursFor(spec, palette)), scale);
+}
+
 std::vector<PlannedFrame> planFrames(const Clip& clip)
 {
     std::vector<PlannedFrame> out;
