@@ -21,8 +21,8 @@ constexpr sceneStep kSteps[] = {
                  "ground."),
     line("Nick", "Wait. So you're telling me I've got to ride the subway?"),
     line("Vlad", "I am. It is your best chance of stopping the zombies before they overrun the city."),
-    line("Nick", "Fighting zombies on the subway at rush hour. Somebody better give me a medal for "
-                 "this. Fine, let's go."),
+    line("Nick", "Fighting zombies on a subway at rush hour? I'd better get a medal for this, Vlad. "
+                 "Fine, let's go then."),
     musicOff(),
 };
 static_assert(segmentCount(kSteps) == 22, "scene 8 has 22 steps");

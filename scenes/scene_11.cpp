@@ -13,8 +13,8 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "At last? Dude, I did all the walking. You just hung out."),
     line("Vlad", "I still had to be there all along, no?"),
     background("storyBG/street3"),
-    line("MEGAPHONE", "ATTENTION, ALL CITY STAFF! REPORT TO GOLDEN TOWER AT ONCE TO BE EVACUATED! THANK "
-                      "YOU!"),
+    line("MEGAPHONE", "ATTENTION! ALL CITY STAFF MUST REPORT TO GOLDEN TOWER FOR EVACUATION IMMEDIATELY. "
+                      "GO!"),
     line("MEGAPHONE", "I REPEAT: ALL STAFF TO GOLDEN TOWER NOW!"),
     line("Nick", "Golden Tower? Hey, that's right over there. Guess we're checking it out, huh."),
     musicOff(),
