@@ -184,10 +184,10 @@ Canvas diaBox()
     const int w = 640, h = 100;
     Canvas c(w, h);
     Mask body(w, h);
-    body.roundedRect(0, 0, w, h, 12);
+    body.roundedRect(0, 0, w, h, 8);
     c.fill(body, solid(kInk));
     Mask inner(w, h);
-    inner.roundedRect(2, 2, w - 2, h - 2, 10);
+    inner.roundedRect(2, 2, w - 2, h - 2, 6);
     c.fill(inner, linear(0, 0, 0, h, Gradient{{0.0f, hex(0xfbf4e6)}, {1.0f, kCream}}));
     // The name tab: a warmer strip at the top left, under the speaker's name.
     Mask tab(w, h);
@@ -319,8 +319,8 @@ Canvas kill1()
     c.fill(solid(hex(0x000000)), Blend::Normal, 0.25f);
     speedLines(c, 40, 60, 600, 340, 195.0f, hex(0xffffff), 7);
     stand(c, figure(Pose{"ZombieGuy", "hit1", 0, 2.5f, 0, true}), 440, 380);
-    stand(c, figure(Pose{"NickBBBat", "chop", 1, 2.5f, 0, false}), 220, 380);
-    impactBurst(c, 360, 170, 70, hex(0xffe060), 31);
+    stand(c, figure(Pose{"NickBBBat", "chop", 2, 2.5f, 0, false}), 220, 380);
+    impactBurst(c, 380, 250, 64, hex(0xffe060), 31);
     bigText(c, "WHAM!", 450, 70, 60, hex(0xffd030), hex(0x301000));
     return c;
 }
