@@ -48,5 +48,33 @@ Canvas nickGaming();
 Canvas nickBat();
 Canvas news();
 Canvas landLord();
+// Scenes 2 to 11.
+Canvas vladAttack();
+Canvas vladsStreetAtNight();
+Canvas killVlad();
+Canvas vladDown();
+Canvas vladsStreetByDay();
+Canvas trainTop();
+Canvas donKill();
+Canvas gasNode();
+Canvas gasNodeBurst();
+Canvas trainSplode();
+Canvas darkness();
+Canvas goldenTowerStreet();
+Canvas vladDraw();
+Canvas vlad();
+Canvas vladWeak();
+Canvas vladWep();
+Canvas nickFury();
+Canvas nickShowVlad();
+Canvas nickPumped();
+Canvas nickNormal();
+Canvas nickNormalLater();
+Canvas nickReady();
+Canvas zombie();
+Canvas spectre();
+Canvas spectrePhone();
+Canvas spectrePort();
+Canvas donatello();
 } // namespace story
 } // namespace datagen

@@ -80,7 +80,7 @@ bool writeOne(const std::string& dataDir, const std::string& folder, const Canva
 }
 } // namespace
 
-Canvas place(const Stage& stage, float cameraX)
+Canvas place(const Stage& stage, float cameraX, const std::function<void(Canvas&)>& overSky)
 {
     Canvas out(kStillW, kStillH, hex(0x000000));
     for (const Layer& l : stage.layers)
@@ -91,6 +91,8 @@ Canvas place(const Stage& stage, float cameraX)
         if (l.paint)
             l.paint(v, 0);
         out.draw(layer, l.scrolls ? 0 : l.x, l.y, Blend::Normal, static_cast<float>(l.alpha) / 255.0f);
+        if (overSky && &l == &stage.layers.front())
+            overSky(out);
     }
     return out;
 }
@@ -105,7 +107,8 @@ Canvas figure(const Pose& pose)
                 spec.style.weapon = roster::Weapon::None;
             if (pose.coatOff)
                 spec.style.coat = roster::Coat::None;
-            Canvas c = toCanvas(roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette));
+            Canvas c = toCanvas(
+                roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette, pose.repose));
             if (pose.faceLeft)
                 c = mirrored(c);
             const Extent e = extentOf(c);
@@ -236,6 +239,85 @@ void teleportFlare(Canvas& c, float x, float feetY, float height, Colour colour,
         sparks.circle(x + rng.range(-height * 0.25f, height * 0.25f), rng.range(top, feetY),
                       rng.range(1.0f, 2.5f));
     c.fill(sparks, solid(mix(colour, hex(0xffffff), 0.7f)), Blend::Add);
+}
+
+namespace
+{
+// A point `dist` along a direction of `degrees` from `base` and `side` across it.
+Vec2 along(Vec2 base, float degrees, float dist, float side)
+{
+    const float a = degrees * 3.14159265f / 180.0f;
+    const Vec2 d{std::cos(a), std::sin(a)}, n{-d.y, d.x};
+    return base + d * dist + n * side;
+}
+} // namespace
+
+void vladBlade(Canvas& c, Vec2 guard, float degrees, float length, float aura, float width)
+{
+    const int w = c.width(), h = c.height();
+    const float half = length * width * 0.5f;
+    auto at = [&](float d, float s) { return along(guard, degrees, d, s); };
+    Mask blade(w, h), edge(w, h), fuller(w, h), hilt(w, h), grip(w, h), gem(w, h), pupil(w, h);
+    blade.polygon({at(0, -half), at(length * 0.82f, -half * 0.8f), at(length, 0),
+                   at(length * 0.82f, half * 0.8f), at(0, half)});
+    edge.polygon({at(length * 0.05f, half * 0.45f), at(length * 0.82f, half * 0.4f), at(length, 0),
+                  at(length * 0.82f, half * 0.8f), at(length * 0.05f, half)});
+    fuller.polygon({at(length * 0.06f, -half * 0.18f), at(length * 0.7f, -half * 0.1f),
+                    at(length * 0.7f, half * 0.1f), at(length * 0.06f, half * 0.18f)});
+    const float gw = length * 0.2f, gt = half * 0.9f;
+    hilt.polygon({at(-gt, -gw), at(gt * 0.4f, -gw * 1.12f), at(gt, -gw * 0.3f), at(gt, gw * 0.3f),
+                  at(gt * 0.4f, gw * 1.12f), at(-gt, gw), at(-gt * 1.4f, 0)});
+    const Vec2 pommel = at(-length * 0.27f, 0);
+    hilt.circle(pommel.x, pommel.y, half * 0.95f);
+    grip.limb(at(-gt, 0), at(-length * 0.24f, 0), half * 0.55f, half * 0.5f);
+    gem.circle(guard.x, guard.y, half * 0.95f);
+    std::vector<Vec2> slit;
+    for (int i = 0; i <= 16; ++i)
+    {
+        const float t = i / 16.0f * 6.2831853f;
+        slit.push_back(along(guard, degrees, std::cos(t) * half * 0.7f, std::sin(t) * half * 0.18f));
+    }
+    pupil.polygon(slit);
+    if (aura > 0.0f)
+    {
+        // Solid enough near the steel to stay when a portrait is keyed.
+        const Mask body = blade.grown(half * 0.2f);
+        c.fill(body.grown(half * 1.6f * aura).blurred(half * 0.9f * aura), solid(hex(0x8a0a10)),
+               Blend::Normal, 0.95f);
+        c.fill(body.grown(half * 0.7f * aura).blurred(half * 0.5f * aura), solid(hex(0xe02a20)),
+               Blend::Normal, 0.9f);
+    }
+    // Red steel with a bright bevelled edge and a deep fuller.
+    const Vec2 tip = at(length, 0), side = at(0, half);
+    c.fill(blade.grown(1.5f), solid(hex(0x2a0608)));
+    c.fill(blade, linear(guard.x, guard.y, tip.x, tip.y,
+                         Gradient{{0.0f, hex(0x7a1418)}, {0.6f, hex(0xc83838)}, {1.0f, hex(0xf07060)}}));
+    c.fill(edge,
+           linear(guard.x, guard.y, side.x, side.y, Gradient{{0.0f, hex(0xff8a70)}, {1.0f, hex(0xffd0c0)}}),
+           Blend::Normal, 0.85f);
+    c.fill(fuller, solid(hex(0x5a0a10)), Blend::Normal, 0.9f);
+    // A black grip wound with leather, the guard and pommel in Vlad's gold.
+    c.fill(grip.grown(1.5f), solid(hex(0x140a0c)));
+    c.fill(grip, solid(hex(0x2a1a1e)));
+    Mask wraps(w, h);
+    for (int i = 1; i < 6; ++i)
+    {
+        const float d = -gt - (length * 0.24f - gt) * i / 6.0f;
+        wraps.line(at(d, -half * 0.55f), at(d - half * 0.35f, half * 0.55f), std::max(1.0f, half * 0.12f));
+    }
+    c.fill(wraps, solid(hex(0x4a3a30)));
+    c.fill(hilt.grown(1.5f), solid(hex(0x1a1208)));
+    c.fill(hilt, linear(guard.x - half * 3, guard.y - half * 3, guard.x + half * 3, guard.y + half * 3,
+                        Gradient{{0.0f, hex(0xf0d080)}, {0.5f, hex(0xb89040)}, {1.0f, hex(0x5a4010)}}));
+    // The gem: a red eye, slit-pupilled, that glows.
+    glow(c, guard.x, guard.y, half * 3.5f, hex(0xff3020), 0.9f * std::max(aura, 0.4f));
+    c.fill(gem.grown(1.5f), solid(hex(0x200404)));
+    c.fill(gem, radial(guard.x - half * 0.3f, guard.y - half * 0.3f, half,
+                       Gradient{{0.0f, hex(0xffe0a0)}, {0.35f, hex(0xff5040)}, {1.0f, hex(0x8a0a10)}}));
+    c.fill(pupil, solid(hex(0x120204)));
+    Mask shine(w, h);
+    shine.circle(guard.x - half * 0.35f, guard.y - half * 0.4f, std::max(1.0f, half * 0.22f));
+    c.fill(shine, solid(hex(0xffffff)));
 }
 
 void bigText(Canvas& c, const std::string& text, float cx, float cy, float size, Colour fill, Colour edge)

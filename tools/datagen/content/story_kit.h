@@ -5,10 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "content/backgrounds_scenes.h"
+#include "content/roster/rig.h"
 #include "core/canvas.h"
+#include "core/mask.h"
 
 namespace datagen::story
 {
@@ -23,8 +26,9 @@ constexpr int kPortraitH = 380;
 
 // A window of a stage as the game's camera shows it with its left edge at
 // field x `cameraX`: fixed layers where they stand, scrolling ones moved
-// with the camera. 640x480, opaque.
-Canvas place(const Stage& stage, float cameraX);
+// with the camera. 640x480, opaque. `overSky`, when given, paints over the
+// first (sky) layer before the rest: something far off behind the scenery.
+Canvas place(const Stage& stage, float cameraX, const std::function<void(Canvas&)>& overSky = {});
 
 // A roster character in one pose: key `key` of its animation or move `clip`
 // ("standing" and key 0 by default), `scale` times its fight size, palette
@@ -40,6 +44,9 @@ struct Pose
     // At home: no weapon in hand, no coat over the shirt.
     bool unarmed = false;
     bool coatOff = false;
+    // The key's pose changed before it is drawn, for a gesture no fight clip
+    // holds (a fist raised, a phone at the ear, the blade on a shoulder).
+    std::function<void(roster::Pose&)> repose = {};
 };
 // The posed figure cropped close, clear round it. An unknown character
 // gives an empty canvas (and says so on stderr).
@@ -71,6 +78,11 @@ void smokeOver(Canvas& c, float x0, float y0, float x1, float y1, Colour colour,
 void glow(Canvas& c, float x, float y, float radius, Colour colour, float strength = 1.0f);
 // A column of light with a bright core and sparks: someone arriving or leaving by magic.
 void teleportFlare(Canvas& c, float x, float feetY, float height, Colour colour, std::uint32_t seed);
+// The blade that is Vlad: a long red sword whose guard holds a gem like an
+// eye, with a red aura of strength `aura` (0 none). `guard` is the middle of
+// the guard; the blade points along `degrees` (screen angles, -90 straight
+// up) for `length` pixels, `width` of its length wide at the guard.
+void vladBlade(Canvas& c, Vec2 guard, float degrees, float length, float aura, float width = 0.11f);
 // Words painted large with a dark edge (screen captions such as "K.O.").
 void bigText(Canvas& c, const std::string& text, float cx, float cy, float size, Colour fill, Colour edge);
 

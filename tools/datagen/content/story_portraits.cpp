@@ -1,8 +1,12 @@
 // The story's portraits: roster characters waist-up in their own looks,
 // facing right (the right slot mirrors them), and the blank portrait.
+#include <algorithm>
+#include <functional>
+
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
+#include "core/noise.h"
 #include "core/text.h"
 
 namespace datagen::story
@@ -106,5 +110,271 @@ Canvas landLord()
 {
     Canvas c = portrait(Pose{"ZombieGuy", "standing", 0, 2.0f, 0, false});
     return c;
+}
+
+// Scenes 2 to 11: Vlad and his blade, Nick's moods, Spectre, a zombie and Donatello.
+namespace
+{
+// Figure pixels in the rows y0..y1 pushed towards a colour.
+void tint(Canvas& c, int y0, int y1, Colour colour, float amount)
+{
+    for (int y = std::max(0, y0); y < std::min(c.height(), y1); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            Colour& p = c.at(x, y);
+            if (p.a > 0.0f)
+                p = withAlpha(mix(p, colour, amount), p.a);
+        }
+}
+
+// The first row a portrait's figure reaches, and the figure's left and right
+// in the `rows` below it.
+struct Head
+{
+    int top = 0;
+    float left = 0.0f, right = 0.0f;
+};
+
+Head headOf(const Canvas& c, int rows)
+{
+    Head h;
+    h.left = static_cast<float>(c.width());
+    while (h.top < c.height() &&
+           [&]
+           {
+               for (int x = 0; x < c.width(); ++x)
+                   if (c.at(x, h.top).a > 0.5f)
+                       return false;
+               return true;
+           }())
+        ++h.top;
+    for (int y = h.top; y < std::min(c.height(), h.top + rows); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y).a > 0.5f)
+            {
+                h.left = std::min(h.left, static_cast<float>(x));
+                h.right = std::max(h.right, static_cast<float>(x));
+            }
+    return h;
+}
+
+void bloodDrops(Canvas& c, float x, float y, float spread, std::uint32_t seed)
+{
+    Rng rng(seed);
+    Mask m(c.width(), c.height());
+    for (int i = 0; i < 7; ++i)
+    {
+        const float px = x + rng.range(-spread, spread), py = y + rng.range(-spread * 0.5f, spread);
+        const float r = rng.range(2.0f, 4.5f);
+        m.ellipse(px, py, r, r * 1.4f);
+        m.line({px, py}, {px, py - r * 2.2f}, r * 0.8f);
+    }
+    c.fill(m.grown(1.0f), solid(hex(0x3a0408)));
+    c.fill(m, solid(hex(0xb01018)));
+}
+
+// Nick with Vlad's blade in his near hand, his arms as `arms` sets them.
+Canvas nickWithBlade(const std::function<void(roster::Pose&)>& arms, float cutAt = 0.55f)
+{
+    Pose p{"Nick"};
+    p.repose = arms;
+    return portrait(p, cutAt);
+}
+
+// Nick at ease, the blade on his shoulder.
+Canvas nickAtEase(float upper, float bend, float blade, float freeArm, float head)
+{
+    return nickWithBlade(
+        [=](roster::Pose& q)
+        {
+            q.armN = {upper, bend};
+            q.weapon = blade;
+            q.armF = {freeArm, 30.0f};
+            q.head = head;
+        });
+}
+
+Pose spectreUnarmed(const std::function<void(roster::Pose&)>& arms)
+{
+    Pose p{"Spectre"};
+    p.unarmed = true;
+    p.repose = arms;
+    return p;
+}
+
+// Arms folded across the chest.
+void armsFolded(roster::Pose& q)
+{
+    q.armN = {30.0f, 130.0f};
+    q.armF = {30.0f, 125.0f};
+    q.lean = -4.0f;
+}
+} // namespace
+
+Canvas vladDraw()
+{
+    Canvas c = portrait(Pose{"Vlad", "slash1", 0}, 0.6f);
+    const Head h = headOf(c, 40);
+    tint(c, h.top, h.top + 50, hex(0x400010), 0.15f);
+    return c;
+}
+
+Canvas vlad()
+{
+    Pose p{"Vlad"};
+    // Upright, the hand resting on the hilt.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {10.0f, 70.0f};
+        q.weapon = 110.0f;
+        q.lean = -3.0f;
+    };
+    return portrait(p);
+}
+
+Canvas vladWeak()
+{
+    Canvas c = portrait(Pose{"Vlad", "hit1Low", 1}, 0.6f);
+    const Head h = headOf(c, 40);
+    bloodDrops(c, (h.left + h.right) / 2, h.top + 40.0f, 25, 43);
+    return c;
+}
+
+Canvas vladWep()
+{
+    Canvas c(kPortraitW, kPortraitH);
+    vladBlade(c, {160.0f, 292.0f}, -90.0f, 280.0f, 1.0f, 0.15f);
+    return c;
+}
+
+Canvas nickFury()
+{
+    Pose p{"Nick"};
+    p.unarmed = true;
+    // Shouting, fists clenched at his sides, red in the face.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {20.0f, 110.0f};
+        q.armF = {-20.0f, 110.0f};
+        q.lean = 8.0f;
+        q.head = -12.0f;
+        q.jaw = 1.0f;
+    };
+    Canvas c = portrait(p);
+    const Head h = headOf(c, 40);
+    tint(c, h.top, h.top + 90, hex(0xff2010), 0.3f);
+    return c;
+}
+
+Canvas nickShowVlad()
+{
+    return nickWithBlade(
+        [](roster::Pose& q)
+        {
+            q.armN = {150.0f, 20.0f};
+            q.weapon = -60.0f;
+            q.head = -15.0f;
+        },
+        0.6f);
+}
+
+Canvas nickPumped()
+{
+    Pose p{"Nick"};
+    p.unarmed = true;
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {115.0f, 55.0f};
+        q.armF = {-15.0f, 60.0f};
+        q.jaw = 0.6f;
+    };
+    return portrait(p);
+}
+
+Canvas nickNormal()
+{
+    return nickAtEase(20.0f, 140.0f, -10.0f, -10.0f, 0.0f);
+}
+
+Canvas nickNormalLater()
+{
+    return nickAtEase(35.0f, 120.0f, -30.0f, 10.0f, -8.0f);
+}
+
+Canvas nickReady()
+{
+    return portrait(Pose{"Nick"});
+}
+
+Canvas zombie()
+{
+    Pose p{"ZombieGuy"};
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {90.0f, 0.0f};
+        q.armF = {85.0f, 5.0f};
+        q.jaw = 1.0f;
+    };
+    return portrait(p);
+}
+
+Canvas spectre()
+{
+    return portrait(spectreUnarmed(armsFolded));
+}
+
+Canvas spectrePhone()
+{
+    Canvas c = portrait(spectreUnarmed(
+        [](roster::Pose& q)
+        {
+            q.armN = {25.0f, 165.0f};
+            q.armF = {30.0f, 120.0f};
+            q.head = 10.0f;
+            q.lean = -6.0f;
+        }));
+    // The phone held to the side of his hood.
+    const Head h = headOf(c, 60);
+    const float x = h.left + (h.right - h.left) * 0.3f, y = h.top + 110.0f;
+    Mask phone(kPortraitW, kPortraitH), screen(kPortraitW, kPortraitH), hand(kPortraitW, kPortraitH);
+    phone.roundedRect(x - 9, y - 26, x + 9, y + 22, 4);
+    screen.roundedRect(x - 6, y - 20, x + 6, y + 14, 2);
+    hand.ellipse(x, y + 20, 13, 11);
+    c.fill(phone.grown(1.5f), solid(hex(0x0a0a10)));
+    c.fill(phone, solid(hex(0x2a2a34)));
+    c.fill(screen, solid(hex(0x60ffd0)), Blend::Normal, 0.8f);
+    c.fill(hand.grown(1.5f), solid(hex(0x0a0a10)));
+    c.fill(hand, solid(hex(0x8a2a3a)));
+    return c;
+}
+
+Canvas spectrePort()
+{
+    // Fading out in bands of his own teal, inside a column of teleport light.
+    Canvas c = spectre();
+    const Head h = headOf(c, 1);
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            Colour& px = c.at(x, y);
+            if (px.a > 0.0f && ((y / 3) % 3 == 0 || y > h.top + (kPortraitH - h.top) * 0.6f))
+                px = withAlpha(mix(px, hex(0x60ffd0), 0.7f), px.a);
+        }
+    Canvas flare(kPortraitW, kPortraitH);
+    teleportFlare(flare, 160, 380, 380, hex(0x60ffd0), 53);
+    // Only the flare's bright part: the portrait is keyed round what is left.
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            const Colour f = flare.at(x, y);
+            if (f.a > 0.55f)
+                c.blendPixel(x, y, withAlpha(f, 1.0f), std::min(1.0f, f.a));
+        }
+    return c;
+}
+
+Canvas donatello()
+{
+    return portrait(Pose{"Weldy", "pose1", 2}, 0.6f);
 }
 } // namespace datagen::story

@@ -348,4 +348,263 @@ Canvas exitToStreet()
     c.vignette(0.35f);
     return c;
 }
+
+// Scenes 2 to 11: Vlad's street, the subway train and the way to Golden Tower.
+namespace
+{
+// Where the street and train stills look from.
+constexpr float kStreetCamera = 300.0f;
+
+Canvas vladsStreet(bool night)
+{
+    return place(borderStreet(night), kStreetCamera);
+}
+
+Canvas trainRoof()
+{
+    return place(trainBattle(), kStreetCamera);
+}
+
+void darken(Canvas& c, float amount)
+{
+    c.fill(solid(hex(0x000000)), Blend::Normal, amount);
+}
+
+// The gas node riding the train roof in its haze; burst, split open under
+// the red glare of the alarm.
+Canvas gasNodeOnTrain(bool burst)
+{
+    Canvas c = trainRoof();
+    darken(c, 0.3f);
+    Pose node{"GasSprayer", burst ? "overpressure" : "standing", burst ? 2 : 0, 2.5f};
+    const Canvas n = figure(node);
+    glow(c, 320, 220, 260, hex(0x60ff60), burst ? 0.3f : 0.45f);
+    stand(c, n, 320, 352);
+    if (!burst)
+    {
+        smokeOver(c, 0, 200, 640, 380, hex(0x60c040), 0.45f, 95);
+        return c;
+    }
+    const float top = 352.0f - n.height(), h = static_cast<float>(n.height());
+    Mask split(640, 480);
+    split.polygon({{316, top + h * 0.1f},
+                   {346, top + h * 0.3f},
+                   {330, top + h * 0.45f},
+                   {356, top + h * 0.62f},
+                   {330, top + h * 0.8f},
+                   {306, top + h * 0.62f},
+                   {288, top + h * 0.45f},
+                   {304, top + h * 0.3f}});
+    c.fill(split.grown(3.0f), solid(hex(0x0a140a)));
+    c.fill(split, solid(hex(0xe0ff90)));
+    glow(c, 322, top + h * 0.45f, 120, hex(0x80ff40), 0.7f);
+    smokeOver(c, 120, 40, 560, 360, hex(0x70e040), 0.9f, 97);
+    c.fill(solid(hex(0xff1010)), Blend::Multiply, 0.35f);
+    glow(c, 40, 30, 180, hex(0xff2010), 0.8f);
+    glow(c, 600, 30, 180, hex(0xff2010), 0.8f);
+    return c;
+}
+
+// A subway tunnel running away to a point of light of colour `far`.
+Canvas tunnel(Colour far, float light)
+{
+    Canvas c(kStillW, kStillH, hex(0x040406));
+    const Vec2 vp{330.0f, 210.0f};
+    for (int i = 0; i < 14; ++i)
+    {
+        const float t = std::pow(0.78f, static_cast<float>(i));
+        Mask rib(640, 480), hole(640, 480);
+        rib.roundedRect(vp.x - 420 * t, vp.y - 330 * t, vp.x + 420 * t, vp.y + 300 * t, 300 * t);
+        hole.roundedRect(vp.x - 400 * t, vp.y - 312 * t, vp.x + 400 * t, vp.y + 300 * t, 290 * t);
+        c.fill(rib.minus(hole), solid(mix(hex(0x202028), far, (1.0f - t) * 0.5f)), Blend::Normal,
+               0.25f + 0.5f * light * (1.0f - t));
+    }
+    Mask rails(640, 480);
+    for (float s : {-120.0f, -60.0f, 60.0f, 120.0f})
+        rails.line({vp.x + s * 4.0f, 480.0f}, {vp.x + s * 0.08f, vp.y + 12.0f}, 2.0f);
+    c.fill(rails, solid(mix(hex(0x303038), far, 0.3f)), Blend::Normal, 0.8f);
+    glow(c, vp.x, vp.y, 40 + 60 * light, far, 0.5f + 0.5f * light);
+    Mask end(640, 480);
+    end.ellipse(vp.x, vp.y, 9, 12);
+    c.fill(end.blurred(3.0f), solid(mix(far, hex(0xffffff), 0.6f)), Blend::Normal,
+           std::min(1.0f, 0.4f + light));
+    c.vignette(0.6f);
+    return c;
+}
+
+// Golden Tower: a gold-glass skyscraper over the low roofs at the far end of the street.
+void goldenTower(Canvas& c)
+{
+    const float x0 = 380, x1 = 570, mid = (x0 + x1) / 2, top = 14;
+    Mask tower(640, 480);
+    tower.polygon({{x0, 480},
+                   {x0, top + 70},
+                   {x0 + 25, top + 40},
+                   {x0 + 25, top + 22},
+                   {mid, top},
+                   {x1 - 25, top + 22},
+                   {x1 - 25, top + 40},
+                   {x1, top + 70},
+                   {x1, 480}});
+    c.fill(tower, linear(x0, 0, x1, 0,
+                         Gradient{{0.0f, hex(0x7a5a18)},
+                                  {0.4f, hex(0xf4d878)},
+                                  {0.5f, hex(0xffeeb0)},
+                                  {0.6f, hex(0xd8b040)},
+                                  {1.0f, hex(0x5a3e0c)}}));
+    c.fill(tower, linear(0, top, 0, 300, Gradient{{0.0f, hex(0xffffff, 0.0f)}, {1.0f, hex(0x2a1a40, 0.5f)}}));
+    Mask grid(640, 480);
+    for (float y = top + 30; y < 480; y += 12)
+        grid.rect(x0, y, x1, y + 1.5f);
+    for (float x = x0 + 12; x < x1; x += 12)
+        grid.rect(x, top + 20, x + 1.2f, 480);
+    c.fill(grid.times(tower), solid(hex(0x3a2808)), Blend::Normal, 0.55f);
+    Rng rng(171);
+    Mask lit(640, 480);
+    for (int i = 0; i < 40; ++i)
+    {
+        const float x = x0 + 12 * std::floor(rng.range(0.0f, (x1 - x0) / 12)),
+                    y = top + 30 + 12 * std::floor(rng.range(0.0f, 14.0f));
+        lit.rect(x + 2, y + 2, x + 11, y + 11);
+    }
+    c.fill(lit.times(tower), solid(hex(0xfff0c0)), Blend::Normal, 0.7f);
+    Mask spire(640, 480);
+    spire.line({mid, top}, {mid, top - 14}, 3.0f);
+    c.fill(spire, solid(hex(0xe8d090)));
+    glow(c, mid, top - 12, 30, hex(0xffe0a0), 0.9f);
+    glow(c, mid, top + 60, 160, hex(0xffc860), 0.25f);
+}
+} // namespace
+
+Canvas vladAttack()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.25f);
+    // The arc of the cut sweeps across the street; the blade is a smear in front of it.
+    Mask outer(640, 480), inner(640, 480), above(640, 480);
+    outer.ellipse(250, 140, 420, 250);
+    inner.ellipse(205, 95, 410, 235);
+    above.rect(0, 0, 640, kBoxTop);
+    const Mask arc = outer.minus(inner).times(above);
+    speedLines(c, 0, 40, 640, kBoxTop, 200.0f, hex(0xff9080), 311);
+    c.fill(arc.grown(10.0f).blurred(12.0f), solid(hex(0xc01018)), Blend::Add, 0.9f);
+    c.fill(arc.grown(2.0f), solid(hex(0xff3a30)), Blend::Normal, 0.95f);
+    c.fill(arc.minus(arc.inverted().grown(4.0f)), solid(hex(0xffe0d0)));
+    for (int i = 5; i >= 0; --i)
+    {
+        Canvas smear(640, 480);
+        vladBlade(smear, {470.0f - i * 14.0f, 330.0f - i * 18.0f}, 200.0f - i * 5.0f, 300.0f, 0.0f);
+        c.draw(smear, 0, 0, Blend::Normal, i == 0 ? 1.0f : 0.22f);
+    }
+    glow(c, 470, 330, 90, hex(0xff4030), 0.6f);
+    return c;
+}
+
+Canvas vladsStreetAtNight()
+{
+    return vladsStreet(true);
+}
+
+Canvas vladsStreetByDay()
+{
+    return vladsStreet(false);
+}
+
+Canvas killVlad()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.35f);
+    const Canvas nick = figure(Pose{"NickBBBat", "chop", 1, 2.5f});
+    const Canvas vlad = figure(Pose{"Vlad", "hit3", 0, 2.5f, 0, true});
+    stand(c, vlad, 390, 360);
+    stand(c, nick, 250, 360);
+    const float head = 360.0f - vlad.height() + 22.0f;
+    impactBurst(c, 390.0f - vlad.width() * 0.2f, head, 80.0f, hex(0xffd040), 71);
+    speedLines(c, 170, 80, 330, 220, 60.0f, hex(0xffffff), 73);
+    return c;
+}
+
+Canvas vladDown()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.2f);
+    Pose vlad{"Vlad", "crash", 2, 3.0f};
+    vlad.unarmed = true;
+    stand(c, figure(vlad), 300, 372);
+    vladBlade(c, {420.0f, 366.0f}, -8.0f, 170.0f, 0.45f);
+    return c;
+}
+
+Canvas trainTop()
+{
+    return trainRoof();
+}
+
+Canvas donKill()
+{
+    Canvas c = trainRoof();
+    darken(c, 0.15f);
+    stand(c, figure(Pose{"Weldy", "fallUp", 1, 3.0f, 0, true}), 330, 340);
+    // The whip's last sparks, dying on the roof.
+    Rng rng(91);
+    Mask sparks(640, 480);
+    for (int i = 0; i < 18; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 300.0f), rng.range(230.0f, 340.0f)};
+        sparks.line(p, p + Vec2{rng.range(-10.0f, 10.0f), rng.range(-10.0f, 10.0f)}, 1.5f);
+    }
+    glow(c, 210, 290, 70, hex(0x70d8ff), 0.35f);
+    c.fill(sparks, solid(hex(0xc0f0ff)), Blend::Add, 0.8f);
+    return c;
+}
+
+Canvas gasNode()
+{
+    return gasNodeOnTrain(false);
+}
+
+Canvas gasNodeBurst()
+{
+    return gasNodeOnTrain(true);
+}
+
+Canvas trainSplode()
+{
+    Canvas c = tunnel(hex(0xff8030), 0.8f);
+    // The carriage blown apart in the middle of the tunnel.
+    Mask car(640, 480), windows(640, 480);
+    car.roundedRect(40, 230, 600, 350, 16);
+    for (int i = 0; i < 7; ++i)
+        windows.roundedRect(70 + i * 76, 250, 120 + i * 76, 290, 6);
+    c.fill(car, linear(0, 230, 0, 350, Gradient{{0.0f, hex(0x8a2a26)}, {1.0f, hex(0x3a1010)}}));
+    c.fill(windows, solid(hex(0xffc060)));
+    Rng rng(131);
+    Mask debris(640, 480);
+    for (int i = 0; i < 26; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 520.0f), rng.range(60.0f, 330.0f)};
+        const float r = rng.range(5.0f, 16.0f), a = rng.range(0.0f, 6.28f);
+        debris.polygon({p + Vec2{std::cos(a) * r, std::sin(a) * r},
+                        p + Vec2{std::cos(a + 2.2f) * r * 0.6f, std::sin(a + 2.2f) * r * 0.6f},
+                        p + Vec2{std::cos(a + 4.0f) * r, std::sin(a + 4.0f) * r}});
+    }
+    flamesAt(c, 320, 360, 420, 300, 133, 1.3f);
+    flamesAt(c, 140, 360, 200, 160, 135, 1.0f);
+    flamesAt(c, 510, 360, 220, 180, 137, 1.0f);
+    impactBurst(c, 320, 250, 170, hex(0xffb040), 139);
+    c.fill(debris.grown(1.0f), solid(hex(0x100808)));
+    c.fill(debris, solid(hex(0x3a3a40)));
+    smokeOver(c, 0, 0, 640, 240, hex(0x302828), 0.8f, 141);
+    return c;
+}
+
+Canvas darkness()
+{
+    return tunnel(hex(0xd8c890), 0.5f);
+}
+
+Canvas goldenTowerStreet()
+{
+    return place(longStreet(), 1800.0f, goldenTower);
+}
 } // namespace datagen::story

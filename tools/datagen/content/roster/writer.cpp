@@ -462,7 +462,8 @@ IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h)
     return fitted(d, spec, w, h, 2.0f);
 }
 
-IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int key, float scale, int palette)
+IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int key, float scale, int palette,
+                        const std::function<void(Pose&)>& adjust)
 {
     const Clip* found = spec.anims.empty() ? nullptr : &spec.anims.front();
     for (const Clip& c : spec.anims)
@@ -476,6 +477,8 @@ IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int 
     key = std::clamp(key, 0, static_cast<int>(found->keys.size()) - 1);
     Clip still;
     still.keys.push_back(found->keys[static_cast<std::size_t>(key)]);
+    if (adjust)
+        adjust(still.keys.back().pose);
     const std::vector<DrawnFrame> drawn = drawFrames(spec, planFrames(still));
     const Layout l = layoutOf(drawn, scale);
     return render(drawn[0].drawing, l.w, l.h, l.ox, l.oy, buildPalette(coloursFor(spec, palette)), scale);
