@@ -53,6 +53,8 @@ const std::vector<ContentStep>& contentSteps()
         {"overlays", writeRoundOverlays},
         {"pause", writePauseScreen},
         {"charselect", writeCharacterSelect},
+        {"options", writeOptionScreens},
+        {"winning", writeWinnerScreen},
     };
     return steps;
 }
