@@ -75,8 +75,15 @@ Canvas menuButton(const std::string& label, bool selected)
     Typeface face(look::menuFont());
     if (face.ok())
     {
-        face.setSize(14.0f);
         face.setStyle(2.5f, 0.0f);
+        // Long labels are set smaller so they stay inside the slant.
+        float size = 14.0f;
+        face.setSize(size);
+        while (face.measure(label) > 150.0f && size > 9.0f)
+        {
+            size -= 0.5f;
+            face.setSize(size);
+        }
         Mask text(kButtonW, kButtonH);
         face.drawCentred(text, label, 96.0f, 15.0f);
         c.fill(text.grown(1.5f), solid(selected ? hex(0x4a0c04) : hex(0x06030a)), Blend::Normal, 0.85f);
