@@ -15,6 +15,7 @@
 #include "content/round_overlays.h"
 #include "content/roster/roster.h"
 #include "content/screens.h"
+#include "content/story_screens.h"
 #include "core/files.h"
 
 #include <cstdio>
@@ -55,6 +56,8 @@ const std::vector<ContentStep>& contentSteps()
         {"charselect", writeCharacterSelect},
         {"options", writeOptionScreens},
         {"winning", writeWinnerScreen},
+        {"levelselect", writeLevelSelect},
+        {"loot", writeLootScreen},
     };
     return steps;
 }
