@@ -419,9 +419,12 @@ bool writeSelectPicture(const std::string& dataDir, const CharacterSpec& spec)
 }
 
 // The winner screen's picture: four frames of the winning pose, large, the
-// last one held; at most 260x400 so it stands in the lit corner of the stage.
+// last one held. The screen draws it at (0, 0), so every frame is as tall as
+// the stage's floor (y 396) with the fighter standing on it; at most 200
+// wide, it stays in the lit corner and the folder stays small.
 bool writeWinnerPicture(const std::string& dataDir, const CharacterSpec& spec)
 {
+    constexpr int kWinnerFloor = 396;
     const MoveDef* win = nullptr;
     for (const MoveDef& m : spec.moves)
         if (m.clip.name == "endPose1")
@@ -436,7 +439,7 @@ bool writeWinnerPicture(const std::string& dataDir, const CharacterSpec& spec)
     const std::vector<DrawnFrame> drawn = drawFrames(spec, chosen);
     float scale = 2.4f;
     Layout l = layoutOf(drawn, scale);
-    while ((l.w > 260 || l.h > 400) && scale > 0.2f)
+    while ((l.w > 200 || l.h > kWinnerFloor) && scale > 0.2f)
     {
         scale *= 0.95f;
         l = layoutOf(drawn, scale);
@@ -448,7 +451,13 @@ bool writeWinnerPicture(const std::string& dataDir, const CharacterSpec& spec)
     {
         FrameInfo info;
         info.pause = i + 1 < drawn.size() ? 120 : 2000;
-        ok = folder.add(render(drawn[i].drawing, l.w, l.h, l.ox, l.oy, palette, scale), info) && ok;
+        const IndexedImage figure = render(drawn[i].drawing, l.w, l.h, l.ox, l.oy, palette, scale);
+        IndexedImage standing = figure;
+        standing.height = kWinnerFloor;
+        standing.pixels.assign(static_cast<std::size_t>(l.w) * kWinnerFloor, kKeyIndex);
+        std::copy(figure.pixels.begin(), figure.pixels.end(),
+                  standing.pixels.begin() + static_cast<std::ptrdiff_t>(l.w) * (kWinnerFloor - l.h));
+        ok = folder.add(standing, info) && ok;
     }
     return folder.finish() && ok;
 }
