@@ -174,6 +174,8 @@ wait_for_still_picture()
 
 press() { xdotool key "$1" || fail "xdotool could not press $1"; }
 
+picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
+
 # The splash screens take no input and the main menu throws away what came
 # before it, so a key only counts once the menu is up. The menu is up when
 # Down moves its highlight and Up brings back the very same picture.
@@ -336,7 +338,16 @@ case_options()
     # or leaves a screen waits for the picture to settle; keys within one
     # screen are read in turn.
     menu_deadline=$((SECONDS + 90))
-    step() { press "$1"; wait_for_still_picture || fail "the picture never settled after $1"; }
+    # A busy machine can hold a picture still before the key is read, so a
+    # step waits for the picture to change first.
+    step()
+    {
+        local before
+        before=$(window_picture)
+        press "$1"
+        poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+        wait_for_still_picture || fail "the picture never settled after $1"
+    }
     press Down; press Down; press Down; step z  # OPTIONS
     step z                                      # SCREEN SIZE
     press Down; press Down; step z              # 800x600
