@@ -58,6 +58,8 @@ const std::vector<ContentStep>& contentSteps()
         {"pause", writePauseScreen},
         {"storymenus", writeStoryMenus},
         {"charselect", writeCharacterSelect},
+        {"options", writeOptionScreens},
+        {"winning", writeWinnerScreen},
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},
         {"goarrows", writeStagePrompts},
