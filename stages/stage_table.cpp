@@ -2,6 +2,11 @@
 #include "stages/stage_table.h"
 
 #include "stages/level0.h"
+#include "stages/level1.h"
+#include "stages/level2.h"
+#include "stages/level3.h"
+#include "stages/level4.h"
+#include "stages/level5.h"
 
 namespace
 {
@@ -15,6 +20,11 @@ const std::vector<stageEntry>& stageTable()
 {
     static const std::vector<stageEntry> table = {
         {"Lv0", "nicksPlace", make<beatEmUpSegBuilderLv0>},
+        {"Lv1", "borderStreet", make<beatEmUpSegBuilderLv1>},
+        {"Lv2", "RichStreet", make<beatEmUpSegBuilderLv2>},
+        {"Lv3", "LongStreet", make<beatEmUpSegBuilderLv3>},
+        {"Lv4", "TowerBase", make<beatEmUpSegBuilderLv4>},
+        {"Lv5", "elevatorBattle", make<beatEmUpSegBuilderLv5>},
     };
     return table;
 }
