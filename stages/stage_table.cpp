@@ -3,6 +3,11 @@
 
 #include "stages/final_run.h"
 #include "stages/level0.h"
+#include "stages/level1.h"
+#include "stages/level2.h"
+#include "stages/level3.h"
+#include "stages/level4.h"
+#include "stages/level5.h"
 #include "stages/level6.h"
 #include "stages/level7.h"
 #include "stages/level8.h"
@@ -26,6 +31,11 @@ const std::vector<stageEntry>& stageTable()
 {
     static const std::vector<stageEntry> table = {
         {"Lv0", "nicksPlace", make<beatEmUpSegBuilderLv0>},
+        {"Lv1", "borderStreet", make<beatEmUpSegBuilderLv1>},
+        {"Lv2", "RichStreet", make<beatEmUpSegBuilderLv2>},
+        {"Lv3", "LongStreet", make<beatEmUpSegBuilderLv3>},
+        {"Lv4", "TowerBase", make<beatEmUpSegBuilderLv4>},
+        {"Lv5", "elevatorBattle", make<beatEmUpSegBuilderLv5>},
         {"Lv6", "ToTheNavy", make<beatEmUpSegBuilderLv6>},
         {"Lv7", "airship", make<beatEmUpSegBuilderLv7>},
         {"Lv8", "HellRoad", make<beatEmUpSegBuilderLv8>},
