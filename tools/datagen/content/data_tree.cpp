@@ -15,6 +15,7 @@
 #include "content/round_overlays.h"
 #include "content/roster/roster.h"
 #include "content/screens.h"
+#include "content/stage_prompts.h"
 #include "content/story_menus.h"
 #include "content/story_screens.h"
 #include "core/files.h"
@@ -58,6 +59,7 @@ const std::vector<ContentStep>& contentSteps()
         {"charselect", writeCharacterSelect},
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},
+        {"goarrows", writeStagePrompts},
     };
     return steps;
 }
