@@ -66,8 +66,8 @@ std::vector<Place> expectedPlaces(int seed)
 
 // Builds `script` on a stage after seeding, and checks every enemy against its run and the seed's
 // draws, and that the build drew nothing more.
-void checkRandomStage(SDL_Surface* screen, randomWaveStage& script, const std::vector<EnemyRun>& runs, int seed,
-                      bool withAlly)
+void checkRandomStage(SDL_Surface* screen, randomWaveStage& script, const std::vector<EnemyRun>& runs,
+                      int seed, bool withAlly)
 {
     const std::vector<Place> places = expectedPlaces(seed);
     const int nextDraw = g_randomNumber.getNumber(32768);
@@ -219,27 +219,6 @@ TEST_F(StageScriptTest, AMissingBossFolderStillRunsTheStage)
     beatEmUpSegBuilderSingleBoss script("Nobody", 3000, 100);
     beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
                         &players.playerParticles, &players.enemyParticles);
-    int fightFrames = 0;
-    bool wasPaused = false;
-    bool pausedSeen = false;
-    {
-        FrameWatch watch(
-            [&](SDL_Surface*)
-            {
-                if (stage.paused && !wasPaused)
-                {
-                    pausedSeen = true;
-                    pushKey(SDLK_DOWN);
-                    pushKey(kConfirm1);
-                }
-                wasPaused = stage.paused;
-                if (stage.state == 2 && ++fightFrames == 30)
-                    pushKey(SDLK_p);
-            },
-            20000);
-        stage.update();
-        EXPECT_FALSE(watch.ranAway);
-    }
-    EXPECT_TRUE(pausedSeen);
+    EXPECT_TRUE(quitThroughPauseMenu(stage));
     EXPECT_FALSE(stage.finished);
 }
