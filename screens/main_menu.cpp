@@ -4,6 +4,7 @@
 #include "engine/font.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "modes/arcade_mode.h"
 #include "modes/versus_mode.h"
 #include "screens/menu_input.h"
 #include "screens/options.h"
@@ -77,14 +78,15 @@ void mainMenu::activate(int entry)
     drainEvents();
 }
 
-// Story and arcade arrive with their own screens; until then choosing them
-// is acknowledged and the menu stays.
-void mainMenu::doStoryMode()
-{
-}
+// Story arrives with its own screens; until then choosing it is
+// acknowledged and the menu stays.
+void mainMenu::doStoryMode() {}
 
 void mainMenu::doArcadeMode()
 {
+    arcadeMode mode;
+    mode.init(target);
+    mode.update();
 }
 
 void mainMenu::doOptions()

@@ -1,5 +1,5 @@
 // The main menu's input: cursor, confirm after the queue is read, Escape and
-// exit; the versus entry and the key legend.
+// exit; the arcade and versus entries and the key legend.
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "screens/main_menu.h"
@@ -65,8 +65,8 @@ TEST_F(MainMenuTest, ConfirmActsOnTheButtonSelectedOnceTheQueueIsRead)
 
 TEST_F(MainMenuTest, ModesNotYetPlayableKeepTheMenuOpen)
 {
-    // Versus and the options run their screens; the others arrive with their own.
-    for (int entry : {mainMenu::Story, mainMenu::Arcade})
+    // Arcade, versus and the options run their screens; story arrives with its own.
+    for (int entry : {mainMenu::Story})
     {
         menu.buttons.setSelection(entry);
         pushKey(SDLK_z);
@@ -135,6 +135,34 @@ TEST_F(MainMenuTest, TheVersusEntryComesBackWhenTheWindowCloses)
     EXPECT_FALSE(menu.done) << "the menu's loop ends on the quit flag";
     EXPECT_EQ(frames, 2) << "the loading picture and one pass of the fight";
     EXPECT_EQ(menu.buttons.getSelected(), mainMenu::Versus);
+}
+
+// The arcade entry runs the whole mode inside the menu's update: its player
+// count's back entry leaves it, and the menu goes on where it was.
+TEST_F(MainMenuTest, TheArcadeEntryComesBackFromThePlayerCount)
+{
+    int frames = 0;
+    {
+        FrameWatch watch(
+            [&](SDL_Surface*)
+            {
+                if (++frames == 1)
+                {
+                    pushKey(SDLK_DOWN);
+                    pushKey(SDLK_DOWN);
+                    pushKey(kConfirm1);
+                }
+            },
+            1000);
+        menu.buttons.setSelection(mainMenu::Arcade);
+        pushKey(SDLK_z);
+        menu.update();
+        EXPECT_FALSE(watch.ranAway);
+    }
+    EXPECT_FALSE(fullyQuit);
+    EXPECT_FALSE(menu.done);
+    EXPECT_EQ(frames, 2) << "the player count, once before and once after the keys";
+    EXPECT_EQ(menu.buttons.getSelected(), mainMenu::Arcade);
 }
 
 // Keys pressed while the match's winner shows stay with the mode: the menu

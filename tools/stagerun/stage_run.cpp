@@ -11,6 +11,7 @@
 #include "fighter/character_data.h"
 #include "fighter/fighter.h"
 #include "fighter/input_checker.h"
+#include "modes/arcade_mode.h"
 #include "screens/beat_em_up_stage.h"
 #include "screens/fight_ui.h"
 #include "screens/stage_segments.h"
@@ -23,29 +24,6 @@
 
 namespace
 {
-// A roster player's character, input and control, as arcade mode sets one up.
-struct rosterPlayer
-{
-    rosterPlayer(SDL_Surface* screen, const std::string& name, int palette, soundSet* sounds,
-                 partInfoList* effects, particleList* particles, gamePad* pad)
-        : data(("data/characters/" + name + "/chardata").c_str(), screen, palette, sounds),
-          input(data.moves, &data.fighter)
-    {
-        data.fighter.x = 30;
-        data.fighter.y = 300;
-        faces.addList("faces", "face", screen);
-        control.init(screen);
-        control.setup(&data.fighter, effects, particles, sounds, data.anims, data.anims, data.moves,
-                      data.moves, pad, &input, &input);
-        control.faceInfo = &faces;
-    }
-
-    characterData data;
-    inputChecker input;
-    partInfoList faces;
-    playerBeatEmControl control;
-};
-
 // The player's computer ally, following player 1.
 struct rosterAlly
 {
@@ -158,12 +136,12 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
     particleList enemyParticles;
     partInfoList effects;
     effects.addList("default", screen);
-    rosterPlayer one(screen, o.player, 0, &sounds, &effects, &playerParticles, &GPad1);
-    std::unique_ptr<rosterPlayer> two;
+    arcadePlayer one(screen, o.player, 0, &sounds, &effects, &playerParticles, &GPad1);
+    std::unique_ptr<arcadePlayer> two;
     std::unique_ptr<rosterAlly> ally;
     if (o.twoPlayers)
         two =
-            std::make_unique<rosterPlayer>(screen, o.player, 1, &sounds, &effects, &playerParticles, &GPad2);
+            std::make_unique<arcadePlayer>(screen, o.player, 1, &sounds, &effects, &playerParticles, &GPad2);
     else if (!o.ally.empty())
         ally = std::make_unique<rosterAlly>(screen, o.ally, &sounds, &effects, &playerParticles,
                                             &one.data.fighter);
