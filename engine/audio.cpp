@@ -9,6 +9,7 @@
 #include <map>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 soundSet::soundSet() : count(0), loaded(false)
 {
@@ -116,8 +117,20 @@ const soundSet::node* soundSet::find(const std::string& name) const
     return nullptr;
 }
 
+namespace
+{
+SoundPlayObserver playObserver;
+} // namespace
+
+void setSoundPlayObserver(SoundPlayObserver observer)
+{
+    playObserver = std::move(observer);
+}
+
 void soundSet::Play(const std::string& name, int channel)
 {
+    if (playObserver)
+        playObserver(name);
     const node* n = find(name);
     if (!n || !n->chunk || !g_audioOpen)
         return;

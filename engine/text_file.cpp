@@ -219,3 +219,24 @@ int TextFileReader::readCount(const char* label)
         return 0;
     return n;
 }
+
+std::vector<std::string> readValueLines(TextFileReader& file, int count)
+{
+    std::vector<std::string> lines(count > 0 ? static_cast<std::size_t>(count) : 0);
+    std::string previous;
+    bool ended = true;
+    for (std::string& line : lines)
+    {
+        bool hadEnd = false;
+        if (file.readLine(line, &hadEnd))
+        {
+            previous = line;
+            ended = hadEnd;
+        }
+        else
+        {
+            line = ended ? std::string() : previous;
+        }
+    }
+    return lines;
+}

@@ -9,6 +9,10 @@
 // particle and attack formats allow.
 constexpr std::size_t kMaxDataLine = 254;
 
+// The longest line expected in the settings and save files, which hold one
+// value a line.
+constexpr std::size_t kMaxValueLine = 4096;
+
 // Converts a leading decimal the way C's atoi does (leading blanks, an
 // optional sign, digits up to the first other character, 0 when there are
 // none) but saturates at the int range instead of overflowing.
@@ -90,3 +94,8 @@ private:
     long fileSize = 0;
     bool atEnd = false;
 };
+
+// Reads `count` one-value lines of a settings or save file. Lines past the
+// end of the file read as empty, except that a last line without a line end
+// is read again for every line after it.
+std::vector<std::string> readValueLines(TextFileReader& file, int count);

@@ -139,6 +139,13 @@ TEST(AudioClosed, EverythingIsSilentAndSafe)
     set.getList("snd");
     EXPECT_EQ(set.count, 1);
     EXPECT_EQ(set.returnSound("hit"), nullptr);
+    {
+        // Tests still see what was asked for, known or not.
+        SoundRecorder recorder;
+        set.Play("hit", -1);
+        set.Play("nothing", 2);
+        EXPECT_EQ(recorder.names(), (std::vector<std::string>{"hit", "nothing"}));
+    }
     set.Play("hit", -1);
     musicPlayer music;
     music.setupMusic("music/track.dat");

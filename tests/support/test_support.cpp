@@ -2,6 +2,7 @@
 // files written from tables, and the game's clock and input held by the test.
 #include "tests/support/test_support.h"
 
+#include "engine/audio.h"
 #include "engine/globals.h"
 #include "engine/timers.h"
 
@@ -211,5 +212,14 @@ void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
         }
     }
     ADD_FAILURE() << "no seed gives the scripted draws";
+}
+SoundRecorder::SoundRecorder()
+{
+    setSoundPlayObserver([this](const std::string& name) { played.push_back(name); });
+}
+
+SoundRecorder::~SoundRecorder()
+{
+    setSoundPlayObserver(nullptr);
 }
 } // namespace testing_support

@@ -83,4 +83,18 @@ Uint32 pixelAt(SDL_Surface* s, int x, int y);
 // (n, value) pairs in order; a value of -1 takes whatever comes. Fails the
 // test when no seed fits.
 void scriptDraws(std::initializer_list<std::pair<int, int>> draws);
+// Records, while it lives, every name a sound set is asked to play.
+class SoundRecorder
+{
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+    const std::vector<std::string>& names() const { return played; }
+    void clear() { played.clear(); }
+
+private:
+    std::vector<std::string> played;
+};
 } // namespace testing_support
