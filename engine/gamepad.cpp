@@ -153,6 +153,11 @@ void gamePad::setSDL_JoyStick()
     bindJoystick(*this);
 }
 
+const char* keyName(int key)
+{
+    return key > 0 && key < SDLK_LAST ? SDL_GetKeyName(static_cast<SDLKey>(key)) : "none";
+}
+
 bool checkQuitEvent(const SDL_Event& event)
 {
     if (event.type == SDL_QUIT)

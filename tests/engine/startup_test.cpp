@@ -32,6 +32,10 @@ protected:
         fullyQuit = false;
         SCREEN_WIDTH = 640;
         SCREEN_HEIGHT = 480;
+        // Start-up composes into a surface of its own.
+        if (screen && screen != SDL_GetVideoSurface())
+            SDL_FreeSurface(screen);
+        screen = nullptr;
         openTestVideo();
     }
     ScratchDir dir;
@@ -82,11 +86,14 @@ TEST_F(StartUpTest, SplashPlaysOutAndA800x600WindowShowsTheZoomedPicture)
     startUp();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(SCREEN_WIDTH, 800);
-    EXPECT_EQ(screen->w, 800);
-    EXPECT_EQ(screen->h, 600);
+    EXPECT_EQ(screen->w, 640) << "pictures are composed at 640x480";
+    SDL_Surface* window = windowSurface();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->w, 800);
+    EXPECT_EQ(window->h, 600);
     EXPECT_GE(frames, 5u) << "the loading picture and every splash frame";
     // The splash's red covers the whole window once zoomed, not just 640x480.
-    EXPECT_EQ(pixelAt(screen, 790, 590), SDL_MapRGB(screen->format, 255, 0, 0));
+    EXPECT_EQ(pixelAt(window, 790, 590), SDL_MapRGB(window->format, 255, 0, 0));
 }
 
 TEST_F(StartUpTest, SettingsThatCannotOpenAWindowFallBackTo640x480)

@@ -4,6 +4,7 @@
 
 #include "engine/audio.h"
 #include "engine/globals.h"
+#include "engine/present.h"
 #include "engine/timers.h"
 
 #include <gtest/gtest.h>
@@ -55,8 +56,12 @@ SDL_Surface* openTestVideo()
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         SDL_Init(SDL_INIT_VIDEO);
     }
-    if (!screen || screen->w != 640 || screen->h != 480)
-        screen = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+    // Tests draw straight into the video surface and read its pixels.
+    setWindowSurface(nullptr);
+    SDL_Surface* video = SDL_GetVideoSurface();
+    if (!video || video->w != 640 || video->h != 480)
+        video = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+    screen = video;
     return screen;
 }
 
