@@ -196,7 +196,6 @@ struct ShipPainter
     void engines(float line)
     {
         const float b = pose.belly;
-        const float k = keel();
         Mask pods = mask(), pylons = mask(), props = mask(), exhaust = mask();
         for (float along : {0.3f, -0.24f})
             for (float s : {-1.0f, 1.0f})
