@@ -15,6 +15,7 @@
 #include "content/round_overlays.h"
 #include "content/roster/roster.h"
 #include "content/screens.h"
+#include "content/story_screens.h"
 #include "core/files.h"
 
 #include <cstdio>
@@ -53,6 +54,8 @@ const std::vector<ContentStep>& contentSteps()
         {"overlays", writeRoundOverlays},
         {"pause", writePauseScreen},
         {"charselect", writeCharacterSelect},
+        {"levelselect", writeLevelSelect},
+        {"loot", writeLootScreen},
     };
     return steps;
 }

@@ -429,6 +429,39 @@ int commandRank(const MoveDef& m)
 }
 } // namespace
 
+namespace
+{
+IndexedImage fitted(const Drawing& d, const CharacterSpec& spec, int w, int h, float margin)
+{
+    const Box b = bounds(d);
+    const float bw = std::max(1.0f, b.x1 - b.x0), bh = std::max(1.0f, b.y1 - b.y0);
+    const float scale = std::min((w - 2.0f * margin) / bw, (h - 2.0f * margin) / bh);
+    const float ox = (b.x0 + b.x1) * 0.5f - w * 0.5f / scale;
+    const float oy = (b.y0 + b.y1) * 0.5f - h * 0.5f / scale;
+    return render(d, w, h, ox, oy, buildPalette(coloursFor(spec, 0)), scale);
+}
+} // namespace
+
+IndexedImage figureIcon(const CharacterSpec& spec, int w, int h)
+{
+    Drawing d;
+    Hot hot;
+    if (!spec.anims.empty())
+    {
+        Clip still = spec.anims.front();
+        still.keys.resize(1);
+        drawFigure(spec.style, planFrames(still).front().pose, d, hot);
+    }
+    return fitted(d, spec, w, h, 1.5f);
+}
+
+IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h)
+{
+    Drawing d;
+    drawLooseWeapon(d, spec.style.weapon, 1.0f, {0.0f, 0.0f}, 135.0f);
+    return fitted(d, spec, w, h, 2.0f);
+}
+
 std::vector<PlannedFrame> planFrames(const Clip& clip)
 {
     std::vector<PlannedFrame> out;

@@ -44,6 +44,12 @@ struct RenderedClip
 };
 RenderedClip renderClip(const CharacterSpec& spec, const Clip& clip, int palette = 0);
 
+// Item pictures in the roster's look: a character's standing figure, and the
+// weapon a character carries lying on its own, each fitted into w x h and
+// centred, in the character's first palette, the rest keyed.
+IndexedImage figureIcon(const CharacterSpec& spec, int w, int h);
+IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h);
+
 // The moveset and ai/attack texts, exposed for tests.
 std::string movesetText(const std::vector<MoveDef>& moves);
 std::string attackText(const std::vector<MoveDef>& moves);
