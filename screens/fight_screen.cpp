@@ -45,7 +45,7 @@ void oneVsOneScreen::runLoop()
         if (fullyQuit)
             leave = true;
         // Hit-stop: nothing is updated or drawn, the hit's frame stays on screen.
-        if (gameTicks() <= freezeEnd)
+        if (waitsForHitStop() && gameTicks() <= freezeEnd)
             continue;
         if (paused)
         {
