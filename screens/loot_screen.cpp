@@ -13,7 +13,7 @@ lootBundle::~lootBundle()
     freeFont(font);
 }
 
-void lootBundle::give(int bundle, SDL_Surface* screen)
+void lootBundle::giveReward(int bundle, SDL_Surface* screen)
 {
     freeFont(font);
     font = initFont("data/font/Calibri2", 0, 0, 0, 1.0f);

@@ -31,6 +31,9 @@ public:
     lootBundle(const lootBundle&) = delete;
     lootBundle& operator=(const lootBundle&) = delete;
 
+    // Applies reward `bundle` to the save files, saving them, then loads
+    // what the screen shows.
+    void giveReward(int bundle, SDL_Surface* screen);
     // Draws the items and both weapon readouts; does not present the frame.
     void draw();
 
@@ -42,11 +45,6 @@ public:
     CSpriteBase weaponSheet;
     CSprite weaponSprite;
 
-protected:
-    // Applies reward `bundle` to the save files, saving them, then loads
-    // what the screen shows.
-    void give(int bundle, SDL_Surface* screen);
-
 private:
     void drawWeapon(int weapon, int x, int y);
 };
@@ -55,7 +53,7 @@ private:
 template <int N> class numberedLootBundle : public lootBundle
 {
 public:
-    void init(SDL_Surface* screen) { give(N, screen); }
+    void init(SDL_Surface* screen) { giveReward(N, screen); }
 };
 
 using lootBundle1 = numberedLootBundle<1>;
