@@ -3,6 +3,8 @@
 #include "modes/story_mode.h"
 
 #include "control/ai.h"
+#include "control/ally_ai.h"
+#include "control/beat_em_up_control.h"
 #include "control/dual_weapon_control.h"
 #include "engine/globals.h"
 #include "fighter/character_data.h"
@@ -10,6 +12,9 @@
 #include "fighter/move_set.h"
 #include "modes/loot_rules.h"
 #include "modes/story_fighters.h"
+
+#include <memory>
+#include "screens/beat_em_up_stage.h"
 #include "screens/fight_screen.h"
 #include "screens/level_select.h"
 #include "screens/loot_screen.h"
@@ -149,6 +154,74 @@ FightEnd storyMode::runBoss(const BossFight& fight)
                                    &playerParticles, &opponentParticles, 1);
         match.update();
         end = fightEnd(match.finished, match.getWinner());
+    }
+    letGoOfFighters();
+    return end;
+}
+
+FightEnd storyMode::runStage(const char* background, beatEmUpSegmentBuilder* builder, bool withAlly)
+{
+    drawLoadingScreen(surface);
+    storyFile save;
+    save.loadStoryFile();
+
+    characterData first(weaponCharacterFile(save.primaryWeapon), surface, 0, &fighterSounds);
+    characterData second(weaponCharacterFile(save.secondaryWeapon), surface, 0, &fighterSounds);
+    setUpStoryPlayer(first, second, save, 400);
+    Fighter& player = first.fighter;
+
+    // The HUD shows the player's side only.
+    fightUI.init(&player, &player, surface);
+    fightUI.setFighters(&player, nullptr);
+    inputChecker input1(first.moves, &player);
+    inputChecker input2(second.moves, &player);
+
+    partInfoList effects;
+    effects.addList("default", surface);
+    partInfoList playerFaces;
+    playerFaces.addList("faces", "face", surface);
+
+    playerBeatEmControl control;
+    control.init(surface);
+    control.setup(&player, &effects, &playerParticles, first.sounds, first.anims, second.anims, first.moves,
+                  second.moves, &GPad1, &input1, &input2);
+    control.faceInfo = &playerFaces;
+
+    std::string allyName;
+    if (withAlly)
+    {
+        allyFile allies;
+        allies.loadAllyFile();
+        allyName = usableAllyFolder(allies.equippedAlly, allies.bonusAllyName);
+    }
+    std::unique_ptr<characterData> allyRecord;
+    std::unique_ptr<partInfoList> allyFaces;
+    std::unique_ptr<AIAllyBeatEmUp> ally;
+    if (!allyName.empty())
+    {
+        allyRecord = std::make_unique<characterData>(characterPath(allyName, "chardata").c_str(), surface, 0,
+                                                     &fighterSounds);
+        allyRecord->fighter.x = 400;
+        allyRecord->fighter.y = 500;
+        allyFaces = std::make_unique<partInfoList>();
+        allyFaces->addList("faces", "face", surface);
+        ally = std::make_unique<AIAllyBeatEmUp>();
+        ally->init(surface);
+        ally->setup(&allyRecord->fighter, &effects, &playerParticles, allyRecord->sounds, allyRecord->anims,
+                    allyRecord->moves, &playerTarget, characterPath(allyName, "ai").c_str());
+        ally->leader = &player;
+        ally->aiLevel = 0;
+        ally->faceInfo = allyFaces.get();
+    }
+
+    FightEnd end;
+    {
+        beatEmUpStage stage(builder, &control, ally.get(), &fightUI, surface, background, nullptr,
+                            &playerParticles, &opponentParticles);
+        if (!withAlly)
+            stage.drawFightUI = false;
+        stage.update();
+        end = fightEnd(stage.finished, stage.getWinner());
     }
     letGoOfFighters();
     return end;

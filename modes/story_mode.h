@@ -14,6 +14,7 @@
 #include "modes/story_flow.h"
 #include "screens/fight_ui.h"
 
+class beatEmUpSegmentBuilder;
 class characterData;
 
 // The campaign's steps run on the game's screens. The dialogue scenes, the
@@ -30,6 +31,16 @@ public:
     // A one-on-one fight of one round against a boss, with the player's two
     // weapon sets as saved.
     FightEnd bossFight(const BossFight& fight) { return runBoss(fight); }
+    // A beat-'em-up stage with the player and the equipped ally.
+    FightEnd fight(const char* background, beatEmUpSegmentBuilder* builder)
+    {
+        return runStage(background, builder, true);
+    }
+    // The closing credits stage: no ally and no fight UI.
+    FightEnd credits(const char* background, beatEmUpSegmentBuilder* builder)
+    {
+        return runStage(background, builder, false);
+    }
 
     SDL_Surface* surface = nullptr;
     // In a boss fight, aimed at the boss; the player's control aims with it.
@@ -53,6 +64,7 @@ protected:
 
 private:
     FightEnd runBoss(const BossFight& fight);
+    FightEnd runStage(const char* background, beatEmUpSegmentBuilder* builder, bool withAlly);
     // After a fight: the lists and HUD outlive this fight's characters.
     void letGoOfFighters();
 };

@@ -10,6 +10,7 @@
 #include "modes/story_mode.h"
 #include "screens/level_select.h"
 #include "tests/screens/fight_fixture.h"
+#include "tests/screens/stage_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -336,5 +337,99 @@ TEST_F(StoryPassesTest, ClosingTheWindowOnTheMapEndsTheModeWithNothingRun)
     EXPECT_TRUE(fullyQuit);
     EXPECT_TRUE(mode.log.empty());
     EXPECT_TRUE(mode.flow.quit);
+}
+} // namespace
+
+namespace
+{
+class StoryStageTest : public ::testing::Test
+{
+protected:
+    StoryStageTest()
+    {
+        // The new campaign's bat in both slots, and an ally's folder.
+        writeStageData({"Grunt", "NickBBBat", "Helper"});
+        makeDirs("data/gameFiles");
+        fullyQuit = false;
+        freezeEnd = 0;
+        shakeAmt = 0;
+        setTestClock(100000);
+        setTestClockAutoAdvance(1);
+        g_randomNumber.seed(7);
+        drainQueue();
+    }
+    ~StoryStageTest() override
+    {
+        fullyQuit = false;
+        setTestClockAutoAdvance(0);
+        drainQueue();
+    }
+
+    ScratchDir dir;
+    SDL_Surface* screen = openTestVideo();
+};
+
+TEST_F(StoryStageTest, StagesAndTheCreditsRunWithThePlayerAsSavedAndTheirEndIsRead)
+{
+    storyFile save;
+    save.hpLevel = 5;
+    save.saveStoryFile();
+    enum class Runner
+    {
+        Stage,
+        Credits
+    };
+    const struct
+    {
+        Runner runner;
+        int ally;
+        const char* bonus;
+        bool knockOut;
+        FightEnd want;
+    } cases[] = {
+        {Runner::Stage, 0, "Merrowby", false, FightEnd::Won},
+        {Runner::Stage, 8, "Helper", false, FightEnd::Won},
+        {Runner::Stage, 8, "Nobody", true, FightEnd::Lost}, // a missing bonus folder: no ally
+        {Runner::Stage, 9, "Helper", false, FightEnd::Won},
+        {Runner::Credits, 8, "Helper", false, FightEnd::Won},
+    };
+    for (const auto& c : cases)
+    {
+        allyFile allies;
+        allies.equippedAlly = c.ally;
+        allies.bonusAllyName = c.bonus;
+        allies.saveAllyFile();
+
+        RecordedStoryMode mode;
+        mode.init(screen);
+        // Steps that keep the stage going until the test has looked at it.
+        TableScript script({EnemySpec{"Grunt", 30, 0, 900}}, {{segmentKind::monitorWave, 0}});
+        int playerHP = 0;
+        bool playerSideOnly = false;
+        FightEnd end;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface*)
+                {
+                    if (!mode.fightUI.fighter1)
+                        return;
+                    Fighter* player = mode.fightUI.fighter1;
+                    playerHP = player->maxHP;
+                    playerSideOnly = mode.fightUI.fighter2 == nullptr;
+                    if (c.knockOut)
+                        player->hp = 0;
+                    else if (script.numEnemies > 0 && script.enemies[0].fighter)
+                        script.enemies[0].fighter->hp = 0;
+                },
+                20000);
+            end = c.runner == Runner::Stage ? mode.fight("street", &script)
+                                            : mode.storyMode::credits("street", &script);
+            EXPECT_FALSE(watch.ranAway);
+        }
+        EXPECT_EQ(end, c.want) << c.ally << " " << c.bonus;
+        EXPECT_EQ(playerHP, 150) << "100 raised by (5 + 10) / 10";
+        EXPECT_TRUE(playerSideOnly) << "the HUD shows the player's side only";
+        EXPECT_EQ(mode.fightUI.fighter1, nullptr);
+    }
 }
 } // namespace
