@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -119,14 +120,26 @@ SDL_Rect glyphSource(const SDLFont* font, unsigned char c)
     return r;
 }
 
+namespace
+{
+TextDrawObserver textObserver;
+}
+
+void setTextDrawObserver(TextDrawObserver observer)
+{
+    textObserver = std::move(observer);
+}
+
 void drawString(SDL_Surface* dst, SDLFont* font, int x, int y, const char* fmt, ...)
 {
-    if (!font || !font->image || !dst)
-        return;
     va_list args;
     va_start(args, fmt);
     const std::string text = compose(fmt, args);
     va_end(args);
+    if (textObserver)
+        textObserver(x, y, text);
+    if (!font || !font->image || !dst)
+        return;
     int pen = 0;
     for (char ch : text)
     {

@@ -3,6 +3,7 @@
 #include "tests/support/test_support.h"
 
 #include "engine/audio.h"
+#include "engine/font.h"
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "engine/timers.h"
@@ -226,5 +227,31 @@ SoundRecorder::SoundRecorder()
 SoundRecorder::~SoundRecorder()
 {
     setSoundPlayObserver(nullptr);
+}
+
+TextRecorder::TextRecorder()
+{
+    setTextDrawObserver([this](int x, int y, const std::string& text) { drawn.push_back({x, y, text}); });
+}
+
+TextRecorder::~TextRecorder()
+{
+    setTextDrawObserver(nullptr);
+}
+
+std::vector<std::string> TextRecorder::strings() const
+{
+    std::vector<std::string> out;
+    for (const Text& t : drawn)
+        out.push_back(t.text);
+    return out;
+}
+
+bool TextRecorder::drew(const std::string& text, int x, int y) const
+{
+    for (const Text& t : drawn)
+        if (t.text == text && t.x == x && t.y == y)
+            return true;
+    return false;
 }
 } // namespace testing_support

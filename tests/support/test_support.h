@@ -97,4 +97,28 @@ public:
 private:
     std::vector<std::string> played;
 };
+
+// Records, while it lives, every string a screen asks to draw and where.
+class TextRecorder
+{
+public:
+    struct Text
+    {
+        int x, y;
+        std::string text;
+    };
+    TextRecorder();
+    ~TextRecorder();
+    TextRecorder(const TextRecorder&) = delete;
+    TextRecorder& operator=(const TextRecorder&) = delete;
+    const std::vector<Text>& texts() const { return drawn; }
+    // The texts alone, in the order drawn.
+    std::vector<std::string> strings() const;
+    // Whether `text` was drawn at (x, y).
+    bool drew(const std::string& text, int x, int y) const;
+    void clear() { drawn.clear(); }
+
+private:
+    std::vector<Text> drawn;
+};
 } // namespace testing_support

@@ -15,6 +15,7 @@
 #include "content/round_overlays.h"
 #include "content/roster/roster.h"
 #include "content/screens.h"
+#include "content/story_menus.h"
 #include "content/story_screens.h"
 #include "core/files.h"
 
@@ -53,6 +54,7 @@ const std::vector<ContentStep>& contentSteps()
         {"buttonicons", writeButtonIcons},
         {"overlays", writeRoundOverlays},
         {"pause", writePauseScreen},
+        {"storymenus", writeStoryMenus},
         {"charselect", writeCharacterSelect},
         {"levelselect", writeLevelSelect},
         {"loot", writeLootScreen},

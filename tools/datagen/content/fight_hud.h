@@ -13,6 +13,8 @@ struct BarWindow
 };
 constexpr BarWindow kHealthBarWindow{8, 8, 274, 5};
 constexpr BarWindow kPowerBarWindow{8, 8, 180, 5};
+// The weapon screen's experience bar.
+constexpr BarWindow kWeaponExpBarWindow{8, 8, 114, 5};
 
 // data/hpBar, data/hpBarReverse, data/powBar, data/border,
 // data/screens/ui/rage, data/comboNum (blank, then 0..9) and data/comboText

@@ -14,6 +14,7 @@
 #include "content/roster/writer.h"
 #include "core/files.h"
 #include "core/noise.h"
+#include "core/quantise.h"
 #include "core/sprite_folder.h"
 #include "modes/story_map.h"
 
@@ -312,21 +313,6 @@ Canvas cursorRing(int frame)
     const Mask band = ring.minus(inside);
     c.fill(band.grown(1.2f), solid(hex(fightlook::kEdge)));
     c.fill(band, solid(mix(hex(0x7ae8ff), hex(0xffffff), pulse)));
-    return c;
-}
-
-Canvas fromIndexed(const IndexedImage& image)
-{
-    Canvas c(image.width, image.height);
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-        {
-            const std::uint8_t i = image.at(x, y);
-            if (i == kKeyIndex)
-                continue;
-            const Rgb8& p = image.palette[i];
-            c.at(x, y) = Colour{p.r / 255.0f, p.g / 255.0f, p.b / 255.0f, 1.0f};
-        }
     return c;
 }
 
