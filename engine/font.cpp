@@ -2,6 +2,7 @@
 // in a single colour, drawn printf-style glyph by glyph.
 #include "engine/font.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <cstdarg>
@@ -38,8 +39,13 @@ SDLFont* initFont(const char* dir, float r, float g, float b, float a)
         return nullptr;
     std::string line;
     int side = 0;
-    if (ini.readLine(line))
-        LineScan(line).integer(side);
+    // The size is read as "%d" reads it: blank lines and blanks before it are skipped.
+    while (ini.readLine(line))
+        if (!firstWord(line).empty())
+        {
+            LineScan(line).integer(side);
+            break;
+        }
     ini.close();
     if (side < kMinSide || side > kMaxSide)
     {
@@ -51,6 +57,7 @@ SDLFont* initFont(const char* dir, float r, float g, float b, float a)
     if (!raw)
         return nullptr;
 
+    M_OWNER();
     SDLFont* font = new SDLFont;
     font->imageSide = side;
     font->cellSize = side / 16;

@@ -31,8 +31,10 @@ void bindJoystick(gamePad& pad)
 
 bool isPlainFileName(const std::string& name)
 {
+    // Only a separator or a name that means a folder ("." or "..") could
+    // leave the gamepad folder; "a..b" is a fine name.
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
-           name.find("..") == std::string::npos;
+           name != "." && name != "..";
 }
 } // namespace
 

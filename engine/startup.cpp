@@ -2,6 +2,7 @@
 // loading picture and the splash, then the main menu.
 #include "engine/startup.h"
 
+#include "engine/bmp_file.h"
 #include "engine/globals.h"
 #include "engine/memory_tracker.h"
 #include "engine/platform.h"
@@ -84,7 +85,9 @@ void sdlInit()
     config.loadConfigFile();
     SCREEN_WIDTH = config.usableWidth();
     SCREEN_HEIGHT = config.usableHeight();
-    const bool full = config.usableWidth() == config.width && config.fullScreen != 0;
+    // Full screen only for the size the settings ask for; the fallback is always a window.
+    const bool full = config.usableWidth() == config.width && config.usableHeight() == config.height &&
+                      config.fullScreen != 0;
 
     SDL_Surface* window = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, full);
     if (!window && (SCREEN_WIDTH != 640 || SCREEN_HEIGHT != 480 || full))
@@ -139,7 +142,7 @@ void startUp()
     }
 }
 
-void runMainMenu()
+int runMainMenu()
 {
     mainMenu menu;
     menu.init(screen);
@@ -148,6 +151,7 @@ void runMainMenu()
         menu.update();
         menu.draw();
     }
+    return shutDown();
 }
 
 int shutDown()
@@ -160,13 +164,12 @@ int shutDown()
 int startGame()
 {
     startUp();
-    runMainMenu();
-    return shutDown();
+    return runMainMenu();
 }
 
 SDL_Surface* ImageLoad(const char* path)
 {
-    SDL_Surface* loaded = SDL_LoadBMP(path);
+    SDL_Surface* loaded = loadCheckedBMP(path ? path : "");
     if (!loaded)
         return nullptr;
     SDL_Surface* converted = SDL_DisplayFormat(loaded);

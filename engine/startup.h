@@ -49,10 +49,12 @@ void sdlInit();
 // Runs the whole program; returns the exit code.
 int startGame();
 
-// The three stages of startGame, apart so tests can run start-up, push
-// events and run the menu loop.
+// The stages of startGame, apart so tests can run start-up, push events and
+// run the menu loop. The menu loop ends with the shutdown, whose closing
+// lines go to the memory log while the menu still stands; it returns the
+// exit code.
 void startUp();
-void runMainMenu();
+int runMainMenu();
 int shutDown();
 
 SDL_Surface* ImageLoad(const char* path);

@@ -71,6 +71,20 @@ void LineScan::skipBlanks()
         ++pos;
 }
 
+int parseCoordinate(const std::string& text)
+{
+    const int value = parseInt(text);
+    return value < kMinCoordinate ? kMinCoordinate : value > kMaxCoordinate ? kMaxCoordinate : value;
+}
+
+bool LineScan::coordinate(int& out)
+{
+    if (!integer(out))
+        return false;
+    out = out < kMinCoordinate ? kMinCoordinate : out > kMaxCoordinate ? kMaxCoordinate : out;
+    return true;
+}
+
 bool LineScan::integer(int& out)
 {
     if (failed)

@@ -18,6 +18,14 @@ constexpr std::size_t kMaxValueLine = 4096;
 // none) but saturates at the int range instead of overflowing.
 int parseInt(const std::string& text);
 
+// Positions, steps, anchors, boxes and offsets read from data stay within an
+// SDL rectangle's range, so the sums and mirrors made of them never overflow.
+constexpr int kMinCoordinate = -32768;
+constexpr int kMaxCoordinate = 32767;
+
+// parseInt brought within kMinCoordinate..kMaxCoordinate.
+int parseCoordinate(const std::string& text);
+
 // The first blank-separated word of a line, or "" when it has none.
 std::string firstWord(const std::string& line);
 
@@ -38,6 +46,8 @@ public:
 
     // "%d": skips blanks, reads an optional sign and at least one digit.
     bool integer(int& out);
+    // "%d" for a coordinate: kept within kMinCoordinate..kMaxCoordinate.
+    bool coordinate(int& out);
     // "%s": skips blanks, reads a run of non-blank characters.
     bool word(std::string& out);
     // Literal text; a blank in `lit` matches any run of blanks (also none).

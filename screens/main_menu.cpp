@@ -67,10 +67,14 @@ void mainMenu::activate(int entry)
         break;
     case Exit:
         done = true;
-        break;
+        return;
     default:
-        break;
+        return;
     }
+    // Keys pressed while a mode or screen ran, during a winner overlay that
+    // reads none for one, belong to it, not to the menu; a window closed then
+    // still ends the game.
+    drainEvents();
 }
 
 // Story and arcade arrive with their own screens; until then choosing them

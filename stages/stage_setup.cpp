@@ -68,7 +68,7 @@ void setUpEnemy(beatEmUpSegmentBuilder& b, int k, const enemyRow& row)
     record.fighter->y = 0;
     record.fighter->setHP(row.hp, row.maxHP);
     if (row.power != -1)
-        record.fighter->setPower(row.power, row.power);
+        record.fighter->setPower(row.power, row.maxPower != -1 ? row.maxPower : row.power);
     bindControl(b, control, record.fighter, *row.type, row.typeName);
     if (row.rangeUnit != -1)
         control.rangeUnit = row.rangeUnit;

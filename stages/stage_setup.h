@@ -9,7 +9,8 @@
 #include "screens/segment_builder.h"
 
 // One enemy of a script's table. Power and the AI's close distance are
-// changed only when given (not -1).
+// changed only when given (not -1); the power's maximum is the power itself
+// unless given too.
 struct enemyRow
 {
     enemyData* type;      // the type record whose animations and moves it shares
@@ -19,6 +20,7 @@ struct enemyRow
     int power = -1;
     int rangeUnit = -1;
     bool active = false;
+    int maxPower = -1;
 };
 
 // The five kinds of step, and a row of the list: a boundary change takes the

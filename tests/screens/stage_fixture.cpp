@@ -5,6 +5,7 @@
 #include "tests/screens/stage_fixture.h"
 
 #include "control/stage_object.h"
+#include "screens/beat_em_up_stage.h"
 #include "fighter/fighter.h"
 
 #include <map>
@@ -116,5 +117,28 @@ StagePlayers::StagePlayers(SDL_Surface* s, const std::string& allyName, const st
     ui.init(&rig1->fighter(), rig2 ? &rig2->fighter() : &rig1->fighter(), screen);
     if (!rig2)
         ui.setFighters(&rig1->fighter(), nullptr);
+}
+
+bool quitThroughPauseMenu(beatEmUpStage& stage)
+{
+    int fightFrames = 0;
+    bool wasPaused = false;
+    bool pausedSeen = false;
+    FrameWatch watch(
+        [&](SDL_Surface*)
+        {
+            if (stage.paused && !wasPaused)
+            {
+                pausedSeen = true;
+                pushKey(SDLK_DOWN);
+                pushKey(kConfirm1);
+            }
+            wasPaused = stage.paused;
+            if (stage.state == 2 && ++fightFrames == 30)
+                pushKey(SDLK_p);
+        },
+        20000);
+    stage.update();
+    return pausedSeen && !watch.ranAway;
 }
 } // namespace testing_support

@@ -15,6 +15,8 @@
 #include "stages/stage_setup.h"
 #include "tests/screens/fight_fixture.h"
 
+class beatEmUpStage;
+
 namespace testing_support
 {
 // The arrows' one-colour frames (60x40) in data/screens/ui/goright and goleft.
@@ -91,4 +93,9 @@ public:
     particleList playerParticles;
     particleList enemyParticles;
 };
+
+// Runs the stage, pauses it on its 30th fight frame and chooses the pause
+// menu's quit (the pads must be loaded). True when the pause menu showed and
+// the run ended without running away.
+bool quitThroughPauseMenu(beatEmUpStage& stage);
 } // namespace testing_support

@@ -135,27 +135,6 @@ TEST_F(Level0Test, AMissingCharacterFolderStillRunsTheStage)
                         &players.playerParticles, &players.enemyParticles);
     for (int i = 14; i < 20; ++i)
         script.enemyAI[i].active = true;
-    int fightFrames = 0;
-    bool wasPaused = false;
-    bool pausedSeen = false;
-    {
-        FrameWatch watch(
-            [&](SDL_Surface*)
-            {
-                if (stage.paused && !wasPaused)
-                {
-                    pausedSeen = true;
-                    pushKey(SDLK_DOWN);
-                    pushKey(kConfirm1);
-                }
-                wasPaused = stage.paused;
-                if (stage.state == 2 && ++fightFrames == 30)
-                    pushKey(SDLK_p);
-            },
-            20000);
-        stage.update();
-        EXPECT_FALSE(watch.ranAway);
-    }
-    EXPECT_TRUE(pausedSeen);
+    EXPECT_TRUE(quitThroughPauseMenu(stage));
     EXPECT_FALSE(stage.finished);
 }

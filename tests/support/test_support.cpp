@@ -219,6 +219,7 @@ void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
     }
     ADD_FAILURE() << "no seed gives the scripted draws";
 }
+
 SoundRecorder::SoundRecorder()
 {
     setSoundPlayObserver([this](const std::string& name) { played.push_back(name); });

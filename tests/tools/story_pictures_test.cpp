@@ -7,10 +7,14 @@
 #include "engine/sprite_sheet.h"
 #include "modes/story_map.h"
 #include "tests/support/test_support.h"
+#include "tests/tools/picture_checks.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
+using testing_support::brightness;
+using testing_support::expectSheet;
+using testing_support::keyed;
 using testing_support::pixelAt;
 using testing_support::ScratchDir;
 
@@ -37,31 +41,6 @@ protected:
 std::unique_ptr<ScratchDir> StoryPictures::scratch;
 bool StoryPictures::generated = false;
 
-int brightness(SDL_Surface* s, int x, int y)
-{
-    Uint8 r, g, b;
-    SDL_GetRGB(pixelAt(s, x, y), s->format, &r, &g, &b);
-    return r + g + b;
-}
-
-bool keyed(SDL_Surface* s, int x, int y)
-{
-    return (s->flags & SDL_SRCCOLORKEY) && pixelAt(s, x, y) == s->format->colorkey;
-}
-
-// Loads `folder` and checks its frames' count and size.
-void expectSheet(CSpriteBase& sheet, const std::string& folder, int frames, int w, int h)
-{
-    SCOPED_TRACE(folder);
-    ASSERT_EQ(sheet.init(folder, false), 0);
-    ASSERT_EQ(sheet.frameCount(), frames);
-    for (int f = 0; f < frames; ++f)
-    {
-        ASSERT_NE(sheet.normalFrame(f)->image, nullptr);
-        EXPECT_EQ(sheet.normalFrame(f)->image->w, w);
-        EXPECT_EQ(sheet.normalFrame(f)->image->h, h);
-    }
-}
 } // namespace
 
 TEST_F(StoryPictures, TheMapCarriesItsNodesCursorAndNamePaper)

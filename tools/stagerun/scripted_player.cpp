@@ -1,6 +1,6 @@
 // A player played by the program, for running stages headless: it walks to a
 // waiting trigger's place, else to the nearest awake enemy still standing,
-// faces it and strikes, with the keys of its control's pad.
+// faces it and strikes (A and B by turns), with the keys of its control's pad.
 #include "tools/stagerun/scripted_player.h"
 
 #include "control/enemy_ai.h"
@@ -17,10 +17,14 @@ namespace
 {
 // Close enough to a trigger's x to set it off (it fires strictly within 20).
 constexpr int kTriggerReach = 8;
-// Close enough to an enemy for a jab to land.
+// How far beyond touching bodies a blow still lands.
 constexpr int kStrikeReach = 30;
-// A strike is pressed every this many frames while in reach.
-constexpr unsigned long kStrikeEvery = 4;
+
+int bodyWidth(const Fighter* f)
+{
+    const colBox b = f->getCBox();
+    return b.x2 > b.x1 ? b.x2 - b.x1 : 0;
+}
 
 bool inRange(int key)
 {
@@ -88,7 +92,6 @@ void scriptedPlayer::walk(int dx)
 
 void scriptedPlayer::step()
 {
-    ++frames;
     Fighter* me = control->fighter;
     if (!me)
         return;
@@ -115,12 +118,15 @@ void scriptedPlayer::step()
     }
     const int dx = enemy->x - me->x;
     const bool facingIt = dx == 0 || me->dir == (dx > 0);
-    if (std::abs(dx) > kStrikeReach || !facingIt)
+    const int reach = (bodyWidth(me) + bodyWidth(enemy)) / 2 + kStrikeReach;
+    if (std::abs(dx) > reach || !facingIt)
     {
         walk(dx);
         return;
     }
     walk(0);
-    if (frames % kStrikeEvery == 0 && control->pad)
-        pressKey(control->pad->keyA);
+    // A and B by turns: the light and the heavy chains both land.
+    if (control->pad)
+        pressKey(heavyNext ? control->pad->keyB : control->pad->keyA);
+    heavyNext = !heavyNext;
 }

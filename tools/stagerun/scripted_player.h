@@ -1,6 +1,6 @@
 // A player played by the program, for running stages headless: it walks to a
 // waiting trigger's place, else to the nearest awake enemy still standing,
-// faces it and strikes, with the keys of its control's pad.
+// faces it and strikes (A and B by turns), with the keys of its control's pad.
 #pragma once
 
 #include <SDL.h>
@@ -28,7 +28,7 @@ private:
     beatEmUpStageBase* stage;
     playerControl* control;
     bool holdHealth;
-    unsigned long frames = 0;
+    bool heavyNext = false;
     int heldLeft = 0;
     int heldRight = 0;
 };

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/canvas.h"
+
 namespace datagen
 {
 // A bar's window inside its frame, where the game paints the bar itself.
@@ -24,4 +26,6 @@ bool writeFightHud(const std::string& dataDir);
 // data/screens/ui/buttons and data/screens/ui/fadedButtons: A, B, C, then the
 // down, left, up and right arrows; the faded set is the same icons greyed.
 bool writeButtonIcons(const std::string& dataDir);
+// One bright icon of that set, 18x18, by its frame number.
+Canvas buttonIcon(int index);
 } // namespace datagen
