@@ -49,7 +49,7 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "Fine, master. After you, as ever."),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 51, "");
+static_assert(segmentCount(kSteps) == 51, "scene 12 has 51 steps");
 } // namespace
 
 void diaSegBuilderScene12::buildSegments()

@@ -34,7 +34,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Hey! I said hi! Who taught you two your manners, huh?"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 38, "");
+static_assert(segmentCount(kSteps) == 38, "scene 13 has 38 steps");
 } // namespace
 
 void diaSegBuilderScene13::buildSegments()

@@ -29,7 +29,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Sweet! Onward!"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 34, "");
+static_assert(segmentCount(kSteps) == 34, "scene 14 has 34 steps");
 } // namespace
 
 void diaSegBuilderScene14::buildSegments()

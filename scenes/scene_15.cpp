@@ -25,7 +25,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Beats taking the stairs any day. Come on, ugly, let's dance!"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 24, "");
+static_assert(segmentCount(kSteps) == 24, "scene 15 has 24 steps");
 } // namespace
 
 void diaSegBuilderScene15::buildSegments()

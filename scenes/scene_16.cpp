@@ -65,7 +65,7 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "As you wish, master. I follow."),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 89, "");
+static_assert(segmentCount(kSteps) == 89, "scene 16 has 89 steps");
 } // namespace
 
 void diaSegBuilderScene16::buildSegments()

@@ -41,7 +41,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Never! Not ever!"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 41, "");
+static_assert(segmentCount(kSteps) == 41, "scene 17 has 41 steps");
 } // namespace
 
 void diaSegBuilderScene17::buildSegments()

@@ -25,7 +25,7 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "Very well. Heroism lies ahead."),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 25, "");
+static_assert(segmentCount(kSteps) == 25, "scene 18 has 25 steps");
 } // namespace
 
 void diaSegBuilderScene18::buildSegments()

@@ -22,7 +22,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "We go charging down the middle!"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 20, "");
+static_assert(segmentCount(kSteps) == 20, "scene 19 has 20 steps");
 } // namespace
 
 void diaSegBuilderScene19::buildSegments()

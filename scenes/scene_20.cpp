@@ -45,7 +45,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Huh?!"),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 53, "");
+static_assert(segmentCount(kSteps) == 53, "scene 20 has 53 steps");
 } // namespace
 
 void diaSegBuilderScene20::buildSegments()

@@ -32,7 +32,7 @@ constexpr sceneStep kSteps[] = {
     line("Spectre", "Gladly."),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 39, "");
+static_assert(segmentCount(kSteps) == 39, "scene 21 has 39 steps");
 } // namespace
 
 void diaSegBuilderScene21::buildSegments()

@@ -32,7 +32,7 @@ constexpr sceneStep kSteps[] = {
     line("Spectre", "Not yet. First we need to bring the airship down."),
     musicOff(),
 };
-static_assert(segmentCount(kSteps) == 35, "");
+static_assert(segmentCount(kSteps) == 35, "scene 22 has 35 steps");
 } // namespace
 
 void diaSegBuilderScene22::buildSegments()
