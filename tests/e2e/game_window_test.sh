@@ -176,14 +176,11 @@ press() { xdotool key "$1" || fail "xdotool could not press $1"; }
 
 picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
 
-# The splash screens take no input and the main menu throws away what came
-# before it, so a key only counts once the menu is up. The menu is up when
-# Down moves its highlight and Up brings back the very same picture.
-wait_for_menu()
+# menu_answers: a menu is up when Down moves its highlight and Up brings back
+# the very same picture; returns 1 if none answers before the menu deadline.
+menu_answers()
 {
     local before picture=""
-    menu_deadline=$((SECONDS + menu_timeout))
-    focus_window
     while wait_for_still_picture; do
         before=$picture
         press Down
@@ -191,12 +188,32 @@ wait_for_menu()
         [ "$picture" != "$before" ] || continue
         press Up
         wait_for_still_picture || break
-        if [ "$picture" = "$before" ]; then
-            say "the main menu is up and its highlight follows Down and Up"
-            return 0
-        fi
+        [ "$picture" != "$before" ] || return 0
     done
-    fail "no main menu answering Down and Up within ${menu_timeout}s"
+    return 1
+}
+
+# The splash screens take no input and the main menu throws away what came
+# before it, so a key only counts once the menu is up.
+wait_for_menu()
+{
+    menu_deadline=$((SECONDS + menu_timeout))
+    focus_window
+    menu_answers || fail "no main menu answering Down and Up within ${menu_timeout}s"
+    say "the main menu is up and its highlight follows Down and Up"
+}
+
+# Each screen drops what was pressed while it opened, so a key that opens or
+# leaves a screen waits for the picture to settle; keys within one screen are
+# read in turn. A busy machine can hold a picture still before the key is
+# read, so a step waits for the picture to change first.
+step()
+{
+    local before
+    before=$(window_picture)
+    press "$1"
+    poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+    wait_for_still_picture || fail "the picture never settled after $1"
 }
 
 # screenshot NAME [AREA...]: keeps the window's picture as ARTIFACT_DIR/NAME.png
@@ -334,20 +351,7 @@ case_options()
     wait_for_window
     expect_window_size 640x480
     wait_for_menu
-    # Each screen drops what was pressed while it opened, so a key that opens
-    # or leaves a screen waits for the picture to settle; keys within one
-    # screen are read in turn.
     menu_deadline=$((SECONDS + 90))
-    # A busy machine can hold a picture still before the key is read, so a
-    # step waits for the picture to change first.
-    step()
-    {
-        local before
-        before=$(window_picture)
-        press "$1"
-        poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
-        wait_for_still_picture || fail "the picture never settled after $1"
-    }
     press Down; press Down; press Down; step z  # OPTIONS
     step z                                      # SCREEN SIZE
     press Down; press Down; step z              # 800x600
@@ -382,6 +386,74 @@ case_options()
     expect_exit_code 0
 }
 
+# The picture changes between two looks a fifth of a second apart.
+picture_moving()
+{
+    local first
+    first=$(window_picture)
+    sleep 0.2
+    [ "$(window_picture)" != "$first" ]
+}
+
+# A stage reads no keys while "FIGHT!" shows, so Escape is pressed again
+# until the pause menu answers Down and Up (a running stage is never still).
+pause_stage()
+{
+    local try deadline=$menu_deadline
+    for try in 1 2 3 4 5; do
+        press Escape
+        menu_deadline=$((SECONDS + 10))
+        if menu_answers; then
+            say "the pause menu is up"
+            menu_deadline=$deadline
+            return 0
+        fi
+    done
+    fail "no pause menu after pressing Escape five times"
+}
+
+expect_only_settings_written()
+{
+    local files
+    files=$(ls -A "$work/game/data/gameFiles")
+    [ "$files" = config.conf ] || fail "data/gameFiles holds [$(echo $files)], expected only config.conf"
+    say "nothing but the settings was written"
+}
+
+# case_arcade PLAYERS: the main menu's arcade, the player count, player 1
+# confirming the first fighter and player 2 the second (D and G, right and A
+# of defualt2.GPad), the loading picture and the first stage; the pause menu's quit ends the run
+# and Escape on the main menu ends the game.
+case_arcade()
+{
+    local players=$1 before
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    press Down; step z                          # ARCADE
+    [ "$players" = 1 ] || press Down            # 2 PLAYERS
+    step z                                      # character select
+    before=$(window_picture)
+    press z
+    [ "$players" = 1 ] || { press d; press g; }  # player 2 takes the next fighter
+    poll 20 picture_changed_from "$before" || fail "character select stayed after the confirm"
+    poll 30 picture_moving || fail "no stage moving within 30s of the confirm"
+    say "the stage is up"
+    if [ "$players" = 2 ]; then
+        # Player 2 walks out from behind player 1, on its own keys.
+        xdotool keydown d && sleep 1.5 && xdotool keyup d || fail "xdotool could not hold D"
+    fi
+    screenshot "arcade-stage-$players-player"
+    pause_stage
+    press Down; step z                          # QUIT
+    wait_for_menu
+    press Escape
+    expect_exit_code 0
+    expect_settings "${default_settings[@]}"
+    expect_only_settings_written
+}
+
 need_tools
 mkdir -p "$artifacts"
 rm -f "$log"
@@ -392,6 +464,8 @@ window-800x600) run=case_window_800x600 ;;
 escape-on-menu) run=case_escape_on_menu ;;
 no-audio-device) run=case_no_audio_device ;;
 options) run=case_options ;;
+arcade-1-player) run="case_arcade 1" ;;
+arcade-2-players) run="case_arcade 2" ;;
 *) fail "unknown case" ;;
 esac
 start_x
