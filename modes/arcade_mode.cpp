@@ -124,18 +124,7 @@ void arcadeMode::fight(const char* background, beatEmUpSegmentBuilder* builder)
 {
     const stageOutcome outcome =
         playStage ? playStage(background, builder) : playChosenPlayers(background, builder);
-    switch (fightEnd(outcome.finished, outcome.winner))
-    {
-    case FightEnd::Won:
-        break;
-    case FightEnd::Lost:
-        lost = true;
-        quit = true;
-        break;
-    case FightEnd::Left:
-        quit = true;
-        break;
-    }
+    applyFightEnd(fightEnd(outcome.finished, outcome.winner), lost, quit);
 }
 
 stageOutcome arcadeMode::playChosenPlayers(const char* background, beatEmUpSegmentBuilder* builder)

@@ -7,3 +7,19 @@ FightEnd fightEnd(bool finished, int winner)
         return FightEnd::Left;
     return winner == 1 ? FightEnd::Won : FightEnd::Lost;
 }
+
+void applyFightEnd(FightEnd end, bool& lost, bool& quit)
+{
+    switch (end)
+    {
+    case FightEnd::Won:
+        break;
+    case FightEnd::Lost:
+        lost = true;
+        quit = true;
+        break;
+    case FightEnd::Left:
+        quit = true;
+        break;
+    }
+}

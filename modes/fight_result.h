@@ -13,3 +13,7 @@ enum class FightEnd
 
 // From the screen's finished flag and, for a finished one, its getWinner().
 FightEnd fightEnd(bool finished, int winner);
+
+// What a mode does with the end of a fight: a loss sets `lost` (the game-over
+// screen comes next) and `quit`, leaving sets `quit`, a win neither.
+void applyFightEnd(FightEnd end, bool& lost, bool& quit);

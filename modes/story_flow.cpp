@@ -77,16 +77,5 @@ void StoryFlow::playChapter(const Chapter& chapter)
 
 void StoryFlow::fought(FightEnd end)
 {
-    switch (end)
-    {
-    case FightEnd::Won:
-        break;
-    case FightEnd::Lost:
-        gameOver = true;
-        quit = true;
-        break;
-    case FightEnd::Left:
-        quit = true;
-        break;
-    }
+    applyFightEnd(end, gameOver, quit);
 }

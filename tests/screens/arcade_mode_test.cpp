@@ -26,13 +26,7 @@ protected:
     ArcadeStage()
     {
         writeStageData();
-        fullyQuit = false;
-        freezeEnd = 0;
-        shakeAmt = 0;
-        setTestClock(100000);
-        setTestClockAutoAdvance(1);
-        g_randomNumber.seed(7);
-        drainQueue();
+        readyForStage();
     }
     ~ArcadeStage() override { drainQueue(); }
 

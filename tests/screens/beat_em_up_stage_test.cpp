@@ -29,13 +29,7 @@ protected:
         // The HUD's health bar shows over a keyed-out frame.
         writePictures("data/hpBar", {Picture{290, 16, kKeyedOut, 100}});
         writePictures("data/powBar", {Picture{190, 16, kKeyedOut, 100}});
-        fullyQuit = false;
-        freezeEnd = 0;
-        shakeAmt = 0;
-        setTestClock(100000);
-        setTestClockAutoAdvance(1);
-        g_randomNumber.seed(7);
-        drainQueue();
+        readyForStage();
     }
     ~StageTest() override { drainQueue(); }
 

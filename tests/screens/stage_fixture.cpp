@@ -5,6 +5,8 @@
 #include "tests/screens/stage_fixture.h"
 
 #include "control/stage_object.h"
+#include "engine/clock.h"
+#include "engine/globals.h"
 #include "screens/beat_em_up_stage.h"
 #include "fighter/fighter.h"
 
@@ -33,6 +35,17 @@ void writeStageData(const std::vector<std::string>& enemyTypes)
     writeArrows();
     for (const std::string& type : enemyTypes)
         writeFighter(fighterSpec("data/characters/" + type));
+}
+
+void readyForStage()
+{
+    fullyQuit = false;
+    freezeEnd = 0;
+    shakeAmt = 0;
+    setTestClock(100000);
+    setTestClockAutoAdvance(1);
+    g_randomNumber.seed(7);
+    drainQueue();
 }
 
 TableScript::TableScript(std::vector<EnemySpec> enemies, std::vector<segmentRow> rows, int start)

@@ -39,6 +39,11 @@ constexpr Colour kBodyColour{60, 120, 200};
 // for each name given.
 void writeStageData(const std::vector<std::string>& enemyTypes = {"Grunt"});
 
+// Ready for a whole stage: no quit, hit-stop or shake left over, the test
+// clock at 100000 and moving a millisecond a read, draws seeded with 7, and
+// no input pending.
+void readyForStage();
+
 // One enemy of a table script.
 struct EnemySpec
 {
