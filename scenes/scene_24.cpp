@@ -20,7 +20,7 @@ const sceneStep kSteps[] = {
     line("Nick", "Hey, the scenic route has perks! Lots of goons to punch. So, which officer are "
         "we after?"),
     right("storyCharas/toulon"),
-    line("???", "That would be me, dear boy. Ta-da"),
+    line("???", "That would be I, dear boy. Ta-da!"),
     background("storyBG/toulonDance"),
     left("blankChara"),
     right("blankChara"),
@@ -44,15 +44,15 @@ const sceneStep kSteps[] = {
     line("Vlad", "He made our soldiers turn their guns on the townsfolk. That was his work, not "
         "theirs. All of it."),
     right("scene2/spectre"),
-    line("Spectre", "We came for this airship. And for him. He dies today"),
+    line("Spectre", "We came for the airship. And for him. He dies today."),
     left("storyCharas/nickRadio"),
     line("Rigby", "Hell yes, he does!!"),
     line("Nick", "Wait, the radio is on?!"),
     line("Rigby", "You monster! Those soldiers were good men, and you made them gun down the "
         "people they swore to protect. Nick, wreck him!!"),
     right("storyCharas/toulon"),
-    line("Toulon the Fantastic", "My, my, such anger. Splendid! Anger makes for a wonderful audience. And now, "
-        "for my grandest trick of all...."),
+    line("Toulon the Fantastic", "My, my, such anger. Splendid! Anger makes for a marvellous audience. And now, "
+        "for my grandest trick of all..."),
     left("blankChara"),
     right("blankChara"),
     background("storyBG/mk2"),

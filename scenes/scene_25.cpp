@@ -13,7 +13,7 @@ const sceneStep kSteps[] = {
     right("scene2/spectre"),
     line("Spectre", "This wreck is leaking fuel. It could blow any second. I can shift us out. "
         "Come, Nick."),
-    line("Nick", "Not until he pays"),
+    line("Nick", "Not till he pays."),
     right("scene2/spectre"),
     line("Spectre", "Then be quick."),
     right("storyCharas/toulon"),
