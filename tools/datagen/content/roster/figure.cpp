@@ -242,14 +242,15 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
     }
     case Weapon::Cane:
     {
-        const Vec2 u = fromDown(foreAngle + 90.0f + turn);
+        // Held by the knob, hanging on along the forearm.
+        const Vec2 u = fromDown(foreAngle + turn);
         Part& stick = d.add(Dark, light);
         stick.gloss = 0.6f;
-        stick.prims.push_back(capsule(grip - u * (30.0f * s), grip + u * (6.0f * s), 1.3f * s, 1.3f * s));
+        stick.prims.push_back(capsule(grip - u * (4.0f * s), grip + u * (30.0f * s), 1.3f * s, 1.3f * s));
         Part& knob = d.add(Accent, light);
         knob.gloss = 0.8f;
-        knob.prims.push_back(circle(grip + u * (7.0f * s), 3.2f * s));
-        tipOut = grip - u * (30.0f * s);
+        knob.prims.push_back(circle(grip - u * (5.0f * s), 3.2f * s));
+        tipOut = grip + u * (30.0f * s);
         tipRadius = 4.0f;
         return;
     }
