@@ -311,17 +311,14 @@ void AI::attack()
     case 2:
     {
         moveInfo* m = isNullName(linkAttackName) ? nullptr : ownMove(linkAttackName);
-        // A follow-up that is missing or that this fighter can never pay
-        // for is dropped, so the AI thinks again instead of waiting for good.
-        if (!affordable(m))
+        // A follow-up that is missing, that this fighter can never pay for or
+        // that it cannot pay for now is dropped with its cancel, so the AI
+        // thinks and blocks again instead of standing still until power comes.
+        if (!affordable(m) || shortOfPower(m))
         {
             linkAttackName = "NULL";
+            cancelMove = nullptr;
             break;
-        }
-        if (shortOfPower(m))
-        {
-            state = 0;
-            return;
         }
         lastAttackName = linkAttackName;
         fighter->changeAction(m);

@@ -122,10 +122,28 @@ void playerBeatEmControl::updatePosition(enemyData*, int)
 
 void playerBeatEmControl::updateDamageCollision(enemyData* enemies, int count)
 {
+    enemyCount = count;
     forEachBlowOn(fighter, enemies, count, [this](Fighter* enemy) {
-        grabber = enemy;
+        // A held player keeps its holder: another enemy's blow does not take it over.
+        if (!grabbed)
+            grabber = enemy;
         takeDamage(enemy->getDamage(), enemy->getHitType(), enemy);
     });
+}
+
+bool playerBeatEmControl::canHold(Fighter* holder) const
+{
+    // The enemy that swung last must still be alive, switched on and reaching
+    // the player: a grab shot never drags the player to an enemy across the
+    // stage, nor to one that is never drawn and so never lets go.
+    if (!blowReaches(holder, fighter))
+        return false;
+    if (!enemyControls)
+        return true;
+    for (int i = 0; i < enemyCount; ++i)
+        if (enemyControls[i].fighter == holder)
+            return enemyControls[i].active;
+    return true;
 }
 
 void playerBeatEmControl::checkDeflectCollision(enemyData*, int)
@@ -163,7 +181,8 @@ void playerBeatEmControl::takeDamage(int damage, int hitType)
 {
     HitRules rules;
     rules.rewards = false;
-    rules.grabHolder = grabber;
+    // With no enemy able to hold the player a grab shot only sounds.
+    rules.grabHolder = canHold(grabber) ? grabber : nullptr;
     rules.knockOutFreeze = freeze_kill;
     rules.lift = false;
     applyHit(rules, damage, hitType);

@@ -40,4 +40,11 @@ public:
     moveSet* moves2 = nullptr;
     inputChecker* inputCheck1 = nullptr;
     inputChecker* inputCheck2 = nullptr;
+    // The stage builder's enemy controls, parallel to the enemy array: a
+    // switched-off enemy never holds the player. Null: every enemy counts as on.
+    AIBeatEmUp* enemyControls = nullptr;
+
+private:
+    bool canHold(Fighter* holder) const;
+    int enemyCount = 0;
 };

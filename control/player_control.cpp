@@ -401,10 +401,12 @@ void playerControl::keyboardWalk(bool turnWithKeys, bool skipWhenFalling)
 
 void playerControl::joystickWalk(bool turnWithKeys, bool skipWhenFalling)
 {
-    if (!fighter || !pad || !joystick || !(accum > accumTot))
+    if (!fighter || !pad || !(accum > accumTot))
         return;
-    const int x = SDL_JoystickGetAxis(joystick, 0);
-    const int y = SDL_JoystickGetAxis(joystick, 1);
+    // With no stick bound the step runs as for a centred one, so a walking
+    // fighter stops and drops its block.
+    const int x = joystick ? SDL_JoystickGetAxis(joystick, 0) : 0;
+    const int y = joystick ? SDL_JoystickGetAxis(joystick, 1) : 0;
     walkStep(x < gamePadDeadZoneMin, x > gamePadDeadZoneMax, y > gamePadDeadZoneMax, turnWithKeys,
              skipWhenFalling);
 }

@@ -2,13 +2,14 @@
 #include "engine/audio.h"
 
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/text_file.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <fstream>
 #include <iterator>
+#include <utility>
 
 soundSet::soundSet() : count(0), loaded(false)
 {
@@ -52,6 +53,8 @@ Mix_Chunk* loadChunk(const std::string& dir, const std::string& name)
     auto found = decoded.find(key);
     if (found != decoded.end())
         return found->second;
+    if (!fileExists(path))
+        return nullptr;
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
     if (chunk)
         decoded[key] = chunk;
@@ -116,8 +119,20 @@ const soundSet::node* soundSet::find(const std::string& name) const
     return nullptr;
 }
 
+namespace
+{
+SoundPlayObserver playObserver;
+} // namespace
+
+void setSoundPlayObserver(SoundPlayObserver observer)
+{
+    playObserver = std::move(observer);
+}
+
 void soundSet::Play(const std::string& name, int channel)
 {
+    if (playObserver)
+        playObserver(name);
     const node* n = find(name);
     if (!n || !n->chunk || !g_audioOpen)
         return;
@@ -167,15 +182,23 @@ void musicPlayer::setupMusic(const char* path)
         return;
     if (fileExtension(path) == "ogg")
     {
-        if (g_audioOpen)
+        if (!fileExists(path))
+            std::printf("Unable to read music %s\n", path);
+        else if (g_audioOpen)
             music = Mix_LoadMUS(path);
     }
     else
     {
-        std::ifstream in(path, std::ios::binary);
-        if (in)
+        // Only a regular file that reads whole is handed to the mixer; a
+        // folder or an unreadable file means no music.
+        std::vector<Uint8> bytes;
+        if (!readWholeFile(path, bytes))
         {
-            data = new std::vector<Uint8>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            std::printf("Unable to read music %s\n", path);
+        }
+        else
+        {
+            data = new std::vector<Uint8>(std::move(bytes));
             if (g_audioOpen && !data->empty())
             {
                 rw = SDL_RWFromMem(data->data(), static_cast<int>(data->size()));

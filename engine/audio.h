@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ private:
     // Reads the names of a `sound` list; false when it cannot be opened.
     static bool readList(const std::string& dir, std::vector<std::string>& names);
 };
+
+// Called with every name a sound set is asked to play, before the name is
+// looked up and also with audio closed; tests record which menu sounds an
+// entry plays through it. Empty by default.
+using SoundPlayObserver = std::function<void(const std::string&)>;
+void setSoundPlayObserver(SoundPlayObserver observer);
 
 class musicPlayer
 {

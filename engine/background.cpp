@@ -2,6 +2,7 @@
 // the stage's music.
 #include "engine/background.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <cstdio>
@@ -49,12 +50,13 @@ void background::init(std::string n)
             std::printf("Background %s lists %d layers but holds %d\n", name.c_str(), count, i);
             break;
         }
+        M_OWNER();
         auto l = std::make_unique<layer>();
         l->sheet.init(folder + "/" + dir, false);
         l->sheet.alphaAll(parseInt(alpha));
         l->sprite.init(&l->sheet, target);
-        l->sprite.x = parseInt(x);
-        l->sprite.y = parseInt(y);
+        l->sprite.x = parseCoordinate(x);
+        l->sprite.y = parseCoordinate(y);
         l->sprite.setSpeed(3.0f);
         l->scrolls = parseInt(scroll) == 1;
         layers.push_back(std::move(l));

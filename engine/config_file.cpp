@@ -16,31 +16,14 @@ configFile::configFile()
 void configFile::loadConfigFile()
 {
     TextFileReader file;
-    if (!file.open(kConfigPath, 4096))
+    if (!file.open(kConfigPath, kMaxValueLine))
     {
         std::cout << "Unable to open config file" << std::endl;
         std::cout << "File may not exist, create a new blank one" << std::endl;
         saveConfigFile();
         return;
     }
-    // Lines past the end of the file read as empty, except that a last line
-    // without a line end is read again for every line after it.
-    std::string lines[6];
-    std::string previous;
-    bool ended = true;
-    for (std::string& line : lines)
-    {
-        bool hadEnd = false;
-        if (file.readLine(line, &hadEnd))
-        {
-            previous = line;
-            ended = hadEnd;
-        }
-        else
-        {
-            line = ended ? std::string() : previous;
-        }
-    }
+    const std::vector<std::string> lines = readValueLines(file, 6);
     version = lines[0];
     fullScreen = parseInt(lines[1]);
     width = parseInt(lines[2]);

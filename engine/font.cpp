@@ -2,12 +2,14 @@
 // in a single colour, drawn printf-style glyph by glyph.
 #include "engine/font.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -37,8 +39,13 @@ SDLFont* initFont(const char* dir, float r, float g, float b, float a)
         return nullptr;
     std::string line;
     int side = 0;
-    if (ini.readLine(line))
-        LineScan(line).integer(side);
+    // The size is read as "%d" reads it: blank lines and blanks before it are skipped.
+    while (ini.readLine(line))
+        if (!firstWord(line).empty())
+        {
+            LineScan(line).integer(side);
+            break;
+        }
     ini.close();
     if (side < kMinSide || side > kMaxSide)
     {
@@ -50,6 +57,7 @@ SDLFont* initFont(const char* dir, float r, float g, float b, float a)
     if (!raw)
         return nullptr;
 
+    M_OWNER();
     SDLFont* font = new SDLFont;
     font->imageSide = side;
     font->cellSize = side / 16;
@@ -119,14 +127,26 @@ SDL_Rect glyphSource(const SDLFont* font, unsigned char c)
     return r;
 }
 
+namespace
+{
+TextDrawObserver textObserver;
+}
+
+void setTextDrawObserver(TextDrawObserver observer)
+{
+    textObserver = std::move(observer);
+}
+
 void drawString(SDL_Surface* dst, SDLFont* font, int x, int y, const char* fmt, ...)
 {
-    if (!font || !font->image || !dst)
-        return;
     va_list args;
     va_start(args, fmt);
     const std::string text = compose(fmt, args);
     va_end(args);
+    if (textObserver)
+        textObserver(x, y, text);
+    if (!font || !font->image || !dst)
+        return;
     int pen = 0;
     for (char ch : text)
     {

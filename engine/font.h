@@ -3,6 +3,8 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
+#include <string>
 
 struct SDLFont
 {
@@ -22,6 +24,9 @@ void freeFont(SDLFont* font);
 // argument of "%s", never as the format.
 void drawString(SDL_Surface* dst, SDLFont* font, int x, int y, const char* fmt, ...)
     __attribute__((format(printf, 5, 6)));
+// Tests see every string a screen asks to draw, with its place, font or not.
+using TextDrawObserver = std::function<void(int x, int y, const std::string& text)>;
+void setTextDrawObserver(TextDrawObserver observer);
 int stringWidth(SDLFont* font, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 void fontDrawIMG(SDL_Surface* dst, SDL_Surface* src, int x, int y, int w, int h, int sx, int sy);
 

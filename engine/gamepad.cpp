@@ -31,8 +31,10 @@ void bindJoystick(gamePad& pad)
 
 bool isPlainFileName(const std::string& name)
 {
+    // Only a separator or a name that means a folder ("." or "..") could
+    // leave the gamepad folder; "a..b" is a fine name.
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
-           name.find("..") == std::string::npos;
+           name != "." && name != "..";
 }
 } // namespace
 
@@ -151,6 +153,11 @@ void gamePad::setGPadToZero()
 void gamePad::setSDL_JoyStick()
 {
     bindJoystick(*this);
+}
+
+const char* keyName(int key)
+{
+    return key > 0 && key < SDLK_LAST ? SDL_GetKeyName(static_cast<SDLKey>(key)) : "none";
 }
 
 bool checkQuitEvent(const SDL_Event& event)

@@ -50,6 +50,9 @@ public:
 extern const char* const kPad1Path;
 extern const char* const kPad2Path;
 
+// SDL's name of a mapped key, or "none" for a value that names no key.
+const char* keyName(int key);
+
 // The quit test applied to every polled event: the window closed, or F4
 // pressed while either Alt key is held, sets fullyQuit. Returns fullyQuit.
 bool checkQuitEvent(const SDL_Event& event);

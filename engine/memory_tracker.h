@@ -58,6 +58,10 @@ extern const char memoryLeakLogFile[]; // "memleaks.log", in the working directo
 // new and delete with its own file's name ("CSpriteBase"), the line and "??".
 void m_setOwner(const char* file, unsigned int line, const char* func);
 
+// Names the calling file, line and function as the owner of the next block, so
+// the leak report says where a long-lived object of the game was made.
+#define M_OWNER() m_setOwner(__FILE__, __LINE__, __func__)
+
 // Returns the caller's address of a fresh block, or null after logging why it could not be had.
 void* m_allocator(const char* file, unsigned int line, const char* func, unsigned int type, size_t size);
 // Resizes a live block, keeping its bytes; a null address allocates, a size of 0 is taken as 1. Returns

@@ -19,6 +19,23 @@ bool isDirectory(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool readWholeFile(const std::string& path, std::vector<unsigned char>& bytes)
+{
+    bytes.clear();
+    const long long size = fileExists(path) ? fileSizeOf(path) : -1;
+    if (size < 0)
+        return false;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    const bool read = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool closed = std::fclose(f) == 0;
+    if (!read || !closed)
+        bytes.clear();
+    return read && closed;
+}
+
 bool fileExists(const std::string& path)
 {
     struct stat st;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Hides the process's console window where the system gives it one. Desktop
 // Linux starts the game without a console window of its own, so this does
@@ -12,6 +13,10 @@ bool isDirectory(const std::string& path);
 bool fileExists(const std::string& path);
 // Size in bytes, or -1 when the file cannot be examined.
 long long fileSizeOf(const std::string& path);
+
+// Reads a whole regular file (not a folder or device) into `bytes`, checking
+// every call; false when it cannot be read, leaving `bytes` empty.
+bool readWholeFile(const std::string& path, std::vector<unsigned char>& bytes);
 
 // Finds `name` inside `dir` comparing names without regard to case, the way
 // the game's data was laid out on case-insensitive disks. Returns the path of

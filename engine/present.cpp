@@ -10,7 +10,47 @@ namespace
 {
 FrameObserver observer;
 unsigned long frames = 0;
+SDL_Surface* window = nullptr;
+
+// Shows the 640x480 picture of `picture` in a window that is another surface.
+void presentInto(SDL_Surface* picture, SDL_Surface* win)
+{
+    SDL_Rect area = {0, 0, 640, 480};
+    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
+    {
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(picture, &area, win, &at);
+        SDL_Flip(win);
+        return;
+    }
+    SDL_Surface* zoomed = zoomSurface(picture, SCREEN_WIDTH / static_cast<double>(picture->w),
+                                      SCREEN_HEIGHT / static_cast<double>(picture->h), SMOOTHING_ON);
+    if (zoomed)
+    {
+        SDL_Rect whole = {0, 0, static_cast<Uint16>(SCREEN_WIDTH), static_cast<Uint16>(SCREEN_HEIGHT)};
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(zoomed, &whole, win, &at);
+        SDL_FreeSurface(zoomed);
+    }
+    else
+    {
+        // The picture is shown unzoomed rather than not at all.
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(picture, &area, win, &at);
+    }
+    SDL_Flip(win);
+}
 } // namespace
+
+void setWindowSurface(SDL_Surface* w)
+{
+    window = w;
+}
+
+SDL_Surface* windowSurface()
+{
+    return window;
+}
 
 double zoomFactorX()
 {
@@ -39,6 +79,11 @@ void presentFrame(SDL_Surface* target)
         observer(target);
     if (!target)
         return;
+    if (window && window != target)
+    {
+        presentInto(target, window);
+        return;
+    }
     if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
     {
         SDL_Flip(target);

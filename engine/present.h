@@ -6,8 +6,18 @@
 
 // Presents the picture composed in the top-left 640x480 of `target`: flipped
 // as it is at 640x480, otherwise zoomed with smoothing to SCREEN_WIDTH x
-// SCREEN_HEIGHT first. Every screen ends its draw with this.
+// SCREEN_HEIGHT first. Every screen ends its draw with this. With a window
+// surface set (below) and `target` another surface, the picture is copied or
+// zoomed into the window and `target` is left as it was.
 void presentFrame(SDL_Surface* target);
+
+// The window's surface, set by `openWindow` each time the video mode is set.
+// The game composes every picture into one 640x480 surface of its own,
+// `screen`, so a window surface that SDL replaces on a mode change is only
+// ever known here. Null until a window is opened (tests that draw straight
+// into the video surface).
+void setWindowSurface(SDL_Surface* window);
+SDL_Surface* windowSurface();
 
 // The zoom factors of the presentation step.
 double zoomFactorX();

@@ -2,6 +2,7 @@
 #include "engine/screen.h"
 
 #include "engine/clock.h"
+#include "engine/memory_tracker.h"
 #include "engine/present.h"
 
 void Screen::loadSounds()
@@ -48,6 +49,7 @@ void buttonSet::init(SDL_Surface* t, const std::string& dir, int n, int x, int y
     int py = y;
     for (int i = 0; i < count; ++i)
     {
+        M_OWNER();
         sheets.push_back(std::make_unique<CSpriteBase>());
         CSpriteBase& sheet = *sheets.back();
         sheet.init(dir + "/button" + std::to_string(i), false);

@@ -302,6 +302,11 @@ void CSpriteNoLoop::stepFrame()
     }
 }
 
+void CSpriteNoLoop::drawD(bool)
+{
+    CSprite::drawD(facing);
+}
+
 void CSpriteNoLoop::rewind()
 {
     frame = 0;

@@ -88,6 +88,8 @@ class CSpriteNoLoop : public CSprite
 public:
     CSpriteNoLoop();
     void rewind();
+    // Mirrors by the stored `facing`, whatever facing the caller passes.
+    void drawD(bool dir);
 
     bool finished;
 

@@ -2,6 +2,7 @@
 // folder whose `info` file also carries each frame's gameplay data.
 #include "engine/sprite_sheet.h"
 
+#include "engine/bmp_file.h"
 #include "engine/globals.h"
 #include "engine/memory_tracker.h"
 #include "engine/platform.h"
@@ -142,15 +143,15 @@ void CSpriteBase::readFrame(TextFileReader& file, const std::string& firstLine, 
     }
     {
         LineScan s(next());
-        s.integer(f.anchorX) && s.integer(f.anchorY);
+        s.coordinate(f.anchorX) && s.coordinate(f.anchorY);
     }
     {
         LineScan s(next());
-        s.integer(f.colX1) && s.integer(f.colY1) && s.integer(f.colX2) && s.integer(f.colY2);
+        s.coordinate(f.colX1) && s.coordinate(f.colY1) && s.coordinate(f.colX2) && s.coordinate(f.colY2);
     }
     {
         LineScan s(next());
-        s.integer(f.dmgX1) && s.integer(f.dmgY1) && s.integer(f.dmgX2) && s.integer(f.dmgY2);
+        s.coordinate(f.dmgX1) && s.coordinate(f.dmgY1) && s.coordinate(f.dmgX2) && s.coordinate(f.dmgY2);
     }
     LineScan(next()).integer(f.damage);
     {
@@ -161,11 +162,11 @@ void CSpriteBase::readFrame(TextFileReader& file, const std::string& firstLine, 
     LineScan(next()).integer(f.hitType);
     {
         LineScan s(next());
-        s.integer(f.hitPointX) && s.integer(f.hitPointY);
+        s.coordinate(f.hitPointX) && s.coordinate(f.hitPointY);
     }
     {
         LineScan s(next());
-        s.integer(f.line9X) && s.integer(f.line9Y);
+        s.coordinate(f.line9X) && s.coordinate(f.line9Y);
     }
     LineScan(next()).word(f.sound);
     {
@@ -176,7 +177,7 @@ void CSpriteBase::readFrame(TextFileReader& file, const std::string& firstLine, 
     }
     {
         LineScan s(next());
-        s.integer(f.xStep) && s.integer(f.yBoost);
+        s.coordinate(f.xStep) && s.coordinate(f.yBoost);
     }
     {
         int flag = 0;
@@ -238,9 +239,7 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
         SDL_Surface* loadedImage = nullptr;
         if (checkBMPExtension(f.imageFile))
         {
-            SDL_RWops* rw = SDL_RWFromFile(imagePath.c_str(), "rb");
-            if (rw)
-                loadedImage = SDL_LoadBMP_RW(rw, 1);
+            loadedImage = loadCheckedBMP(imagePath);
             if (!loadedImage)
                 return -1;
         }
@@ -381,7 +380,7 @@ SDL_Surface* CSpriteBase::loadFromResource(const char* dir, const char* file, co
     std::fclose(f);
     SDL_Surface* image = nullptr;
     if (got == length)
-        image = SDL_LoadBMP_RW(SDL_RWFromMem(buffer, static_cast<int>(length)), 1);
+        image = loadCheckedBMP(buffer, length);
     m_deallocator("CSpriteBase", __LINE__, "??", 8, buffer);
     if (!image)
     {

@@ -2,6 +2,7 @@
 // loading picture and the splash, then the main menu.
 #include "engine/startup.h"
 
+#include "engine/bmp_file.h"
 #include "engine/globals.h"
 #include "engine/memory_tracker.h"
 #include "engine/platform.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 void splashScreen::init(SDL_Surface* t, const char* dir)
 {
@@ -42,12 +44,29 @@ void coutToNull()
 
 namespace
 {
+VideoModeSetter videoModeSetter;
+} // namespace
+
+void setVideoModeSetter(VideoModeSetter setter)
+{
+    videoModeSetter = std::move(setter);
+}
+
 SDL_Surface* openWindow(int width, int height, bool full)
 {
     const Uint32 flags = full ? (SDL_FULLSCREEN | SDL_HWPALETTE) : SDL_HWPALETTE;
-    return SDL_SetVideoMode(width, height, 32, flags);
+    SDL_Surface* window =
+        videoModeSetter ? videoModeSetter(width, height, 32, flags) : SDL_SetVideoMode(width, height, 32, flags);
+    if (window)
+        setWindowSurface(window);
+    return window;
 }
-} // namespace
+
+SDL_Surface* makeComposeSurface(SDL_Surface* window)
+{
+    const SDL_PixelFormat* f = window->format;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
+}
 
 void sdlInit()
 {
@@ -66,18 +85,21 @@ void sdlInit()
     config.loadConfigFile();
     SCREEN_WIDTH = config.usableWidth();
     SCREEN_HEIGHT = config.usableHeight();
-    const bool full = config.usableWidth() == config.width && config.fullScreen != 0;
+    // Full screen only for the size the settings ask for; the fallback is always a window.
+    const bool full = config.usableWidth() == config.width && config.usableHeight() == config.height &&
+                      config.fullScreen != 0;
 
-    screen = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, full);
-    if (!screen && (SCREEN_WIDTH != 640 || SCREEN_HEIGHT != 480 || full))
+    SDL_Surface* window = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, full);
+    if (!window && (SCREEN_WIDTH != 640 || SCREEN_HEIGHT != 480 || full))
     {
         // A size the display cannot show must not keep the game from starting.
         std::printf("Unable to set video mode %dx%d: %s; using 640x480 in a window\n", SCREEN_WIDTH, SCREEN_HEIGHT,
                     SDL_GetError());
         SCREEN_WIDTH = 640;
         SCREEN_HEIGHT = 480;
-        screen = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, false);
+        window = openWindow(SCREEN_WIDTH, SCREEN_HEIGHT, false);
     }
+    screen = window ? makeComposeSurface(window) : nullptr;
     if (!screen)
     {
         std::printf("Unable to set video mode: %s\n", SDL_GetError());
@@ -120,7 +142,7 @@ void startUp()
     }
 }
 
-void runMainMenu()
+int runMainMenu()
 {
     mainMenu menu;
     menu.init(screen);
@@ -129,6 +151,7 @@ void runMainMenu()
         menu.update();
         menu.draw();
     }
+    return shutDown();
 }
 
 int shutDown()
@@ -141,13 +164,12 @@ int shutDown()
 int startGame()
 {
     startUp();
-    runMainMenu();
-    return shutDown();
+    return runMainMenu();
 }
 
 SDL_Surface* ImageLoad(const char* path)
 {
-    SDL_Surface* loaded = SDL_LoadBMP(path);
+    SDL_Surface* loaded = loadCheckedBMP(path ? path : "");
     if (!loaded)
         return nullptr;
     SDL_Surface* converted = SDL_DisplayFormat(loaded);

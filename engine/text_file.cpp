@@ -71,6 +71,20 @@ void LineScan::skipBlanks()
         ++pos;
 }
 
+int parseCoordinate(const std::string& text)
+{
+    const int value = parseInt(text);
+    return value < kMinCoordinate ? kMinCoordinate : value > kMaxCoordinate ? kMaxCoordinate : value;
+}
+
+bool LineScan::coordinate(int& out)
+{
+    if (!integer(out))
+        return false;
+    out = out < kMinCoordinate ? kMinCoordinate : out > kMaxCoordinate ? kMaxCoordinate : out;
+    return true;
+}
+
 bool LineScan::integer(int& out)
 {
     if (failed)
@@ -218,4 +232,25 @@ int TextFileReader::readCount(const char* label)
     if (!(s.literal(label) && s.integer(n)) || n < 0)
         return 0;
     return n;
+}
+
+std::vector<std::string> readValueLines(TextFileReader& file, int count)
+{
+    std::vector<std::string> lines(count > 0 ? static_cast<std::size_t>(count) : 0);
+    std::string previous;
+    bool ended = true;
+    for (std::string& line : lines)
+    {
+        bool hadEnd = false;
+        if (file.readLine(line, &hadEnd))
+        {
+            previous = line;
+            ended = hadEnd;
+        }
+        else
+        {
+            line = ended ? std::string() : previous;
+        }
+    }
+    return lines;
 }

@@ -9,10 +9,22 @@
 // particle and attack formats allow.
 constexpr std::size_t kMaxDataLine = 254;
 
+// The longest line expected in the settings and save files, which hold one
+// value a line.
+constexpr std::size_t kMaxValueLine = 4096;
+
 // Converts a leading decimal the way C's atoi does (leading blanks, an
 // optional sign, digits up to the first other character, 0 when there are
 // none) but saturates at the int range instead of overflowing.
 int parseInt(const std::string& text);
+
+// Positions, steps, anchors, boxes and offsets read from data stay within an
+// SDL rectangle's range, so the sums and mirrors made of them never overflow.
+constexpr int kMinCoordinate = -32768;
+constexpr int kMaxCoordinate = 32767;
+
+// parseInt brought within kMinCoordinate..kMaxCoordinate.
+int parseCoordinate(const std::string& text);
 
 // The first blank-separated word of a line, or "" when it has none.
 std::string firstWord(const std::string& line);
@@ -34,6 +46,8 @@ public:
 
     // "%d": skips blanks, reads an optional sign and at least one digit.
     bool integer(int& out);
+    // "%d" for a coordinate: kept within kMinCoordinate..kMaxCoordinate.
+    bool coordinate(int& out);
     // "%s": skips blanks, reads a run of non-blank characters.
     bool word(std::string& out);
     // Literal text; a blank in `lit` matches any run of blanks (also none).
@@ -90,3 +104,8 @@ private:
     long fileSize = 0;
     bool atEnd = false;
 };
+
+// Reads `count` one-value lines of a settings or save file. Lines past the
+// end of the file read as empty, except that a last line without a line end
+// is read again for every line after it.
+std::vector<std::string> readValueLines(TextFileReader& file, int count);

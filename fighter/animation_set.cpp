@@ -1,6 +1,7 @@
 // A character's plain animations (standing, walking, jumping...), found by name.
 #include "fighter/animation_set.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <cstdio>
@@ -28,6 +29,7 @@ int animationSet::loadAll(const char* dir)
     // last name would only load a copy that lookups never reach).
     for (int i = 0; i < n && file.readLine(line); ++i)
     {
+        M_OWNER();
         anims.push_back(std::make_unique<animEntry>());
         loadAnim(i, firstWord(line));
     }

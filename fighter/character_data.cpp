@@ -3,7 +3,9 @@
 #include "fighter/character_data.h"
 
 #include "engine/audio.h"
+#include "engine/bmp_file.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 #include "fighter/animation_set.h"
 #include "fighter/move_set.h"
@@ -48,8 +50,8 @@ bool characterData::readValues(const char* path, Values& v)
     v.name = lines[0];
     v.hp = parseInt(lines[1]);
     v.mp = parseInt(lines[2]);
-    v.speed = parseInt(lines[3]);
-    v.jump = parseInt(lines[4]);
+    v.speed = parseCoordinate(lines[3]);
+    v.jump = parseCoordinate(lines[4]);
     v.bullets = parseInt(lines[5]);
     v.bulletsMax = parseInt(lines[6]);
     v.extra = parseInt(lines[7]);
@@ -76,7 +78,9 @@ void characterData::setUpFighter(const Values& v)
 void characterData::setup(const char* path, SDL_Surface* s, int paletteNumber, soundSet* snd)
 {
     screen = s;
+    M_OWNER();
     anims = new animationSet;
+    M_OWNER();
     moves = new moveSet;
     ownsSets = true;
     sounds = snd;
@@ -88,7 +92,7 @@ void characterData::setup(const char* path, SDL_Surface* s, int paletteNumber, s
     if (paletteNumber != 0)
     {
         const std::string file = v.folder + "/palette/" + std::to_string(paletteNumber) + ".bmp";
-        palette = SDL_LoadBMP(file.c_str());
+        palette = loadCheckedBMP(file);
         // A bitmap without a palette cannot recolour anything.
         if (palette && !palette->format->palette)
         {

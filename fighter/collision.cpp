@@ -72,6 +72,10 @@ bool SquareCollider::lineIntersection(colBox a, colBox b)
 
 bool SquareCollider::collisionCheck() const
 {
+    auto none = [](const colBox& b)
+    { return b.x1 == kNoBox.x1 && b.y1 == kNoBox.y1 && b.x2 == kNoBox.x2 && b.y2 == kNoBox.y2; };
+    if (none(sq1) || none(sq2))
+        return false;
     return indiCollide(sq1, sq2) || indiCollide(sq2, sq1) || lineIntersection(sq1, sq2);
 }
 

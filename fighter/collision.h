@@ -3,6 +3,11 @@
 
 #include "engine/sprite.h"
 
+// The box of what has none (a target without a fighter, a fighter without a
+// frame): far outside any field, and it collides with nothing, not even with
+// another such box.
+inline constexpr colBox kNoBox = {-100000, -100000, -100000, -100000};
+
 class SquareCollider
 {
 public:

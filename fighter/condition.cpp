@@ -34,9 +34,12 @@ bool Condition::getResult(std::string line)
 
 bool Condition::checkCondition()
 {
+    const std::string& subject = words[0];
+    // "NULL" holds always, also with no fighter to test.
+    if (subject == "NULL" || subject == "null")
+        return true;
     if (!fighter)
         return false;
-    const std::string& subject = words[0];
     if (subject == "ground")
         return ground();
     if (subject == "HP")
@@ -47,8 +50,6 @@ bool Condition::checkCondition()
         return checkPosition();
     if (subject == "grabbing")
         return checkGrabbing();
-    if (subject == "NULL" || subject == "null")
-        return true;
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "fighter/animation_set.h"
+#include "fighter/collision.h"
 #include "fighter/combo.h"
 #include "fighter/move_set.h"
 
@@ -13,9 +14,6 @@
 
 namespace
 {
-// A box far outside any field, for a fighter that shows no frame.
-const colBox kNoBox = {-100000, -100000, -100000, -100000};
-
 // Health, power and damage come from hand-edited files and may be as large
 // as an int holds; sums and products are formed wide and brought back into
 // range rather than overflowing.
@@ -365,13 +363,14 @@ void Fighter::drawColBoxes()
 {
     if (!hasFrame())
         return;
+    // Boxes collide on their edges too, so their right and bottom edges are drawn.
     const colBox c = getCBox();
-    fillBox(target, c.x1, c.y1, c.x2 - c.x1, c.y2 - c.y1, 0xFFCC00);
+    fillBox(target, c.x1, c.y1, c.x2 - c.x1 + 1, c.y2 - c.y1 + 1, 0xFFCC00);
     fillBox(target, x - 2, y - 2, 4, 2, 0x0000CC);
     if (CSprite::getDamage() > 0)
     {
         const colBox d = getDBox();
-        fillBox(target, d.x1, d.y1, d.x2 - d.x1, d.y2 - d.y1, 0xFF0000);
+        fillBox(target, d.x1, d.y1, d.x2 - d.x1 + 1, d.y2 - d.y1 + 1, 0xFF0000);
     }
 }
 

@@ -2,6 +2,7 @@
 // or through the list of the button that ends their command.
 #include "fighter/move_set.h"
 
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ int moveSet::loadAll(const char* dir)
         // A file shorter than its count has no more moves.
         if (!file.readLine(line))
             break;
+        M_OWNER();
         moves.push_back(std::make_unique<moveInfo>());
         loadAnim(i, firstWord(line));
         moveInfo& m = *moves.back();

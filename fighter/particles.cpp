@@ -4,6 +4,7 @@
 
 #include "engine/clock.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 #include "fighter/collision.h"
 #include "fighter/fighter.h"
@@ -42,6 +43,7 @@ bool particleInfo::initS(std::string spec, SDL_Surface*)
 {
     const std::vector<std::string> words = splitWords(spec);
     const std::string folder = words.empty() ? std::string() : words[0];
+    M_OWNER();
     sheet = std::make_unique<CSpriteBase>();
     sheet->init(folder, true);
     number = words.size() > 1 ? parseInt(words[1]) : 0;
@@ -164,8 +166,8 @@ void particle::initD(std::string spec, bool f, partInfoList* kinds, SDL_Surface*
 {
     const std::vector<std::string> words = splitWords(spec);
     const std::string name = words.empty() ? std::string() : words[0];
-    const int dx = words.size() > 1 ? parseInt(words[1]) : 0;
-    const int dy = words.size() > 2 ? parseInt(words[2]) : 0;
+    const int dx = words.size() > 1 ? parseCoordinate(words[1]) : 0;
+    const int dy = words.size() > 2 ? parseCoordinate(words[2]) : 0;
     int nx, ny;
     if (owner)
     {
@@ -284,8 +286,10 @@ particleList::particleList() : leftBound(boundaryXLeft - 200), rightBound(bounda
 
 void particleList::append(particle& p)
 {
-    // A kind that is unknown or has no frames adds nothing.
-    if (!p.usable())
+    // A kind that is unknown or has no frames adds nothing, and a full list
+    // takes no more: a kind that respawns itself more than once would
+    // otherwise double with every update.
+    if (!p.usable() || size() >= maxParticles)
         return;
     p.leftBound = leftBound - 200;
     p.rightBound = rightBound + 200;

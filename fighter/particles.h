@@ -132,6 +132,9 @@ public:
     void updateBG() {}
     int size() const { return static_cast<int>(parts.size()); }
 
+    // Far above anything a fight makes; spawns past it are dropped.
+    static constexpr int maxParticles = 3000;
+
     std::list<particle> parts;
     int leftBound;
     int rightBound;

@@ -1,15 +1,10 @@
 // What a control or AI aims at: one fighter, or the nearest living one of several.
 #include "fighter/target.h"
 
+#include "fighter/collision.h"
 #include "fighter/fighter.h"
 
 #include <cstdlib>
-
-namespace
-{
-// A box far outside any field, answered when nothing is aimed at.
-const colBox kNoBox = {-100000, -100000, -100000, -100000};
-} // namespace
 
 void Target::setTarget(Fighter* f)
 {

@@ -3,6 +3,7 @@
 
 #include "engine/gamepad.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/present.h"
 
 #include <cerrno>
@@ -42,6 +43,7 @@ void characterSelectPanel::init(SDL_Surface* t, gamePad* p, std::vector<std::str
     descriptions.clear();
     for (const std::string& name : names)
     {
+        M_OWNER();
         descriptions.push_back(std::make_unique<characterDescription>());
         descriptions.back()->init(target, name, x);
     }

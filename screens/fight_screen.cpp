@@ -6,6 +6,7 @@
 #include "engine/clock.h"
 #include "engine/gamepad.h"
 #include "engine/globals.h"
+#include "engine/memory_tracker.h"
 #include "engine/present.h"
 #include "fighter/fighter.h"
 #include "screens/fight_ui.h"
@@ -25,6 +26,7 @@ void oneVsOneScreen::drainQuitOnly()
 void oneVsOneScreen::loadBackground(const std::string& name)
 {
     delete bg;
+    M_OWNER();
     bg = new background(target);
     bg->init(name);
     bg->startMusic();
@@ -45,7 +47,7 @@ void oneVsOneScreen::runLoop()
         if (fullyQuit)
             leave = true;
         // Hit-stop: nothing is updated or drawn, the hit's frame stays on screen.
-        if (gameTicks() <= freezeEnd)
+        if (waitsForHitStop() && gameTicks() <= freezeEnd)
             continue;
         if (paused)
         {
@@ -112,6 +114,7 @@ PlayerVsPlayerScreen::PlayerVsPlayerScreen(playerControl* c1, playerControl* c2,
     view.setCameraMaxPos(800, 600);
     view.setPosition(100, 0);
     view.adjustPosition();
+    M_OWNER();
     cameraController = std::make_unique<camCTwoFighs>(&view, control1->fighter, control2->fighter);
     finished = false;
     for (particleList* list : {list1, list2, &faceParticles, &specialParticles})

@@ -60,6 +60,8 @@ protected:
     virtual bool pauseRequested() = 0;
     virtual void clearPauseRequest() = 0;
     virtual void reachedEnd() = 0;
+    // Whether the loop waits out a hit's hit-stop with the hit's frame on screen.
+    virtual bool waitsForHitStop() const { return true; }
     // Loads the background by name over the target and starts its music.
     void loadBackground(const std::string& name);
     // Sets the pause menu up for this fight.

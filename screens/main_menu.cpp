@@ -6,6 +6,7 @@
 #include "engine/present.h"
 #include "modes/versus_mode.h"
 #include "screens/menu_input.h"
+#include "screens/options.h"
 
 mainMenu::~mainMenu()
 {
@@ -66,14 +67,18 @@ void mainMenu::activate(int entry)
         break;
     case Exit:
         done = true;
-        break;
+        return;
     default:
-        break;
+        return;
     }
+    // Keys pressed while a mode or screen ran, during a winner overlay that
+    // reads none for one, belong to it, not to the menu; a window closed then
+    // still ends the game.
+    drainEvents();
 }
 
-// Story, arcade and the options arrive with their own screens; until then
-// choosing them is acknowledged and the menu stays.
+// Story and arcade arrive with their own screens; until then choosing them
+// is acknowledged and the menu stays.
 void mainMenu::doStoryMode()
 {
 }
@@ -84,6 +89,9 @@ void mainMenu::doArcadeMode()
 
 void mainMenu::doOptions()
 {
+    optionsScreen options;
+    options.init(target);
+    runScreen(options);
 }
 
 void mainMenu::doVersusMode()
@@ -114,9 +122,7 @@ void mainMenu::drawControls()
         legendIcon.x = 472;
         legendIcon.y = y;
         legendIcon.draw();
-        const int key = lines[i].key;
-        const char* name = (key > 0 && key < SDLK_LAST) ? SDL_GetKeyName(static_cast<SDLKey>(key)) : "none";
-        drawString(target, font, 502, y, lines[i].format, name);
+        drawString(target, font, 502, y, lines[i].format, keyName(lines[i].key));
     }
 }
 

@@ -12,6 +12,8 @@ packages=(build-essential cmake ninja-build pkg-config libsdl1.2-dev libsdl-mixe
 if [ "${1:-}" = "--tests" ]; then
     # A virtual X server, a way to type and close windows, window facts and screenshots.
     packages+=(xvfb xdotool x11-utils imagemagick)
+    # clang with libFuzzer's runtime, for the loader fuzz targets.
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

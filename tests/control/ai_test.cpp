@@ -417,40 +417,40 @@ TEST_F(AITest, ACancelMoveDoesNotCutIntoAnotherMove)
     EXPECT_EQ(fighter().state, "hit1");
 }
 
-// A follow-up that is missing or that this fighter can never pay for is
-// dropped and the AI thinks again; one merely short of power waits for it.
-TEST_F(AITest, AFollowUpThatCanNeverStartIsDropped)
+// A follow-up that is missing, that this fighter can never pay for or that it
+// lacks the power for now is dropped and the AI thinks again at once, rather
+// than standing still until its power fills; one it can pay for plays.
+TEST_F(AITest, AFollowUpThatCannotStartNowIsDropped)
 {
     struct Case
     {
         const char* link;
         int power;
-        bool waits;
+        bool plays;
     };
-    const Case cases[] = {{"ghost", 100, false}, {"mega", 100, false}, {"super", 10, true}};
+    const Case cases[] = {
+        {"ghost", 100, false}, {"mega", 100, false}, {"super", 10, false}, {"super", 60, true}};
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(c.link);
+        SCOPED_TRACE(testing::Message() << c.link << " at power " << c.power);
         place(me, 300);
+        fighter().changeAnim("standing");
         ai.state = 0;
         ai.lastAttackName = "jab";
         ai.linkAttackName = c.link;
+        ai.cancelMove = nullptr;
         fighter().power = c.power;
+        scriptDraws({{3, 1}});
         step();
-        EXPECT_EQ(fighter().state, "standing");
+        EXPECT_EQ(fighter().state, c.plays ? c.link : "standing");
         EXPECT_EQ(ai.state, 0);
-        EXPECT_EQ(ai.linkAttackName, c.waits ? c.link : "NULL");
-        // The next step thinks (standing mode: state 9) or tries again.
-        fighter().power = c.power;
+        if (c.plays)
+            continue;
+        EXPECT_EQ(ai.linkAttackName, "NULL");
+        // The next step thinks (standing mode: state 9).
         step();
-        EXPECT_EQ(ai.state, c.waits ? 0 : 9);
+        EXPECT_EQ(ai.state, 9);
     }
-    // Once the power is there the waiting follow-up plays.
-    fighter().power = 60;
-    scriptDraws({{3, 1}});
-    step();
-    EXPECT_EQ(fighter().state, "super");
-    EXPECT_EQ(ai.lastAttackName, "super");
 }
 
 TEST_F(AITest, ACancelMoveThatCanNeverBePaidForIsDropped)
@@ -542,6 +542,58 @@ TEST_F(AITest, GetCloserWalksOrRunsUntilInRange)
         EXPECT_EQ(ai.state, 0);
         EXPECT_LT(420 - fighter().x, 50);
     }
+}
+
+// The approach ends strictly inside the range unit: one short of it the AI
+// stops without a step, at it and one past it the AI still walks.
+TEST_F(AITest, GetCloserRangeIsStrict)
+{
+    const struct
+    {
+        int distance;
+        bool walks;
+    } cases[] = {{49, false}, {50, true}, {51, true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.distance);
+        place(me, 300);
+        place(foe, 300 + c.distance);
+        ai.runMode = 0;
+        ai.state = 1;
+        step();
+        EXPECT_EQ(fighter().x, c.walks ? 304 : 300);
+        EXPECT_EQ(ai.state, c.walks ? 1 : 0);
+    }
+}
+
+// The jumping states throw dust from the ground as the player's jump does;
+// not from the air, nor for a fighter that cannot jump.
+TEST_F(AITest, JumpStatesThrowDustOnlyFromTheGround)
+{
+    writeFightEffects();
+    FightEffects fx(screen);
+    ai.effects = &fx.effects;
+    ai.partInfo = &fx.kinds;
+    const struct
+    {
+        int state;
+        bool grounded;
+        int jump;
+        int dust;
+    } cases[] = {{4, true, 16, 1}, {5, true, 16, 1}, {4, false, 16, 0}, {5, false, 16, 0}, {5, true, 0, 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "state " << c.state << (c.grounded ? " grounded" : " in the air")
+                                        << ", jump " << c.jump);
+        fx.effects.removeAll();
+        place(me, 300);
+        fighter().jump = c.jump;
+        fighter().grounded = c.grounded;
+        ai.setState(c.state);
+        EXPECT_EQ(fx.count(fx.effects, "dustJump"), c.dust);
+    }
+    ai.effects = nullptr;
+    ai.partInfo = nullptr;
 }
 
 // Bodies wider than the range unit (the fixture's touch 30 apart) meet before

@@ -78,6 +78,7 @@ protected:
     std::unique_ptr<FighterRig> staff;
     std::unique_ptr<FighterRig> grunts[2];
     enemyData enemies[2];
+    particleList shots;
     playerBeatEmControl control;
 };
 
@@ -348,6 +349,98 @@ TEST_F(StagePlayerTest, EveryLivingEnemyThatReachesThePlayerHitsInOneFrame)
         EXPECT_EQ(rig.fighter().hp, c.hp);
         EXPECT_EQ(p.grabber, c.grabber < 0 ? nullptr : &grunts[c.grabber]->fighter());
     }
+}
+
+// A grab shot holds the player by the enemy whose blow reached it, and only
+// while that enemy is alive, switched on and still reaching the player;
+// otherwise the shot neither holds nor hurts.
+struct GrabShotCase
+{
+    const char* name;
+    bool swung;   // the enemy's blow reached the player in the melee pass
+    int holderX;  // where that enemy stands when the shot lands
+    int holderHp; // its health then
+    bool switchedOn;
+    bool held;
+};
+
+const GrabShotCase kGrabShots[] = {
+    {"the enemy that swung holds the player", true, 240, 100, true, true},
+    {"it has walked off across the stage", true, 600, 100, true, false},
+    {"it has been beaten", true, 240, 0, true, false},
+    {"its wave is switched off", true, 240, 100, false, false},
+    {"no enemy has reached the player yet", false, 240, 100, true, false},
+};
+
+TEST_F(StagePlayerTest, GrabShotHoldsOnlyByAnEnemyStillInReach)
+{
+    AIBeatEmUp controls[2];
+    for (int i = 0; i < 2; ++i)
+        controls[i].fighter = &grunts[i]->fighter();
+    shots.removeAll();
+    for (const GrabShotCase& c : kGrabShots)
+    {
+        SCOPED_TRACE(c.name);
+        bind(staff->anims());
+        control.enemyControls = controls;
+        controls[0].active = c.switchedOn;
+        hero->stand(200, true);
+        f().setHP(100, 100);
+        grunts[1]->stand(600, false);
+        grunts[0]->stand(240, false);
+        grunts[0]->fighter().grabbing = false;
+        if (c.swung)
+        {
+            grunts[0]->perform("throw", 1);
+            control.updateDamageCollision(enemies, 2);
+            // The blow's reaction is over when the shot arrives.
+            hero->stand(200, true);
+        }
+        grunts[0]->stand(c.holderX, false);
+        grunts[0]->perform("throw", 1);
+        grunts[0]->fighter().hp = c.holderHp;
+        const int hpBefore = f().hp;
+        freezeEnd = 0;
+        shots.removeAll();
+        shots.addParticleXY("grabShot", false, &fx->kinds, screen, 10000, f().x, f().y);
+        control.checkParticleCollision(&shots, 'E');
+
+        EXPECT_EQ(control.grabbed, c.held);
+        EXPECT_EQ(grunts[0]->fighter().grabbing, c.held);
+        EXPECT_EQ(f().hp, hpBefore) << "a grab costs no health";
+        EXPECT_EQ(freezeEnd != 0, c.held);
+        const int x = f().x;
+        control.accum = 5.0f;
+        control.updatePosition(enemies, 2);
+        if (c.held)
+            EXPECT_EQ(f().x, grunts[0]->fighter().getHitPointX(grunts[0]->fighter().dir));
+        else
+            EXPECT_NEAR(f().x, x, 1) << "the player is not pulled";
+    }
+}
+
+// While held, another enemy's blow still lands but does not take the hold over.
+TEST_F(StagePlayerTest, AMeleeBlowLeavesAGrabShotHoldAlone)
+{
+    grunts[0]->stand(240, false);
+    grunts[0]->perform("throw", 1);
+    grunts[1]->stand(600, false);
+    control.updateDamageCollision(enemies, 2);
+    hero->stand(200, true);
+    shots.addParticleXY("grabShot", false, &fx->kinds, screen, 10000, f().x, f().y);
+    control.checkParticleCollision(&shots, 'E');
+    ASSERT_TRUE(control.grabbed);
+
+    grunts[1]->stand(230, false);
+    grunts[1]->perform("kick", 1);
+    control.updateDamageCollision(enemies, 2);
+    EXPECT_EQ(control.grabber, &grunts[0]->fighter());
+    EXPECT_TRUE(control.grabbed);
+
+    grunts[0]->fighter().x = 260;
+    control.updatePosition(enemies, 2);
+    EXPECT_EQ(f().x, grunts[0]->fighter().getHitPointX(grunts[0]->fighter().dir));
+    EXPECT_EQ(f().state, "fallDown");
 }
 
 // Stage enemies: switched off they neither move nor decide; beaten they

@@ -400,8 +400,9 @@ protected:
             }
             else
             {
-                // The last enemy whose blow reached the player holds it.
+                // The last enemy whose blow reached the player, still swinging, holds it.
                 c.grabber = &a();
+                attacker->perform("jab", 1);
                 c.checkParticleCollision(&shots, 'E');
             }
             return observe(c);

@@ -420,6 +420,23 @@ TEST_F(PlayerControlTest, WalkingStepFromTheHeldKeys)
     }
 }
 
+// In stick mode with no stick bound the step runs as for a centred stick: a
+// walking fighter stops and drops its block.
+TEST_F(PlayerControlTest, StickModeWithoutAStickStepsAsCentred)
+{
+    Fighter& f = hero();
+    heroRig().stand(200, true);
+    f.changeAnim("walk");
+    duel->hero.pad.joystickIndex = 0;
+    control().joystick = nullptr;
+    control().blocking = true;
+    control().accum = 5.0f;
+    control().joystickMovement(nullptr);
+    EXPECT_EQ(f.state, "standing");
+    EXPECT_FALSE(control().blocking);
+    EXPECT_EQ(f.x, 200);
+}
+
 TEST_F(PlayerControlTest, WalkingWaitsForTheStepAccumulator)
 {
     Fighter& f = hero();

@@ -174,6 +174,8 @@ wait_for_still_picture()
 
 press() { xdotool key "$1" || fail "xdotool could not press $1"; }
 
+picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
+
 # The splash screens take no input and the main menu throws away what came
 # before it, so a key only counts once the menu is up. The menu is up when
 # Down moves its highlight and Up brings back the very same picture.
@@ -323,6 +325,63 @@ case_no_audio_device()
     expect_settings "${default_settings[@]}"
 }
 
+# A player's visit to the options: the window goes to 800x600 at once, the
+# music is turned up and saved, player 1's pause key becomes P; back at the
+# main menu Escape ends the game, and the next start opens at 800x600.
+case_options()
+{
+    start_game
+    wait_for_window
+    expect_window_size 640x480
+    wait_for_menu
+    # Each screen drops what was pressed while it opened, so a key that opens
+    # or leaves a screen waits for the picture to settle; keys within one
+    # screen are read in turn.
+    menu_deadline=$((SECONDS + 90))
+    # A busy machine can hold a picture still before the key is read, so a
+    # step waits for the picture to change first.
+    step()
+    {
+        local before
+        before=$(window_picture)
+        press "$1"
+        poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+        wait_for_still_picture || fail "the picture never settled after $1"
+    }
+    press Down; press Down; press Down; step z  # OPTIONS
+    step z                                      # SCREEN SIZE
+    press Down; press Down; step z              # 800x600
+    expect_window_size 800x600
+    expect_settings 1.0.1 0 800 600 60 60
+    screenshot options-size-800x600 160x600+640+0
+    step Escape                                 # back to the options
+    press Down; step z                          # SOUND
+    press Right; press Right                    # music 60 -> 80
+    press Down; press Down; step z              # SAVE
+    expect_settings 1.0.1 0 800 600 80 60
+    press Down; step z                          # CONTROLS
+    step z                                      # PLAYER 1
+    step z                                      # KEYS
+    for key in Up Down Left Right z x c; do press $key; done
+    step p                                      # the eighth key ends the entry
+    screenshot options-keys-800x600
+    press Down; press Down; press Down; step z  # SAVE
+    local pad="$work/game/data/gamepad/defualt.GPad"
+    [ "$(sed -n 12p "$pad")" = 112 ] || fail "the saved pad's pause key is $(sed -n 12p "$pad"), expected 112 (p)"
+    step Escape                                 # from the controllers to the options
+    step Escape                                 # to the main menu
+    press Escape                                # and out of the game
+    expect_exit_code 0
+    expect_settings 1.0.1 0 800 600 80 60
+
+    start_game
+    wait_for_window
+    expect_window_size 800x600
+    wait_for_menu
+    close_like_the_window_manager
+    expect_exit_code 0
+}
+
 need_tools
 mkdir -p "$artifacts"
 rm -f "$log"
@@ -332,6 +391,7 @@ alt-f4) run=case_alt_f4 ;;
 window-800x600) run=case_window_800x600 ;;
 escape-on-menu) run=case_escape_on_menu ;;
 no-audio-device) run=case_no_audio_device ;;
+options) run=case_options ;;
 *) fail "unknown case" ;;
 esac
 start_x

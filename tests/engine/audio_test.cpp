@@ -117,6 +117,17 @@ TEST_F(AudioTest, MusicIsLoadedByNameOnlyForLowerCaseOgg)
     EXPECT_EQ(byName.music, nullptr);
     byName.play(); // silent, no crash
 
+    // A folder, a missing file or a folder named .ogg is no music, and the game goes on.
+    makeDirs("music/folder.ogg");
+    for (const char* path : {"music/", "music/.", "music/missing.dat", "music/folder.ogg"})
+    {
+        SCOPED_TRACE(path);
+        musicPlayer none;
+        none.setupMusic(path);
+        EXPECT_EQ(none.data, nullptr);
+        EXPECT_EQ(none.music, nullptr);
+    }
+
     // A second track replaces the first, freeing it.
     fromMemory.play();
     EXPECT_EQ(Mix_PlayingMusic(), 1);
@@ -139,6 +150,13 @@ TEST(AudioClosed, EverythingIsSilentAndSafe)
     set.getList("snd");
     EXPECT_EQ(set.count, 1);
     EXPECT_EQ(set.returnSound("hit"), nullptr);
+    {
+        // Tests still see what was asked for, known or not.
+        SoundRecorder recorder;
+        set.Play("hit", -1);
+        set.Play("nothing", 2);
+        EXPECT_EQ(recorder.names(), (std::vector<std::string>{"hit", "nothing"}));
+    }
     set.Play("hit", -1);
     musicPlayer music;
     music.setupMusic("music/track.dat");

@@ -79,6 +79,30 @@ TEST_F(FontTest, ColourAndAlphaComeFromTheArgumentsAndCoverage)
     freeFont(odd);
 }
 
+// The size is read as "%d" reads it: blank lines and blanks before it are
+// skipped, and whatever follows the number is ignored.
+TEST_F(FontTest, TheSizeLineIsReadAsScanfReadsANumber)
+{
+    const struct
+    {
+        const char* ini;
+        bool loads;
+    } cases[] = {{"32", true},    {"\n\n  32\n", true}, {"\r\n\t32 wide\r\n", true},
+                 {"\n\n", false}, {"x32\n", false},     {"8\n32\n", false}};
+    for (const auto& c : cases)
+    {
+        writeFont("f", 32, 32 * 32, 256);
+        writeFile("f/font.ini", c.ini);
+        SDLFont* font = initFont("f", 1, 1, 1, 1);
+        EXPECT_EQ(font != nullptr, c.loads) << '"' << c.ini << '"';
+        if (font)
+        {
+            EXPECT_EQ(font->imageSide, 32);
+        }
+        freeFont(font);
+    }
+}
+
 TEST_F(FontTest, DamagedFoldersGiveNoFontOrEmptyWidths)
 {
     EXPECT_EQ(initFont("nowhere", 1, 1, 1, 1), nullptr);

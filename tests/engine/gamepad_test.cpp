@@ -72,11 +72,17 @@ TEST(GamePad, RefusesNamesThatAreNotPlainFileNames)
 {
     ScratchDir dir;
     makeDirs("data/gamepad");
-    for (const char* name : {"../escape", "sub/dir", "..", ""})
+    const struct
+    {
+        const char* name;
+        bool saved;
+    } cases[] = {{"../escape", false}, {"sub/dir", false}, {"back\\slash", false}, {"..", false},
+                 {".", false},         {"", false},        {"a..b", true},         {"..pad", true}};
+    for (const auto& c : cases)
     {
         gamePad pad;
-        pad.name = name;
-        EXPECT_FALSE(pad.saveGamePad()) << '"' << name << '"';
+        pad.name = c.name;
+        EXPECT_EQ(pad.saveGamePad(), c.saved) << '"' << c.name << '"';
     }
 }
 

@@ -3,12 +3,14 @@
 #include "engine/globals.h"
 #include "engine/sprite.h"
 #include "engine/sprite_sheet.h"
+#include "engine/text_file.h"
 #include "tests/support/test_support.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <type_traits>
 #include <unistd.h>
 
@@ -382,6 +384,47 @@ TEST_F(SpriteSheetTest, ColourKeyValuesCarryOverFromFrameToFrame)
         EXPECT_EQ(keyOf(sheet.normalFrame(static_cast<int>(k))->image), want);
         EXPECT_EQ(keyOf(sheet.secondFrame(static_cast<int>(k))->image), want);
     }
+}
+
+// Anchors, boxes, hit points and steps stay within an SDL rectangle's range
+// however large the file writes them, so mirroring and moving by them never
+// overflow.
+TEST_F(SpriteSheetTest, CoordinatesAreKeptWithinTheRectangleRange)
+{
+    writeIndexedBmp("s/a.bmp", 4, 4, 1, 10, 20, 30);
+    InfoFrame f;
+    f.image = "a.bmp";
+    std::vector<std::string> lines;
+    std::istringstream text(infoText({f}));
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    const std::string huge = "99999999999";
+    lines[2] = "-" + huge + " " + huge;              // anchor
+    lines[3] = "-" + huge + " 0 " + huge + " 32767"; // body box
+    lines[4] = "0 -" + huge + " 40000 " + huge;      // damage box
+    lines[8] = huge + " -" + huge;                   // hit point
+    lines[12] = "-" + huge + " " + huge;             // step and lift
+    std::string info;
+    for (const std::string& l : lines)
+        info += l + "\n";
+    ASSERT_EQ(load(info), 0);
+    const CSpriteFrame* n = sheet.normalFrame(0);
+    const CSpriteFrame* m = sheet.secondFrame(0);
+    ASSERT_NE(n, nullptr);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(n->anchorX, kMinCoordinate);
+    EXPECT_EQ(n->anchorY, kMaxCoordinate);
+    EXPECT_EQ(n->colX1, kMinCoordinate);
+    EXPECT_EQ(n->colX2, kMaxCoordinate);
+    EXPECT_EQ(n->colY2, 32767);
+    EXPECT_EQ(n->dmgY1, kMinCoordinate);
+    EXPECT_EQ(n->dmgX2, kMaxCoordinate);
+    EXPECT_EQ(n->hitPointX, kMaxCoordinate);
+    EXPECT_EQ(n->hitPointY, kMinCoordinate);
+    EXPECT_EQ(n->xStep, kMinCoordinate);
+    EXPECT_EQ(n->yBoost, kMaxCoordinate);
+    EXPECT_EQ(m->anchorX, 4 - kMinCoordinate) << "the mirror is formed without overflow";
+    EXPECT_EQ(m->colX1, 4 - kMaxCoordinate);
 }
 
 TEST_F(SpriteSheetTest, SecondFramesAreMirroredOrCopied)

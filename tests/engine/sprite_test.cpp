@@ -386,7 +386,7 @@ TEST_F(SpriteTest, RewindPlaysAPlayOnceSpriteAgain)
     EXPECT_EQ(once.getFrame(), 1);
 }
 
-TEST_F(SpriteTest, PlayOnceDrawsTheFacingItIsGiven)
+TEST_F(SpriteTest, PlayOnceDrawsItsStoredFacing)
 {
     CSpriteBase sheet;
     InfoFrame f;
@@ -414,7 +414,7 @@ TEST_F(SpriteTest, PlayOnceDrawsTheFacingItIsGiven)
             once.init(&sheet, screen);
             once.facing = facing;
             once.drawD(dir);
-            EXPECT_EQ(pixelAt(screen, dir ? 0 : 3, 0), red);
+            EXPECT_EQ(pixelAt(screen, facing ? 0 : 3, 0), red);
         }
 }
 

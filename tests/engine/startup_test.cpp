@@ -32,6 +32,10 @@ protected:
         fullyQuit = false;
         SCREEN_WIDTH = 640;
         SCREEN_HEIGHT = 480;
+        // Start-up composes into a surface of its own.
+        if (screen && screen != SDL_GetVideoSurface())
+            SDL_FreeSurface(screen);
+        screen = nullptr;
         openTestVideo();
     }
     ScratchDir dir;
@@ -63,10 +67,9 @@ TEST_F(StartUpTest, PushedQuitEndsBeforeTheMenuLoopAndLeavesDefaults)
     EXPECT_EQ(frames, 2u) << "the loading picture and one splash frame over an empty folder";
 
     pushQuit();
-    runMainMenu();
+    EXPECT_EQ(runMainMenu(), 0) << "the menu loop ends with the shutdown";
     EXPECT_TRUE(fullyQuit);
     EXPECT_EQ(frames, 2u) << "the menu must not draw once the window was closed";
-    EXPECT_EQ(shutDown(), 0);
     const std::string memoryLog = readFile(memoryLogFile);
     EXPECT_NE(memoryLog.find("This is how to log for the memory leak log\r\n43 leaks in just having the main menu up..."),
               std::string::npos);
@@ -82,22 +85,31 @@ TEST_F(StartUpTest, SplashPlaysOutAndA800x600WindowShowsTheZoomedPicture)
     startUp();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(SCREEN_WIDTH, 800);
-    EXPECT_EQ(screen->w, 800);
-    EXPECT_EQ(screen->h, 600);
+    EXPECT_EQ(screen->w, 640) << "pictures are composed at 640x480";
+    SDL_Surface* window = windowSurface();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->w, 800);
+    EXPECT_EQ(window->h, 600);
     EXPECT_GE(frames, 5u) << "the loading picture and every splash frame";
     // The splash's red covers the whole window once zoomed, not just 640x480.
-    EXPECT_EQ(pixelAt(screen, 790, 590), SDL_MapRGB(screen->format, 255, 0, 0));
+    EXPECT_EQ(pixelAt(window, 790, 590), SDL_MapRGB(window->format, 255, 0, 0));
 }
 
+// The fallback is always a window, also when the width alone would have fitted.
 TEST_F(StartUpTest, SettingsThatCannotOpenAWindowFallBackTo640x480)
 {
-    writeFile("data/gameFiles/config.conf", "1.0.1\n1\n0\n-600\n999\n-4\n");
-    startUp();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(SCREEN_WIDTH, 640);
-    EXPECT_EQ(SCREEN_HEIGHT, 480);
-    EXPECT_EQ(screen->w, 640);
-    EXPECT_EQ(config.usableMusicVolume(), 128);
-    EXPECT_EQ(config.usableSoundVolume(), 0);
+    for (const char* settings : {"1.0.1\n1\n0\n-600\n999\n-4\n", "1.0.1\n1\n640\n0\n999\n-4\n"})
+    {
+        SCOPED_TRACE(settings);
+        writeFile("data/gameFiles/config.conf", settings);
+        startUp();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(SCREEN_WIDTH, 640);
+        EXPECT_EQ(SCREEN_HEIGHT, 480);
+        EXPECT_EQ(screen->w, 640);
+        EXPECT_EQ(screen->flags & SDL_FULLSCREEN, 0u) << "a window";
+        EXPECT_EQ(config.usableMusicVolume(), 128);
+        EXPECT_EQ(config.usableSoundVolume(), 0);
+    }
 }
 } // namespace

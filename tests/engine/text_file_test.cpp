@@ -19,6 +19,24 @@ TEST(ParseInt, BehavesLikeAtoiWithoutOverflow)
         EXPECT_EQ(parseInt(c.first), c.second) << '"' << c.first << '"';
 }
 
+TEST(ParseCoordinate, KeepsWithinTheRectangleRange)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"12", 12},         {"-32768", -32768},       {"32767", 32767},       {"32768", 32767},
+        {"-40000", -32768}, {"-99999999999", -32768}, {"99999999999", 32767}, {"x", 0},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(parseCoordinate(c.first), c.second) << '"' << c.first << '"';
+        int scanned = 1;
+        LineScan s(c.first);
+        if (s.coordinate(scanned))
+        {
+            EXPECT_EQ(scanned, c.second) << '"' << c.first << '"';
+        }
+    }
+}
+
 TEST(LineScan, MatchesFieldsInOrderAndStopsAtTheFirstMiss)
 {
     std::string word;

@@ -345,10 +345,14 @@ TEST_F(ConditionSetTest, AThenBlockRunsOnEveryUpdateOfItsFrame)
     EXPECT_EQ(f.getFrame(), 2) << "the else block left the frame once health was full";
 }
 
+// With no fighter every test is false except "NULL", which holds always.
 TEST(ConditionWithoutFighter, TestsAreFalseAndActionsDoNothing)
 {
     Condition condition(nullptr, nullptr);
     EXPECT_FALSE(condition.getResult("HP < 50"));
+    EXPECT_FALSE(condition.getResult("ground = true"));
+    EXPECT_TRUE(condition.getResult("NULL"));
+    EXPECT_TRUE(condition.getResult("null"));
     const std::string lines[] = {"HP < 50", "HP + 1", "ELSE", "FRAME = 0"};
     condition.handleConditionSet(lines, 4);
     condition.handleConditionSet(lines, 0);

@@ -711,12 +711,27 @@ TEST_F(FighterTest, DebugBoxesShowTheBodyTheAnchorAndTheBlow)
     EXPECT_EQ(pixelAt(screen, 199, 298), anchor);
     EXPECT_EQ(pixelAt(screen, 220, 245), blow);
     EXPECT_EQ(pixelAt(screen, 250, 245), kBackground);
+    // Each box covers its corners, right and bottom edges included, and no more.
+    const struct
+    {
+        const char* name;
+        colBox box;
+        Uint32 colour;
+    } boxes[] = {{"body", f.getCBox(), body}, {"blow", f.getDBox(), blow}};
+    for (const auto& b : boxes)
+    {
+        SCOPED_TRACE(b.name);
+        EXPECT_EQ(pixelAt(screen, b.box.x2, b.box.y2), b.colour);
+        EXPECT_EQ(pixelAt(screen, b.box.x2, b.box.y1), b.colour);
+        EXPECT_NE(pixelAt(screen, b.box.x2 + 1, b.box.y2), b.colour);
+        EXPECT_NE(pixelAt(screen, b.box.x2, b.box.y2 + 1), b.colour);
+    }
 
     SDL_FillRect(screen, nullptr, kBackground);
     f.setFrame(1); // the same boxes without damage: no blow box
     f.drawColBoxes();
     EXPECT_EQ(pixelAt(screen, 192, 230), body);
-    EXPECT_EQ(pixelAt(screen, 220, 245), kBackground);
+    EXPECT_EQ(pixelAt(screen, 230, 245), kBackground);
 }
 
 TEST_F(FighterTest, AFighterWithoutFramesDrawsHitsAndMovesNothing)

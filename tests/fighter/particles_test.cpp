@@ -571,6 +571,43 @@ TEST_F(ParticleTest, DeathParticlesTakeTheParentsFacingAndStartAtTheNextUpdate)
     EXPECT_EQ(contents(list), (std::vector<std::string>{"mover 151 97", "mover 156 110"}));
 }
 
+// A kind whose death raises two of itself doubles every update until the
+// list is full, and then stays within it.
+TEST_F(ParticleTest, AKindThatRespawnsItselfFillsTheListAndNoMore)
+{
+    ParticleKindSpec spore = kind("spore", {namedFrame("spore")});
+    spore.lifetime = 1;
+    spore.events[OnDeath] = {"spore 0 0", "spore 0 0"};
+    load({spore});
+    struct Case
+    {
+        int updates;
+        int atMost;
+        int atLeast;
+    };
+    const Case cases[] = {
+        {1, 2, 2},
+        {10, 1024, 1024},
+        {12, particleList::maxParticles, particleList::maxParticles / 3},
+        {40, particleList::maxParticles, particleList::maxParticles / 3},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.updates << " updates");
+        particleList l;
+        setTestClock(1000);
+        l.addParticleXY("spore", true, &kinds, screen, 1000, 10, 10);
+        for (int i = 1; i <= c.updates; ++i)
+        {
+            setTestClock(1000 + 2 * static_cast<Uint32>(i));
+            l.update();
+            ASSERT_LE(l.size(), particleList::maxParticles);
+        }
+        EXPECT_LE(l.size(), c.atMost);
+        EXPECT_GE(l.size(), c.atLeast);
+    }
+}
+
 struct Lifetime
 {
     int lifetime;

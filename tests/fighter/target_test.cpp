@@ -1,6 +1,7 @@
 // What controls and AIs aim at: one fixed fighter, or the nearest living one
 // of several candidates.
 #include "engine/globals.h"
+#include "fighter/collision.h"
 #include "fighter/fighter.h"
 #include "fighter/target.h"
 #include "tests/support/character_fixture.h"
@@ -59,6 +60,33 @@ TEST_F(TargetTest, WithoutAFighterThePlainTargetAnswersItsStoredPosition)
     t.y = -40;
     EXPECT_EQ(t.retX(), 120);
     EXPECT_EQ(t.retY(), -40);
+}
+
+// A target with no fighter has no box to hit or be hit by: its boxes
+// collide with nothing, not with each other nor with a frameless fighter's.
+TEST_F(TargetTest, WithoutAFighterItsBoxesCollideWithNothing)
+{
+    Target a;
+    Target b;
+    Fighter frameless;
+    const colBox anywhere = {-200000, -200000, 200000, 200000};
+    const struct
+    {
+        const char* name;
+        colBox one;
+        colBox two;
+    } cases[] = {
+        {"its own two boxes", a.getColBox(true), a.getDmgBox()},
+        {"another empty target", a.getDmgBox(), b.getColBox(false)},
+        {"a fighter without a frame", a.getDmgBox(), frameless.getCBox()},
+        {"a box over the whole field and beyond", a.getColBox(true), anywhere},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(SquareCollider(c.one, c.two).collisionCheck());
+        EXPECT_FALSE(SquareCollider(c.two, c.one).collisionCheck());
+    }
 }
 
 TEST_F(TargetTest, APlainTargetAnswersForItsFighter)

@@ -1,6 +1,7 @@
 // The memory tracker, in the one test binary whose new and delete go through it: its log, its block fills
 // and guards, its errors, and the leak report a whole run leaves behind.
 #include "engine/memory_tracker.h"
+#include "engine/screen.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -287,6 +288,23 @@ TEST_F(OwnerTest, TheOwnerIsKeptWithoutFoldersCutTo39CharactersAndUsedOnlyOnce)
         EXPECT_EQ(next->sourceLine, 0u);
         ::operator delete(owned);
         ::operator delete(unowned);
+    }
+}
+
+// The game's long-lived objects name the file and line that made them, so a
+// leak report says where they came from instead of "??".
+TEST_F(OwnerTest, TheGamesOwnObjectsNameWhereTheyWereMade)
+{
+    buttonSet buttons;
+    buttons.init(nullptr, "nowhere", 2, 0, 0, true);
+    ASSERT_EQ(buttons.sheets.size(), 2u);
+    for (const auto& sheet : buttons.sheets)
+    {
+        const tag_au* unit = m_findAllocUnit(sheet.get());
+        ASSERT_NE(unit, nullptr);
+        EXPECT_STREQ(unit->sourceFile, "screen.cpp");
+        EXPECT_STREQ(unit->sourceFunc, "init");
+        EXPECT_GT(unit->sourceLine, 0u);
     }
 }
 

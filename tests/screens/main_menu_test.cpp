@@ -1,5 +1,6 @@
 // The main menu's input: cursor, confirm after the queue is read, Escape and
 // exit; the versus entry and the key legend.
+#include "engine/clock.h"
 #include "engine/globals.h"
 #include "screens/main_menu.h"
 #include "tests/screens/fight_fixture.h"
@@ -64,8 +65,8 @@ TEST_F(MainMenuTest, ConfirmActsOnTheButtonSelectedOnceTheQueueIsRead)
 
 TEST_F(MainMenuTest, ModesNotYetPlayableKeepTheMenuOpen)
 {
-    // Versus runs its mode; the others arrive with their own screens.
-    for (int entry : {mainMenu::Story, mainMenu::Arcade, mainMenu::Options})
+    // Versus and the options run their screens; the others arrive with their own.
+    for (int entry : {mainMenu::Story, mainMenu::Arcade})
     {
         menu.buttons.setSelection(entry);
         pushKey(SDLK_z);
@@ -134,6 +135,68 @@ TEST_F(MainMenuTest, TheVersusEntryComesBackWhenTheWindowCloses)
     EXPECT_FALSE(menu.done) << "the menu's loop ends on the quit flag";
     EXPECT_EQ(frames, 2) << "the loading picture and one pass of the fight";
     EXPECT_EQ(menu.buttons.getSelected(), mainMenu::Versus);
+}
+
+// Keys pressed while the match's winner shows stay with the mode: the menu
+// that takes over neither leaves on Escape nor moves its cursor, but a window
+// closed then still ends the game.
+TEST_F(MainMenuTest, KeysPressedAsAVersusMatchEndsDoNotReachTheMenu)
+{
+    const Colour selectBackdrop{10, 90, 10};
+    writeFightData("Nick", "NickBBBat", 30);
+    // Player 2 has no health, so every round is over as it starts.
+    CharacterSpec beaten = fighterSpec("data/characters/NickBBBat");
+    beaten.hp = 0;
+    writeFighter(beaten);
+    writeArena("burningBase");
+    writePictures("data/screens/characterSelect", {Picture{20, 20, selectBackdrop, 100}});
+    GlobalsGuard globals;
+    setTestClock(100000);
+    setTestClockAutoAdvance(1);
+
+    for (bool close : {false, true})
+    {
+        SCOPED_TRACE(close ? "window closed" : "Escape and Down");
+        fullyQuit = false;
+        mainMenu fresh;
+        fresh.init(screen);
+        bool chosen = false;
+        bool pressed = false;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface* s)
+                {
+                    if (shows(s, 5, 5, selectBackdrop) && !chosen)
+                    {
+                        // Player 2 takes the second name.
+                        pushKey(SDLK_l);
+                        pushKey(SDLK_i);
+                        pushKey(kConfirm2);
+                        pushKey(kConfirm1);
+                        chosen = true;
+                    }
+                    if (shows(s, 95 + 10, 150 + 10, kWinnerColour) && !pressed)
+                    {
+                        if (close)
+                            pushQuit();
+                        pushKey(SDLK_ESCAPE);
+                        pushKey(SDLK_DOWN);
+                        pressed = true;
+                    }
+                },
+                20000);
+            fresh.buttons.setSelection(mainMenu::Versus);
+            pushKey(SDLK_z);
+            fresh.update();
+            EXPECT_FALSE(watch.ranAway);
+        }
+        ASSERT_TRUE(pressed) << "the winner showed";
+        EXPECT_EQ(fullyQuit, close);
+        fresh.update();
+        EXPECT_FALSE(fresh.done) << "the menu loop goes on";
+        EXPECT_EQ(fresh.buttons.getSelected(), mainMenu::Versus);
+    }
+    fullyQuit = false;
 }
 
 // The legend shows icon frames 0, 1, 5 and 3 beside the names of GPad1's

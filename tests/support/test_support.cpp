@@ -2,7 +2,10 @@
 // files written from tables, and the game's clock and input held by the test.
 #include "tests/support/test_support.h"
 
+#include "engine/audio.h"
+#include "engine/font.h"
 #include "engine/globals.h"
+#include "engine/present.h"
 #include "engine/timers.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +57,12 @@ SDL_Surface* openTestVideo()
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         SDL_Init(SDL_INIT_VIDEO);
     }
-    if (!screen || screen->w != 640 || screen->h != 480)
-        screen = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+    // Tests draw straight into the video surface and read its pixels.
+    setWindowSurface(nullptr);
+    SDL_Surface* video = SDL_GetVideoSurface();
+    if (!video || video->w != 640 || video->h != 480)
+        video = SDL_SetVideoMode(640, 480, 32, SDL_HWPALETTE);
+    screen = video;
     return screen;
 }
 
@@ -211,5 +218,41 @@ void scriptDraws(std::initializer_list<std::pair<int, int>> draws)
         }
     }
     ADD_FAILURE() << "no seed gives the scripted draws";
+}
+
+SoundRecorder::SoundRecorder()
+{
+    setSoundPlayObserver([this](const std::string& name) { played.push_back(name); });
+}
+
+SoundRecorder::~SoundRecorder()
+{
+    setSoundPlayObserver(nullptr);
+}
+
+TextRecorder::TextRecorder()
+{
+    setTextDrawObserver([this](int x, int y, const std::string& text) { drawn.push_back({x, y, text}); });
+}
+
+TextRecorder::~TextRecorder()
+{
+    setTextDrawObserver(nullptr);
+}
+
+std::vector<std::string> TextRecorder::strings() const
+{
+    std::vector<std::string> out;
+    for (const Text& t : drawn)
+        out.push_back(t.text);
+    return out;
+}
+
+bool TextRecorder::drew(const std::string& text, int x, int y) const
+{
+    for (const Text& t : drawn)
+        if (t.text == text && t.x == x && t.y == y)
+            return true;
+    return false;
 }
 } // namespace testing_support

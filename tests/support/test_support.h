@@ -83,4 +83,42 @@ Uint32 pixelAt(SDL_Surface* s, int x, int y);
 // (n, value) pairs in order; a value of -1 takes whatever comes. Fails the
 // test when no seed fits.
 void scriptDraws(std::initializer_list<std::pair<int, int>> draws);
+// Records, while it lives, every name a sound set is asked to play.
+class SoundRecorder
+{
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+    const std::vector<std::string>& names() const { return played; }
+    void clear() { played.clear(); }
+
+private:
+    std::vector<std::string> played;
+};
+
+// Records, while it lives, every string a screen asks to draw and where.
+class TextRecorder
+{
+public:
+    struct Text
+    {
+        int x, y;
+        std::string text;
+    };
+    TextRecorder();
+    ~TextRecorder();
+    TextRecorder(const TextRecorder&) = delete;
+    TextRecorder& operator=(const TextRecorder&) = delete;
+    const std::vector<Text>& texts() const { return drawn; }
+    // The texts alone, in the order drawn.
+    std::vector<std::string> strings() const;
+    // Whether `text` was drawn at (x, y).
+    bool drew(const std::string& text, int x, int y) const;
+    void clear() { drawn.clear(); }
+
+private:
+    std::vector<Text> drawn;
+};
 } // namespace testing_support

@@ -12,6 +12,7 @@
 #include "tests/support/test_support.h"
 
 #include <SDL_mixer.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -177,6 +178,33 @@ TEST_F(GameContent, BackgroundsLoadWithMusicAndAFloorUnderEveryStep)
             }
             EXPECT_TRUE(floor) << "nothing under x " << x;
         }
+    }
+}
+
+// Every character folder the stages of levels 1 to 5 load, with each palette
+// they recolour it with (palette 0 is the folder's own colours, no file).
+TEST_F(GameContent, StageTypesHaveTheirRecordAttacksSoundsAndPalettes)
+{
+    ASSERT_TRUE(generate({"roster"}));
+    struct Case
+    {
+        const char* type;
+        std::vector<int> palettes;
+    };
+    const Case cases[] = {
+        {"ZombieGuy", {6}}, {"FatZombie", {1}},  {"HellHound", {1}}, {"MegaZombie", {}}, {"GasSprayer", {}},
+        {"ZombieGal", {}},  {"ArmyGunner", {1}}, {"ArmyShield", {}}, {"Tank", {}},       {"Oleck", {}},
+        {"Brask", {}},      {"window1", {}},     {"window2", {}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.type);
+        const std::string folder = std::string("data/characters/") + c.type + "/";
+        std::vector<std::string> files = {folder + "chardata", folder + "ai/attack", folder + "sound"};
+        for (int p : c.palettes)
+            files.push_back(folder + "palette/" + std::to_string(p) + ".bmp");
+        for (const std::string& f : files)
+            EXPECT_TRUE(std::filesystem::is_regular_file(f)) << f;
     }
 }
 

@@ -83,6 +83,11 @@ Canvas icon(const IconSpec& spec, bool faded)
 }
 } // namespace
 
+Canvas buttonIcon(int index)
+{
+    return icon(kIcons[index < 0 || index > 6 ? 0 : index], false);
+}
+
 bool writeButtonIcons(const std::string& dataDir)
 {
     std::vector<Canvas> bright, faded;

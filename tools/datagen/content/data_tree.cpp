@@ -15,6 +15,10 @@
 #include "content/round_overlays.h"
 #include "content/roster/roster.h"
 #include "content/screens.h"
+#include "content/stage_prompts.h"
+#include "content/story_menus.h"
+#include "content/story_screens.h"
+#include "content/story.h"
 #include "core/files.h"
 
 #include <cstdio>
@@ -52,7 +56,14 @@ const std::vector<ContentStep>& contentSteps()
         {"buttonicons", writeButtonIcons},
         {"overlays", writeRoundOverlays},
         {"pause", writePauseScreen},
+        {"storymenus", writeStoryMenus},
         {"charselect", writeCharacterSelect},
+        {"options", writeOptionScreens},
+        {"winning", writeWinnerScreen},
+        {"levelselect", writeLevelSelect},
+        {"loot", writeLootScreen},
+        {"goarrows", writeStagePrompts},
+        {"story", writeStoryPictures},
     };
     return steps;
 }

@@ -214,6 +214,9 @@ bool writeFightHud(const std::string& dataDir)
     ok = writeFrames(joinPath(dataDir, "powBar"),
                      {barFrame(kPowerBarWindow, Chamfers{3.0f, 3.0f, 6.0f, 6.0f})}, {100}) &&
          ok;
+    ok = writeFrames(joinPath(dataDir, "wexpBar"),
+                     {barFrame(kWeaponExpBarWindow, Chamfers{3.0f, 3.0f, 6.0f, 6.0f})}, {100}) &&
+         ok;
     ok = writeFrames(joinPath(dataDir, "border"), {border()}, {1000}) && ok;
     ok = writeFrames(joinPath(dataDir, "screens/ui/rage"), {rageBadge()}, {100}) && ok;
 

@@ -88,10 +88,10 @@ bool writeFonts(const std::string& dataDir)
         float size;
         int side;
     };
-    // Dialogue in a roomier face and cell; menus and numbers compact and bold
+    // Dialogue condensed, so that 80 columns of capitals fit the box; menus and numbers compact and bold
     // enough to read over busy stages at 640x480.
     const Face faces[] = {
-        {"font/Calibri1", "DejaVuSans.ttf", 15.0f, 320},
+        {"font/Calibri1", "DejaVuSansCondensed.ttf", 14.0f, 320},
         {"font/Calibri2", "DejaVuSans-Bold.ttf", 12.0f, 256},
     };
     bool ok = true;

@@ -75,8 +75,15 @@ Canvas menuButton(const std::string& label, bool selected)
     Typeface face(look::menuFont());
     if (face.ok())
     {
-        face.setSize(14.0f);
         face.setStyle(2.5f, 0.0f);
+        // Long labels are set smaller so they stay inside the slant.
+        float size = 14.0f;
+        face.setSize(size);
+        while (face.measure(label) > 150.0f && size > 9.0f)
+        {
+            size -= 0.5f;
+            face.setSize(size);
+        }
         Mask text(kButtonW, kButtonH);
         face.drawCentred(text, label, 96.0f, 15.0f);
         c.fill(text.grown(1.5f), solid(selected ? hex(0x4a0c04) : hex(0x06030a)), Blend::Normal, 0.85f);
@@ -96,16 +103,23 @@ bool writeTitleScreen(const std::string& dataDir)
     main.add(backdrop, still);
     bool ok = main.finish();
 
-    for (int i = 0; i < 5; ++i)
+    return writeMenuButtons(dir, backdrop, {kLabels, kLabels + 5}, kColumnX, kColumnY) && ok;
+}
+
+bool writeMenuButtons(const std::string& dir, const Canvas& backdrop, const std::vector<std::string>& labels, int x,
+                      int y)
+{
+    bool ok = true;
+    for (std::size_t i = 0; i < labels.size(); ++i)
     {
-        const Canvas behind = backdrop.crop(kColumnX, kColumnY + i * kButtonH, kButtonW, kButtonH);
+        const Canvas behind = backdrop.crop(x, y + static_cast<int>(i) * kButtonH, kButtonW, kButtonH);
         QuantiseOptions q;
         q.matte = &behind;
         q.cutoff = 0.03f;
         q.dither = 0.5f;
         SpriteFolder button(joinPath(dir, "button" + std::to_string(i)));
-        button.add(menuButton(kLabels[i], false), FrameInfo{}, q);
-        button.add(menuButton(kLabels[i], true), FrameInfo{}, q);
+        button.add(menuButton(labels[i], false), FrameInfo{}, q);
+        button.add(menuButton(labels[i], true), FrameInfo{}, q);
         ok = button.finish() && ok;
     }
     return ok;

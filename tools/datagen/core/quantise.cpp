@@ -348,4 +348,19 @@ IndexedImage quantise(const Canvas& picture, const QuantiseOptions& options)
     }
     return out;
 }
+
+Canvas fromIndexed(const IndexedImage& image)
+{
+    Canvas c(image.width, image.height);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+        {
+            const std::uint8_t i = image.at(x, y);
+            if (i == kKeyIndex)
+                continue;
+            const Rgb8& p = image.palette[i];
+            c.at(x, y) = Colour{p.r / 255.0f, p.g / 255.0f, p.b / 255.0f, 1.0f};
+        }
+    return c;
+}
 } // namespace datagen

@@ -23,4 +23,7 @@ struct QuantiseOptions
 };
 
 IndexedImage quantise(const Canvas& picture, const QuantiseOptions& options = {});
+
+// An indexed picture back on a canvas: the key index clear, the rest opaque.
+Canvas fromIndexed(const IndexedImage& image);
 } // namespace datagen

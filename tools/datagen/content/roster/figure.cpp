@@ -1540,6 +1540,76 @@ void drawWindow(const Style& st, const Pose& p, Drawing& d, Hot& hot)
 }
 } // namespace
 
+void drawLooseWeapon(Drawing& out, Weapon weapon, float size, Vec2 grip, float angle)
+{
+    const Vec2 u = fromDown(angle);
+    const Vec2 n = perp(u);
+    const float s = size;
+    Vec2 tip, muzzle;
+    float tipRadius = 0.0f;
+    switch (weapon)
+    {
+    case Weapon::Gauntlets:
+    {
+        // A plated cuff and the clenched fist at its end.
+        Part& cuff = out.add(Armour);
+        cuff.gloss = 0.5f;
+        cuff.prims.push_back(capsule(grip - u * (10.0f * s), grip + u * (2.0f * s), 6.0f * s, 7.5f * s));
+        Part& fist = out.add(Metal);
+        fist.gloss = 0.8f;
+        fist.prims.push_back(ellipse(grip + u * (9.0f * s), 10.0f * s, 9.0f * s, angle));
+        for (int k = 0; k < 4; ++k)
+        {
+            Part& finger = out.add(Metal, 0.25f);
+            finger.gloss = 0.6f;
+            const Vec2 base = grip + u * (14.0f * s) + n * ((k - 1.5f) * 4.6f * s);
+            finger.prims.push_back(capsule(base - u * (3.0f * s), base + u * (2.0f * s), 2.5f * s, 2.3f * s));
+        }
+        Part& thumb = out.add(Metal, -0.1f);
+        thumb.prims.push_back(capsule(grip + u * (6.0f * s) - n * (9.0f * s),
+                                      grip + u * (12.0f * s) - n * (5.0f * s), 2.6f * s, 2.2f * s));
+        return;
+    }
+    case Weapon::TwinSwords:
+        // Two blades crossed at their middles.
+        {
+            const Vec2 v = fromDown(angle + 90.0f);
+            drawWeapon(out, weapon, s, grip, angle - 90.0f, 0.0f, 1.0f, 0.0f, tip, tipRadius, muzzle, 0.0f);
+            drawWeapon(out, weapon, s, grip + (u - v) * (20.0f * s), angle, 0.0f, 1.0f, 0.2f, tip, tipRadius,
+                       muzzle, 0.0f);
+        }
+        return;
+    case Weapon::Whip:
+    {
+        // The handle, and the lash coiled beside it.
+        Part& handle = out.add(Wood);
+        handle.prims.push_back(capsule(grip, grip + u * (16.0f * s), 2.6f * s, 2.2f * s));
+        Part& lash = out.add(Glow);
+        lash.gloss = 0.5f;
+        const Vec2 centre = grip + u * (26.0f * s) + n * (6.0f * s);
+        Vec2 last = grip + u * (16.0f * s);
+        for (int k = 0; k <= 30; ++k)
+        {
+            const float a = k * 26.0f;
+            const float r = (15.0f - k * 0.3f) * s;
+            const Vec2 p = centre + fromDown(angle + 180.0f + a) * r;
+            lash.prims.push_back(capsule(last, p, 1.9f * s, 1.9f * s));
+            last = p;
+        }
+        Part& spark = out.add(Extra2, 0.3f);
+        spark.flat = true;
+        for (int k = 0; k < 4; ++k)
+            spark.prims.push_back(
+                capsule(last, last + fromDown(45.0f + k * 90.0f) * (5.0f * s), 0.9f * s, 0.4f * s));
+        return;
+    }
+    default:
+        // The blade runs along foreAngle + 90 degrees from the hand.
+        drawWeapon(out, weapon, s, grip, angle - 90.0f, 0.0f, 1.0f, 0.0f, tip, tipRadius, muzzle, 0.0f);
+        return;
+    }
+}
+
 void drawFigure(const Style& style, const Pose& pose, Drawing& out, Hot& hot)
 {
     switch (style.kind)

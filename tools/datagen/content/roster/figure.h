@@ -124,4 +124,8 @@ struct Hot
 };
 
 void drawFigure(const Style& style, const Pose& pose, Drawing& out, Hot& hot);
+
+// A weapon on its own, as an item picture shows it: held at `grip`, pointing
+// `angle` degrees round from straight down. Gauntlets are an armoured fist.
+void drawLooseWeapon(Drawing& out, Weapon weapon, float size, Vec2 grip, float angle);
 } // namespace datagen::roster

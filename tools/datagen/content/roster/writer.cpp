@@ -418,6 +418,50 @@ bool writeSelectPicture(const std::string& dataDir, const CharacterSpec& spec)
     return folder.finish() && ok;
 }
 
+// The winner screen's picture: four frames of the winning pose, large, the
+// last one held. The screen draws it at (0, 0), so every frame is as tall as
+// the stage's floor (y 396) with the fighter standing on it; at most 200
+// wide, it stays in the lit corner and the folder stays small.
+bool writeWinnerPicture(const std::string& dataDir, const CharacterSpec& spec)
+{
+    constexpr int kWinnerFloor = 396;
+    const MoveDef* win = nullptr;
+    for (const MoveDef& m : spec.moves)
+        if (m.clip.name == "endPose1")
+            win = &m;
+    const Clip& clip = win ? win->clip : spec.anims.front();
+    const std::vector<PlannedFrame> plan = planFrames(clip);
+    if (plan.empty())
+        return false;
+    std::vector<PlannedFrame> chosen;
+    for (int i = 0; i < 4; ++i)
+        chosen.push_back(plan[plan.size() - 1 - (plan.size() - 1) * static_cast<std::size_t>(3 - i) / 3]);
+    const std::vector<DrawnFrame> drawn = drawFrames(spec, chosen);
+    float scale = 2.4f;
+    Layout l = layoutOf(drawn, scale);
+    while ((l.w > 200 || l.h > kWinnerFloor) && scale > 0.2f)
+    {
+        scale *= 0.95f;
+        l = layoutOf(drawn, scale);
+    }
+    SpriteFolder folder(joinPath(joinPath(joinPath(dataDir, "screens"), "winning"), spec.name));
+    const auto palette = buildPalette(coloursFor(spec, 0));
+    bool ok = true;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+    {
+        FrameInfo info;
+        info.pause = i + 1 < drawn.size() ? 120 : 2000;
+        const IndexedImage figure = render(drawn[i].drawing, l.w, l.h, l.ox, l.oy, palette, scale);
+        IndexedImage standing = figure;
+        standing.height = kWinnerFloor;
+        standing.pixels.assign(static_cast<std::size_t>(l.w) * kWinnerFloor, kKeyIndex);
+        std::copy(figure.pixels.begin(), figure.pixels.end(),
+                  standing.pixels.begin() + static_cast<std::ptrdiff_t>(l.w) * (kWinnerFloor - l.h));
+        ok = folder.add(standing, info) && ok;
+    }
+    return folder.finish() && ok;
+}
+
 int commandRank(const MoveDef& m)
 {
     // Moves the input matcher can start: longer commands first; among equal
@@ -428,6 +472,61 @@ int commandRank(const MoveDef& m)
     return (10 - static_cast<int>(m.command.size())) * 2 + (specific ? 0 : 1);
 }
 } // namespace
+
+namespace
+{
+IndexedImage fitted(const Drawing& d, const CharacterSpec& spec, int w, int h, float margin)
+{
+    const Box b = bounds(d);
+    const float bw = std::max(1.0f, b.x1 - b.x0), bh = std::max(1.0f, b.y1 - b.y0);
+    const float scale = std::min((w - 2.0f * margin) / bw, (h - 2.0f * margin) / bh);
+    const float ox = (b.x0 + b.x1) * 0.5f - w * 0.5f / scale;
+    const float oy = (b.y0 + b.y1) * 0.5f - h * 0.5f / scale;
+    return render(d, w, h, ox, oy, buildPalette(coloursFor(spec, 0)), scale);
+}
+} // namespace
+
+IndexedImage figureIcon(const CharacterSpec& spec, int w, int h)
+{
+    Drawing d;
+    Hot hot;
+    if (!spec.anims.empty())
+    {
+        Clip still = spec.anims.front();
+        still.keys.resize(1);
+        drawFigure(spec.style, planFrames(still).front().pose, d, hot);
+    }
+    return fitted(d, spec, w, h, 1.5f);
+}
+
+IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h)
+{
+    Drawing d;
+    drawLooseWeapon(d, spec.style.weapon, 1.0f, {0.0f, 0.0f}, 135.0f);
+    return fitted(d, spec, w, h, 2.0f);
+}
+
+IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int key, float scale, int palette,
+                        const std::function<void(Pose&)>& adjust)
+{
+    const Clip* found = spec.anims.empty() ? nullptr : &spec.anims.front();
+    for (const Clip& c : spec.anims)
+        if (c.name == clip)
+            found = &c;
+    for (const MoveDef& m : spec.moves)
+        if (m.clip.name == clip)
+            found = &m.clip;
+    if (!found || found->keys.empty())
+        return IndexedImage{};
+    key = std::clamp(key, 0, static_cast<int>(found->keys.size()) - 1);
+    Clip still;
+    still.keys.push_back(found->keys[static_cast<std::size_t>(key)]);
+    if (adjust)
+        adjust(still.keys.back().pose);
+    const std::vector<DrawnFrame> drawn = drawFrames(spec, planFrames(still));
+    const Layout l = layoutOf(drawn, scale);
+    return render(drawn[0].drawing, l.w, l.h, l.ox, l.oy, buildPalette(coloursFor(spec, palette)), scale);
+}
 
 std::vector<PlannedFrame> planFrames(const Clip& clip)
 {
@@ -589,6 +688,7 @@ std::vector<std::function<bool()>> characterJobs(const std::string& dataDir,
         {
             jobs.push_back([=] { return writePanel(dataDir, *s); });
             jobs.push_back([=] { return writeSelectPicture(dataDir, *s); });
+            jobs.push_back([=] { return writeWinnerPicture(dataDir, *s); });
         }
     }
     return jobs;

@@ -44,6 +44,19 @@ struct RenderedClip
 };
 RenderedClip renderClip(const CharacterSpec& spec, const Clip& clip, int palette = 0);
 
+// Item pictures in the roster's look: a character's standing figure, and the
+// weapon a character carries lying on its own, each fitted into w x h and
+// centred, in the character's first palette, the rest keyed.
+IndexedImage figureIcon(const CharacterSpec& spec, int w, int h);
+IndexedImage weaponIcon(const CharacterSpec& spec, int w, int h);
+// One pose of a character, for the story's pictures: key `key` of its
+// animation or move `clip` (its standing pose when it has no such clip; a
+// key past the end is its last), drawn at `scale` in palette `palette`, facing right, cropped close
+// with the key colour (index 0) round it; `adjust`, when given, changes the
+// key's pose first.
+IndexedImage renderPose(const CharacterSpec& spec, const std::string& clip, int key, float scale,
+                        int palette = 0, const std::function<void(Pose&)>& adjust = {});
+
 // The moveset and ai/attack texts, exposed for tests.
 std::string movesetText(const std::vector<MoveDef>& moves);
 std::string attackText(const std::vector<MoveDef>& moves);

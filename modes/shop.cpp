@@ -1,0 +1,159 @@
+// The story's stat shop: four stat levels bought with the campaign's coins.
+#include "modes/shop.h"
+
+#include "engine/gamepad.h"
+#include "engine/globals.h"
+#include "engine/present.h"
+#include "screens/menu_input.h"
+
+#include <algorithm>
+
+namespace
+{
+struct StatRow
+{
+    int unitPrice;
+    const char* text;
+    const char* maxText;
+    int y;
+};
+
+const StatRow kRows[shop::StatCount] = {
+    {500, "Strength Lv ", "Strength Lv at MAX", 215},
+    {300, "Defence Lv ", "Defence Lv at MAX", 265},
+    {250, "Speed Lv ", "Speed Lv at MAX", 315},
+    {500, "HP Lv ", "HP Lv at MAX", 365},
+};
+constexpr int kLineX = 55;
+} // namespace
+
+shop::~shop()
+{
+    freeFont(font);
+}
+
+int shop::priceOfNextLevel(Stat stat, int level)
+{
+    if (level >= kMaxLevel)
+        return -1;
+    return kRows[stat].unitPrice * (std::max(level, 0) + 1);
+}
+
+std::string shop::priceLine(Stat stat, int level)
+{
+    const int price = priceOfNextLevel(stat, level);
+    if (price < 0)
+        return kRows[stat].maxText;
+    return kRows[stat].text + std::to_string(std::max(level, 0) + 1) + " : $" + std::to_string(price);
+}
+
+int& shop::level(Stat stat)
+{
+    switch (stat)
+    {
+    case Strength:
+        return story.strengthLevel;
+    case Defence:
+        return story.defenceLevel;
+    case Speed:
+        return story.speedLevel;
+    default:
+        return story.hpLevel;
+    }
+}
+
+void shop::init(SDL_Surface* screen)
+{
+    drainEvents();
+    story.loadStoryFile();
+    freeFont(font);
+    font = initFont("data/font/Calibri2", 0, 0, 0, 1);
+    target = screen;
+    done = false;
+    GPad1.loadGamePad(kPad1Path);
+    backdropSheet.init("data/screens/shop", false);
+    backdrop.init(&backdropSheet, target);
+    backdrop.x = 0;
+    backdrop.y = 0;
+    backdrop.setSpeed(3.0f);
+    buttons.init(target, "data/screens/shop", 5, 0, 200, true);
+    loadSounds();
+}
+
+void shop::update()
+{
+    bool purchase = false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+    {
+        checkQuitEvent(event);
+        // Key B and joystick button B leave like Escape; the rest is the menus' convention.
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == GPad1.keyB)
+        {
+            story.saveStoryFile();
+            done = true;
+            continue;
+        }
+        if (event.type == SDL_JOYBUTTONDOWN && GPad1.joystickIndex >= 0 &&
+            event.jbutton.button == GPad1.buttonB)
+        {
+            story.saveStoryFile();
+            done = true;
+            continue;
+        }
+        MenuInput input;
+        applyMenuEvent(event, buttons, input);
+        if (input.back)
+        {
+            story.saveStoryFile();
+            done = true;
+        }
+        purchase = purchase || input.activate;
+    }
+    if (!purchase)
+        return;
+    const int selected = buttons.getSelected();
+    if (selected == kLeaveButton)
+        leave();
+    else if (selected >= 0 && selected < StatCount)
+        buy(static_cast<Stat>(selected));
+}
+
+void shop::buy(Stat stat)
+{
+    int& current = level(stat);
+    const int price = priceOfNextLevel(stat, current);
+    if (price < 0 || story.coins < price)
+    {
+        playCancel();
+        return;
+    }
+    current = std::max(current, 0) + 1;
+    story.coins -= price;
+    playConfirm();
+}
+
+void shop::leave()
+{
+    playCancel();
+    story.saveStoryFile();
+    done = true;
+}
+
+void shop::draw()
+{
+    backdrop.draw();
+    buttons.draw();
+    drawString(target, font, 480, 20, "Coins: $%d", story.coins);
+    for (int stat = 0; stat < StatCount; ++stat)
+    {
+        const std::string line = priceLine(static_cast<Stat>(stat), level(static_cast<Stat>(stat)));
+        drawString(target, font, kLineX, kRows[stat].y, "%s", line.c_str());
+    }
+    const int hp = static_cast<int>((story.hpLevel + 10) / 10.0 * 1000);
+    drawString(target, font, 470, 290, "HP: %d", hp);
+    drawString(target, font, 470, 310, "STR: %d", story.strengthLevel + 1);
+    drawString(target, font, 470, 330, "DEF: %d", story.defenceLevel);
+    drawString(target, font, 470, 350, "SPEED: %d", story.speedLevel + 6);
+    presentFrame(target);
+}

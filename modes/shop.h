@@ -1,0 +1,61 @@
+// The story's stat shop: four stat levels bought with the campaign's coins.
+#pragma once
+
+#include <SDL.h>
+#include <string>
+
+#include "engine/font.h"
+#include "engine/screen.h"
+#include "engine/sprite.h"
+#include "engine/sprite_sheet.h"
+#include "modes/save_files.h"
+
+class shop : public Screen
+{
+public:
+    // The stats on sale, in the order of the shop's buttons; button 4 leaves.
+    enum Stat
+    {
+        Strength,
+        Defence,
+        Speed,
+        HP,
+        StatCount
+    };
+    static constexpr int kMaxLevel = 5;
+    static constexpr int kLeaveButton = 4;
+
+    shop() = default;
+    ~shop();
+    shop(const shop&) = delete;
+    shop& operator=(const shop&) = delete;
+
+    void init(SDL_Surface* screen);
+    void update();
+    void draw();
+
+    void buyStrength() { buy(Strength); }
+    void buyDefence() { buy(Defence); }
+    void buySpeed() { buy(Speed); }
+    void buyHP() { buy(HP); }
+
+    // The price of the stat's next level, or -1 when it is at its maximum.
+    // A level below 0 (a hand-edited save) is priced as level 0, so a
+    // purchase never costs nothing or adds coins.
+    static int priceOfNextLevel(Stat stat, int level);
+    // The price line the shop draws for a stat at `level`.
+    static std::string priceLine(Stat stat, int level);
+    int& level(Stat stat);
+
+    storyFile story;
+    SDL_Surface* target = nullptr;
+    CSpriteBase backdropSheet;
+    CSprite backdrop;
+    buttonSet buttons;
+    SDLFont* font = nullptr;
+    bool done = false;
+
+private:
+    void buy(Stat stat);
+    void leave();
+};

@@ -1,0 +1,228 @@
+// Story mode: the campaign's shared fight objects and its runners, which turn
+// the saved progress into one playable fight and its outcome into the flow.
+#include "modes/story_mode.h"
+
+#include "control/ai.h"
+#include "control/ally_ai.h"
+#include "control/beat_em_up_control.h"
+#include "control/dual_weapon_control.h"
+#include "engine/globals.h"
+#include "fighter/character_data.h"
+#include "fighter/input_checker.h"
+#include "fighter/move_set.h"
+#include "modes/loot_rules.h"
+#include "modes/story_fighters.h"
+
+#include <memory>
+#include "screens/beat_em_up_stage.h"
+#include "screens/fight_screen.h"
+#include "screens/level_select.h"
+#include "screens/loot_screen.h"
+#include "screens/small_menus.h"
+
+void storyMode::init(SDL_Surface* target)
+{
+    surface = target;
+    flow.start();
+    GPad1.loadGamePad(kPad1Path);
+    GPad2.loadGamePad(kPad2Path);
+}
+
+StorySteps::MapChoice storyMode::map(int cursor)
+{
+    levelSelectScreen levels;
+    levels.init(surface);
+    levels.selectedNode = cursor;
+    runScreen(levels);
+    return {levels.selectedNode, levels.backedOut};
+}
+
+void storyMode::reward(int bundle)
+{
+    // Saved here, before anything is shown.
+    lootBundle loot;
+    loot.giveReward(bundle, surface);
+    lootScreen shown;
+    shown.init(surface, &loot);
+    runScreen(shown);
+}
+
+void storyMode::hint(int number)
+{
+    hintScreen screen;
+    screen.init(surface, number);
+    runScreen(screen);
+}
+
+bool storyMode::gameOver()
+{
+    gameOverScreen screen;
+    screen.init(surface);
+    runScreen(screen);
+    return screen.choice;
+}
+
+bool storyMode::windowClosed()
+{
+    return fullyQuit;
+}
+
+void setUpStoryPlayer(characterData& first, characterData& second, const storyFile& save, int x)
+{
+    Fighter& player = first.fighter;
+    player.x = x;
+    player.y = 500;
+    player.strength = save.strengthLevel;
+    player.defence = save.defenceLevel;
+    player.speed = addSaturated(player.speed, save.speedLevel);
+    player.setHPLevel(save.hpLevel);
+    first.moves->lockMoves(weaponMoveLevel(save, save.primaryWeapon));
+    second.moves->lockMoves(weaponMoveLevel(save, save.secondaryWeapon));
+}
+
+int firstPictureWidth(const Fighter& fighter)
+{
+    const CSpriteBase* sheet = fighter.getSheet();
+    if (!sheet || sheet->frameCount() < 1)
+        return 0;
+    const CSpriteFrame* first = sheet->normalFrame(0);
+    return first && first->image ? first->image->w : 0;
+}
+
+void storyMode::letGoOfFighters()
+{
+    playerParticles.removeAll();
+    opponentParticles.removeAll();
+    fightUI.setFighters(nullptr, nullptr);
+}
+
+FightEnd storyMode::runBoss(const BossFight& fight)
+{
+    drawLoadingScreen(surface);
+    storyFile save;
+    save.loadStoryFile();
+
+    // Records before controls before the screen: they go in reverse order.
+    characterData first(weaponCharacterFile(save.primaryWeapon), surface, 0, &fighterSounds);
+    characterData second(weaponCharacterFile(save.secondaryWeapon), surface, 0, &fighterSounds);
+    setUpStoryPlayer(first, second, save, 300);
+    Fighter& player = first.fighter;
+
+    characterData enemy(fight.chardata, surface, 0, &fighterSounds);
+    Fighter& boss = enemy.fighter;
+    boss.x = 500;
+    boss.y = 500;
+    boss.setHP(fight.hp, fight.hp);
+    boss.setPower(0, fight.power);
+    boss.strength = fight.attack;
+    boss.defence = fight.defence;
+
+    fightUI.init(&player, &boss, surface);
+    inputChecker input1(first.moves, &player);
+    inputChecker input2(second.moves, &player);
+    input1.target = &opponentTarget;
+    input2.target = &opponentTarget;
+
+    partInfoList effects;
+    effects.addList("default", surface);
+    partInfoList playerFaces;
+    playerFaces.addList("faces", "face", surface);
+    partInfoList bossFaces;
+    bossFaces.addList(fight.faces, "face", surface);
+
+    opponentTarget.setTarget(&boss);
+    playerTarget.setTarget(&player);
+
+    playerDualWepControl control;
+    control.init(surface);
+    control.setup(&player, &effects, &playerParticles, first.sounds, first.anims, second.anims, first.moves,
+                  second.moves, &GPad1, &input1, &input2, &opponentTarget);
+    control.faceInfo = &playerFaces;
+
+    AI bossAI;
+    bossAI.init(surface);
+    bossAI.setup(&boss, &effects, &opponentParticles, enemy.sounds, enemy.anims, enemy.moves, &playerTarget,
+                 fight.aiFolder);
+    bossAI.faceInfo = &bossFaces;
+    bossAI.aiLevel = 10;
+    bossAI.thinkMode = fight.violence;
+    bossAI.rangeUnit = bossApproachDistance(firstPictureWidth(boss));
+
+    FightEnd end;
+    {
+        PlayerVsPlayerScreen match(&control, &bossAI, &fightUI, surface, fight.background, nullptr,
+                                   &playerParticles, &opponentParticles, 1);
+        match.update();
+        end = fightEnd(match.finished, match.getWinner());
+    }
+    letGoOfFighters();
+    return end;
+}
+
+FightEnd storyMode::runStage(const char* background, beatEmUpSegmentBuilder* builder, bool withAlly)
+{
+    drawLoadingScreen(surface);
+    storyFile save;
+    save.loadStoryFile();
+
+    characterData first(weaponCharacterFile(save.primaryWeapon), surface, 0, &fighterSounds);
+    characterData second(weaponCharacterFile(save.secondaryWeapon), surface, 0, &fighterSounds);
+    setUpStoryPlayer(first, second, save, 400);
+    Fighter& player = first.fighter;
+
+    // The HUD shows the player's side only.
+    fightUI.init(&player, &player, surface);
+    fightUI.setFighters(&player, nullptr);
+    inputChecker input1(first.moves, &player);
+    inputChecker input2(second.moves, &player);
+
+    partInfoList effects;
+    effects.addList("default", surface);
+    partInfoList playerFaces;
+    playerFaces.addList("faces", "face", surface);
+
+    playerBeatEmControl control;
+    control.init(surface);
+    control.setup(&player, &effects, &playerParticles, first.sounds, first.anims, second.anims, first.moves,
+                  second.moves, &GPad1, &input1, &input2);
+    control.faceInfo = &playerFaces;
+
+    std::string allyName;
+    if (withAlly)
+    {
+        allyFile allies;
+        allies.loadAllyFile();
+        allyName = usableAllyFolder(allies.equippedAlly, allies.bonusAllyName);
+    }
+    std::unique_ptr<characterData> allyRecord;
+    std::unique_ptr<partInfoList> allyFaces;
+    std::unique_ptr<AIAllyBeatEmUp> ally;
+    if (!allyName.empty())
+    {
+        allyRecord = std::make_unique<characterData>(characterPath(allyName, "chardata").c_str(), surface, 0,
+                                                     &fighterSounds);
+        allyRecord->fighter.x = 400;
+        allyRecord->fighter.y = 500;
+        allyFaces = std::make_unique<partInfoList>();
+        allyFaces->addList("faces", "face", surface);
+        ally = std::make_unique<AIAllyBeatEmUp>();
+        ally->init(surface);
+        ally->setup(&allyRecord->fighter, &effects, &playerParticles, allyRecord->sounds, allyRecord->anims,
+                    allyRecord->moves, &playerTarget, characterPath(allyName, "ai").c_str());
+        ally->leader = &player;
+        ally->aiLevel = 0;
+        ally->faceInfo = allyFaces.get();
+    }
+
+    FightEnd end;
+    {
+        beatEmUpStage stage(builder, &control, ally.get(), &fightUI, surface, background, nullptr,
+                            &playerParticles, &opponentParticles);
+        if (!withAlly)
+            stage.drawFightUI = false;
+        stage.update();
+        end = fightEnd(stage.finished, stage.getWinner());
+    }
+    letGoOfFighters();
+    return end;
+}

@@ -1,0 +1,441 @@
+// The beat-'em-up stages run headless to their end: a small script cleared by
+// the scripted player, an empty one, knock-outs, the pause menu's quit, what
+// is drawn, the hit-stop, the two-player stage's revival, camera and pause
+// keys, and an ally that fights the stage's enemies.
+#include "control/enemy_ai.h"
+#include "engine/clock.h"
+#include "engine/globals.h"
+#include "fighter/fighter.h"
+#include "screens/beat_em_up_stage.h"
+#include "tests/screens/stage_fixture.h"
+#include "tools/stagerun/scripted_player.h"
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace testing_support;
+
+namespace
+{
+using k = segmentKind;
+
+class StageTest : public ::testing::Test
+{
+protected:
+    StageTest()
+    {
+        writeStageData();
+        // The HUD's health bar shows over a keyed-out frame.
+        writePictures("data/hpBar", {Picture{290, 16, kKeyedOut, 100}});
+        writePictures("data/powBar", {Picture{190, 16, kKeyedOut, 100}});
+        fullyQuit = false;
+        freezeEnd = 0;
+        shakeAmt = 0;
+        setTestClock(100000);
+        setTestClockAutoAdvance(1);
+        g_randomNumber.seed(7);
+        drainQueue();
+    }
+    ~StageTest() override { drainQueue(); }
+
+    ScratchDir dir;
+    GlobalsGuard globals;
+    AudioSession audio;
+    SDL_Surface* screen = openTestVideo();
+};
+
+bool arrowShown(SDL_Surface* s)
+{
+    return shows(s, 535, 95, kGoRightColour) || shows(s, 535, 95, kGoLeftColour);
+}
+} // namespace
+
+// The scripted player walks to the trigger under the "walk on" arrow, then
+// beats the wave it wakes: the stage is won with every step run.
+TEST_F(StageTest, TheScriptedPlayerClearsAStage)
+{
+    StagePlayers players(screen);
+    TableScript script(
+        {EnemySpec{"Grunt", 30, 0, 600}},
+        {{k::boundaryChange, 0, 1000}, {k::posTrigger, 300}, {k::activateWave, 0}, {k::monitorWave, 0}});
+    beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                        &players.playerParticles, &players.enemyParticles);
+    scriptedPlayer bot(&stage, &players.control1, true);
+    std::vector<int> arrowAt; // the current step of every frame showing the arrow
+    {
+        FrameWatch watch(
+            [&](SDL_Surface* s)
+            {
+                if (arrowShown(s))
+                    arrowAt.push_back(stage.currentSegment);
+                bot.step();
+            },
+            60000);
+        stage.update();
+        EXPECT_FALSE(watch.ranAway);
+    }
+    EXPECT_TRUE(stage.finished);
+    EXPECT_EQ(stage.getWinner(), 1);
+    EXPECT_EQ(stage.currentSegment, script.numSegments);
+    EXPECT_LT(script.enemies[0].fighter->hp, 1);
+    ASSERT_FALSE(arrowAt.empty());
+    EXPECT_EQ(arrowAt, std::vector<int>(arrowAt.size(), 1)) << "the arrow shows only while the trigger waits";
+}
+
+// A script without steps is won on the first fight frame.
+TEST_F(StageTest, AnEmptyScriptIsWonAtOnce)
+{
+    StagePlayers players(screen);
+    TableScript script({}, {});
+    beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                        &players.playerParticles, &players.enemyParticles);
+    int fightFrames = 0;
+    {
+        FrameWatch watch([&](SDL_Surface*) { fightFrames += stage.state == 2 ? 1 : 0; }, 20000);
+        stage.update();
+    }
+    EXPECT_TRUE(stage.finished);
+    EXPECT_EQ(stage.getWinner(), 1);
+    EXPECT_EQ(fightFrames, 1);
+    EXPECT_EQ(script.numEnemies, 0);
+    EXPECT_EQ(script.objects, nullptr);
+}
+
+// A knocked-out player sees the KO overlay and loses; a knock-out in the
+// frame the last step finishes loses without it.
+TEST_F(StageTest, KnockOutsLoseTheStage)
+{
+    const struct
+    {
+        const char* name;
+        int walkTo; // the player is put there as it falls; -1 stays
+        bool koShown;
+    } cases[] = {
+        {"knocked out while the trigger waits", -1, true},
+        {"knocked out as the last step finishes", 300, false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        fullyQuit = false;
+        StagePlayers players(screen);
+        TableScript script({}, {{k::posTrigger, 300}});
+        beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                            &players.playerParticles, &players.enemyParticles);
+        int fightFrames = 0;
+        bool koShown = false;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface* s)
+                {
+                    koShown = koShown || (stage.state == 3 && shows(s, 260, 160, kKOColour));
+                    if (stage.state == 2 && ++fightFrames == 5)
+                    {
+                        players.one().hp = 0;
+                        if (c.walkTo >= 0)
+                            players.one().x = c.walkTo;
+                    }
+                },
+                20000);
+            stage.update();
+            EXPECT_FALSE(watch.ranAway);
+        }
+        EXPECT_TRUE(stage.finished);
+        EXPECT_EQ(stage.getWinner(), 2);
+        EXPECT_EQ(koShown, c.koShown);
+    }
+}
+
+// The pause menu's quit leaves the stage unfinished with its music stopped.
+TEST_F(StageTest, ThePauseMenusQuitLeavesTheStage)
+{
+    GPad1.loadGamePad("data/gamepad/defualt.GPad");
+    StagePlayers players(screen);
+    TableScript script({}, {{k::posTrigger, 1100}});
+    beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                        &players.playerParticles, &players.enemyParticles);
+    int fightFrames = 0;
+    bool wasPaused = false;
+    bool musicPlayed = false;
+    {
+        FrameWatch watch(
+            [&](SDL_Surface*)
+            {
+                musicPlayed = musicPlayed || Mix_PlayingMusic();
+                if (stage.paused && !wasPaused)
+                {
+                    pushKey(SDLK_DOWN);
+                    pushKey(kConfirm1);
+                }
+                wasPaused = stage.paused;
+                if (stage.state == 2 && ++fightFrames == 10)
+                    pushKey(SDLK_p);
+            },
+            20000);
+        stage.update();
+        EXPECT_FALSE(watch.ranAway);
+    }
+    EXPECT_FALSE(stage.finished);
+    EXPECT_EQ(players.control1.pauseRequest, 0);
+    if (audio.open())
+    {
+        EXPECT_TRUE(musicPlayed);
+        EXPECT_EQ(Mix_PlayingMusic(), 0);
+    }
+}
+
+// Enemies asleep are not drawn, a beaten enemy still awake is; the HUD shows
+// only while the fight-UI flag is set.
+TEST_F(StageTest, WhatTheStageDraws)
+{
+    for (bool hud : {true, false})
+    {
+        SCOPED_TRACE(hud ? "with the HUD" : "without the HUD");
+        fullyQuit = false;
+        StagePlayers players(screen);
+        TableScript script({EnemySpec{"Grunt", 30, 0, 300}, EnemySpec{"Grunt", 30, 1, 500}},
+                           {{k::boundaryChange, 0, 640}, {k::posTrigger, 600}});
+        beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                            &players.playerParticles, &players.enemyParticles);
+        script.enemyAI[1].active = true;
+        stage.drawFightUI = hud;
+        int fightFrames = 0;
+        bool asleepShown = true, beatenShown = false, hudShown = !hud;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface* s)
+                {
+                    if (stage.state != 2 || ++fightFrames != 20)
+                        return;
+                    ASSERT_EQ(stage.view.getX(), 0);
+                    asleepShown = shows(s, 300, 348 - 40, kBodyColour);
+                    beatenShown = shows(s, 500, 348 - 40, kBodyColour);
+                    hudShown = !shows(s, 30, 82, kStreetColour);
+                    fullyQuit = true;
+                },
+                20000);
+            stage.update();
+        }
+        EXPECT_GE(fightFrames, 20);
+        EXPECT_FALSE(asleepShown);
+        EXPECT_TRUE(beatenShown);
+        EXPECT_EQ(hudShown, hud);
+    }
+}
+
+// A hit-stop holds the hit's frame in the one-player stage; the two-player
+// stage goes on drawing through it.
+TEST_F(StageTest, OnlyTheOnePlayerStageHoldsTheHitStop)
+{
+    for (bool two : {false, true})
+    {
+        SCOPED_TRACE(two ? "two players" : "one player");
+        fullyQuit = false;
+        StagePlayers players(screen, "", two ? "Blue" : "");
+        TableScript script({}, {{k::posTrigger, 1100}});
+        int framesInStop = 0;
+        auto run = [&](beatEmUpStageBase& stage)
+        {
+            int fightFrames = 0;
+            Uint32 stopEnd = 0;
+            FrameWatch watch(
+                [&](SDL_Surface*)
+                {
+                    if (stopEnd && gameTicks() < stopEnd)
+                        ++framesInStop;
+                    if (stage.state == 2 && ++fightFrames == 10)
+                    {
+                        stopEnd = gameTicks() + 500;
+                        freezeEnd = stopEnd;
+                    }
+                    if (stopEnd && gameTicks() > stopEnd + 100)
+                        fullyQuit = true;
+                },
+                20000);
+            stage.update();
+        };
+        if (two)
+        {
+            beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                       "street", nullptr, &players.playerParticles, &players.enemyParticles);
+            run(stage);
+        }
+        else
+        {
+            beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                                &players.playerParticles, &players.enemyParticles);
+            run(stage);
+        }
+        if (two)
+        {
+            EXPECT_GT(framesInStop, 5);
+        }
+        else
+        {
+            EXPECT_EQ(framesInStop, 1) << "only the held frame";
+        }
+    }
+}
+
+// Two players: with player 1 down the stage goes on behind player 2, and the
+// next finished step stands player 1 up with 5 health; both down lose.
+TEST_F(StageTest, TwoPlayersReviveAndLoseTogether)
+{
+    {
+        SCOPED_TRACE("player 1 down, player 2 standing");
+        StagePlayers players(screen, "", "Blue");
+        TableScript script({EnemySpec{"Grunt", 30, 0, 1100}},
+                           {{k::activateWave, 0}, {k::monitorWave, 0}, {k::posTrigger, 1100}});
+        beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                   "street", nullptr, &players.playerParticles, &players.enemyParticles);
+        Fighter& p1 = players.one();
+        Fighter& p2 = players.rig2->fighter();
+        Fighter* grunt = script.enemies[0].fighter;
+        int fightFrames = 0;
+        int cameraX = -1;
+        int revivedHP = -1, revivedMax = -1, keptHP = -1;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface*)
+                {
+                    if (stage.state != 2)
+                        return;
+                    ++fightFrames;
+                    if (fightFrames == 5)
+                    {
+                        p1.hp = 0;
+                        p2.x = 600;
+                    }
+                    if (fightFrames >= 5 && fightFrames < 40)
+                        p2.hp = 17;
+                    if (fightFrames == 20)
+                        cameraX = stage.view.getX();
+                    if (fightFrames == 30)
+                        grunt->hp = 0;
+                    if (fightFrames == 32)
+                    {
+                        revivedHP = p1.hp;
+                        revivedMax = p1.maxHP;
+                        keptHP = p2.hp;
+                        fullyQuit = true;
+                    }
+                },
+                20000);
+            stage.update();
+        }
+        EXPECT_EQ(cameraX, p2.x - 320) << "the camera follows player 2";
+        EXPECT_EQ(revivedHP, 5);
+        EXPECT_EQ(revivedMax, 30);
+        EXPECT_EQ(keptHP, 17);
+        EXPECT_EQ(stage.currentSegment, 2);
+        EXPECT_FALSE(stage.finished);
+    }
+    {
+        SCOPED_TRACE("both down");
+        fullyQuit = false;
+        StagePlayers players(screen, "", "Blue");
+        TableScript script({}, {{k::posTrigger, 1100}});
+        beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                   "street", nullptr, &players.playerParticles, &players.enemyParticles);
+        int fightFrames = 0;
+        bool koShown = false;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface* s)
+                {
+                    koShown = koShown || (stage.state == 3 && shows(s, 260, 160, kKOColour));
+                    if (stage.state == 2 && ++fightFrames == 5)
+                        players.one().hp = players.rig2->fighter().hp = 0;
+                },
+                20000);
+            stage.update();
+        }
+        EXPECT_TRUE(stage.finished);
+        EXPECT_EQ(stage.getWinner(), 2);
+        EXPECT_TRUE(koShown);
+    }
+}
+
+// Either player's pause key opens the pause menu; once it closes neither
+// request is left.
+TEST_F(StageTest, EitherPlayerPausesTheTwoPlayerStage)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<SDLKey> keys;
+    } cases[] = {
+        {"player 1's key", {SDLK_p}},
+        {"player 2's key", {SDLK_o}},
+        {"both keys", {SDLK_p, SDLK_o}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        fullyQuit = false;
+        GPad1.loadGamePad("data/gamepad/defualt.GPad");
+        StagePlayers players(screen, "", "Blue");
+        TableScript script({}, {{k::posTrigger, 1100}});
+        beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                   "street", nullptr, &players.playerParticles, &players.enemyParticles);
+        int fightFrames = 0;
+        int pauses = 0;
+        bool wasPaused = false;
+        int requestsAfter = -1;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface*)
+                {
+                    if (stage.paused && !wasPaused)
+                    {
+                        ++pauses;
+                        pushKey(SDLK_ESCAPE);
+                    }
+                    wasPaused = stage.paused;
+                    if (stage.paused || stage.state != 2)
+                        return;
+                    ++fightFrames;
+                    if (fightFrames == 10)
+                        for (SDLKey key : c.keys)
+                            pushKey(key);
+                    if (fightFrames == 20)
+                    {
+                        requestsAfter = players.control1.pauseRequest + players.control2.pauseRequest;
+                        fullyQuit = true;
+                    }
+                },
+                20000);
+            stage.update();
+        }
+        EXPECT_EQ(pauses, 1);
+        EXPECT_EQ(requestsAfter, 0);
+    }
+}
+
+// The ally is aimed at the stage's enemies and beats them for a player who
+// does nothing.
+TEST_F(StageTest, TheAllyFightsTheStagesEnemies)
+{
+    StagePlayers players(screen, "Blue");
+    TableScript script({EnemySpec{"Grunt", 30, 0, 400}}, {{k::activateWave, 0}, {k::monitorWave, 0}});
+    beatEmUpStage stage(&script, &players.control1, players.ally(), &players.ui, screen, "street", nullptr,
+                        &players.playerParticles, &players.enemyParticles);
+    ASSERT_EQ(players.allyControl.target, &players.allyControl.nearestTarget);
+    EXPECT_EQ(players.allyControl.nearestTarget.candidates, std::vector<Fighter*>{script.enemies[0].fighter});
+    EXPECT_EQ(players.allyRig->fighter().x, 40);
+    {
+        FrameWatch watch(
+            [&](SDL_Surface*)
+            {
+                players.one().hp = players.one().maxHP;
+                players.allyRig->fighter().hp = players.allyRig->fighter().maxHP;
+            },
+            100000);
+        stage.update();
+        EXPECT_FALSE(watch.ranAway);
+    }
+    EXPECT_TRUE(stage.finished);
+    EXPECT_EQ(stage.getWinner(), 1);
+    EXPECT_LT(script.enemies[0].fighter->hp, 1);
+}

@@ -1,0 +1,180 @@
+// Rewards as saved and shown: a bundle's reward written before anything is
+// drawn, the items and weapon readouts on screen, saves edited by hand, and
+// the loot screen's keys and buttons.
+#include "engine/globals.h"
+#include "modes/save_files.h"
+#include "screens/loot_screen.h"
+#include "tests/control/control_fixture.h"
+#include "tests/screens/fight_fixture.h"
+#include "tests/support/test_support.h"
+
+#include <cstring>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+constexpr Colour kPanel{230, 220, 200};
+constexpr Colour kCoins{250, 200, 0};
+constexpr Colour kExp{0, 160, 250};
+constexpr Colour kSadGhost{160, 160, 220};
+constexpr Colour kInk{0, 0, 0};
+
+Colour weaponColour(int w)
+{
+    return Colour{static_cast<Uint8>(40 + 30 * w), 100, 60};
+}
+
+class LootScreenTest : public ::testing::Test
+{
+protected:
+    LootScreenTest()
+    {
+        openTestVideo();
+        fullyQuit = false;
+        drainQueue();
+        writePads(0);
+        writeDamageFont();
+        makeDirs("data/gameFiles");
+        writeFile("data/music/Short Winning Fin.dat", wavBytes());
+        writePictures("data/screens/loot", {Picture{640, 480, kPanel}});
+        std::vector<Picture> weapons;
+        for (int w = 0; w < 6; ++w)
+            weapons.push_back(Picture{48, 48, weaponColour(w)});
+        writePictures("data/screens/loot/weaponSet", weapons);
+        writePictures("data/screens/loot/coins", {Picture{48, 48, kCoins}});
+        writePictures("data/screens/loot/wexp", {Picture{48, 48, kExp}});
+        writePictures("data/screens/loot/sadghost", {Picture{48, 48, kSadGhost}});
+    }
+    ~LootScreenTest() override
+    {
+        fullyQuit = false;
+        drainQueue();
+    }
+
+    static void pushButton(int button)
+    {
+        SDL_Event e;
+        std::memset(&e, 0, sizeof e);
+        e.type = SDL_JOYBUTTONDOWN;
+        e.jbutton.button = static_cast<Uint8>(button);
+        SDL_PushEvent(&e);
+    }
+
+    void show(lootBundle& bundle)
+    {
+        lootScreen loot;
+        loot.init(screen, &bundle);
+        loot.draw();
+    }
+
+    ScratchDir dir;
+    SoundRecorder sounds;
+};
+
+TEST_F(LootScreenTest, TheFirstRewardIsSavedAndShownWithTheWeaponReadouts)
+{
+    lootBundle1 bundle;
+    bundle.init(screen);
+    // Saved before any screen opens; a new campaign's bat takes both shares.
+    storyFile saved;
+    saved.loadStoryFile();
+    EXPECT_EQ(saved.progress, 2);
+    EXPECT_EQ(saved.coins, 120);
+    EXPECT_EQ(saved.weapons[1].exp, 200);
+    EXPECT_EQ(saved.weapons[1].level, 1);
+
+    ASSERT_EQ(bundle.items.size(), 2u);
+    EXPECT_EQ(bundle.items[0].label, "120x Coins");
+    EXPECT_EQ(bundle.items[1].label, "100 Weapon Exp");
+
+    show(bundle);
+    EXPECT_TRUE(shows(screen, 150, 150, kCoins));
+    EXPECT_TRUE(shows(screen, 150, 200, kExp));
+    EXPECT_TRUE(shows(screen, 210, 180, kInk)) << "label at x + 60, y + 30";
+    EXPECT_TRUE(shows(screen, 100, 400, weaponColour(1)));
+    EXPECT_TRUE(shows(screen, 300, 400, weaponColour(1)));
+    EXPECT_TRUE(shows(screen, 151, 431, kInk));
+    EXPECT_TRUE(shows(screen, 351, 431, kInk));
+    EXPECT_TRUE(shows(screen, 600, 300, kPanel));
+}
+
+TEST_F(LootScreenTest, AllyRewardsUnlockInTheAllyFileAndKeepTheRest)
+{
+    allyFile before;
+    before.equippedAlly = 1;
+    before.bonusAllyName = "Tavin";
+    before.saveAllyFile();
+
+    lootBundle7 bundle;
+    bundle.init(screen);
+    allyFile after;
+    after.loadAllyFile();
+    const int want[kAllyIds] = {0, 1, 0, 0, 1, 1, 1, 1, 0};
+    for (int id = 0; id < kAllyIds; ++id)
+        EXPECT_EQ(after.allyLocked[id], want[id]) << id;
+    EXPECT_EQ(after.equippedAlly, 1);
+    EXPECT_EQ(after.bonusAllyName, "Tavin");
+    EXPECT_EQ(bundle.items.size(), 5u);
+
+    lootBundle3 ghost;
+    ghost.init(screen);
+    after.loadAllyFile();
+    EXPECT_EQ(after.allyLocked[1], 0);
+    show(ghost);
+    EXPECT_TRUE(shows(screen, 150, 250, kSadGhost));
+}
+
+TEST_F(LootScreenTest, WeaponSlotsFromAHandEditedSaveDrawOnlyWhatExists)
+{
+    storyFile save;
+    save.primaryWeapon = 9;
+    save.secondaryWeapon = 6;
+    save.saveStoryFile();
+
+    lootBundle1 bundle;
+    bundle.init(screen);
+    storyFile saved;
+    saved.loadStoryFile();
+    EXPECT_EQ(saved.weapons[6].exp, 100);
+    EXPECT_EQ(saved.primaryWeapon, 9);
+
+    show(bundle);
+    // No picture for either (the sheet has weapons 0 to 5), a readout only
+    // for the slot whose record exists.
+    EXPECT_TRUE(shows(screen, 100, 400, kPanel));
+    EXPECT_TRUE(shows(screen, 300, 400, kPanel));
+    EXPECT_TRUE(shows(screen, 151, 431, kPanel));
+    EXPECT_TRUE(shows(screen, 351, 431, kInk));
+}
+
+TEST_F(LootScreenTest, KeysAAndEscapeOrAnyButtonEndTheScreen)
+{
+    lootBundle4 bundle;
+    bundle.init(screen);
+    struct Case
+    {
+        std::function<void()> input;
+        bool done;
+        std::vector<std::string> sounds;
+    };
+    const std::vector<std::string> confirm = {"Menu_Confirm01"};
+    const Case cases[] = {
+        {[] { pushKey(SDLK_RIGHT); }, false, {}}, {[] { pushKey(SDLK_z); }, true, confirm},
+        {[] { pushKey(SDLK_c); }, true, confirm}, {[] { pushKey(SDLK_ESCAPE); }, true, confirm},
+        {[] { pushButton(1); }, true, confirm},   {[] { pushButton(5); }, true, {}},
+    };
+    for (const Case& c : cases)
+    {
+        lootScreen loot;
+        loot.init(screen, &bundle);
+        sounds.clear();
+        c.input();
+        loot.update();
+        EXPECT_EQ(loot.done, c.done);
+        EXPECT_EQ(sounds.names(), c.sounds);
+    }
+}
+} // namespace

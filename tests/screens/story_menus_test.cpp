@@ -1,0 +1,651 @@
+// The story's menus: the stat shop, the weapon screen and the ally screen, each run headless on
+// one-colour pictures with its sounds, texts and saved files checked.
+#include "engine/globals.h"
+#include "engine/present.h"
+#include "modes/ally_select.h"
+#include "modes/save_files.h"
+#include "modes/shop.h"
+#include "modes/weapon_select.h"
+#include "screens/character_select.h"
+#include "tests/screens/fight_fixture.h"
+#include "tests/support/test_support.h"
+
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+const std::string kConfirm = "Menu_Confirm01";
+const std::string kCancel = "Menu_Cancel01";
+using Sounds = std::vector<std::string>;
+
+void pushButton(int button)
+{
+    SDL_Event e;
+    std::memset(&e, 0, sizeof e);
+    e.type = SDL_JOYBUTTONDOWN;
+    e.jbutton.which = 0;
+    e.jbutton.button = static_cast<Uint8>(button);
+    SDL_PushEvent(&e);
+}
+
+void pushAxis(int axis, int value)
+{
+    SDL_Event e;
+    std::memset(&e, 0, sizeof e);
+    e.type = SDL_JOYAXISMOTION;
+    e.jaxis.which = 0;
+    e.jaxis.axis = static_cast<Uint8>(axis);
+    e.jaxis.value = static_cast<Sint16>(value);
+    SDL_PushEvent(&e);
+}
+
+// Two frames, idle and selected, for every button of a column or row.
+void writeButtons(const std::string& folder, int count, int w, int h)
+{
+    for (int i = 0; i < count; ++i)
+        writePictures(folder + "/button" + std::to_string(i),
+                      {Picture{w, h, kUnselectedColour, 100}, Picture{w, h, kSelectedColour, 100}});
+}
+
+storyFile savedStory()
+{
+    storyFile s;
+    s.loadStoryFile();
+    return s;
+}
+
+allyFile savedAllies()
+{
+    allyFile a;
+    a.loadAllyFile();
+    return a;
+}
+
+class StoryMenuTest : public ::testing::Test
+{
+protected:
+    StoryMenuTest()
+    {
+        writePads(0);
+        makeDirs("data/gameFiles");
+        fullyQuit = false;
+        drainQueue();
+    }
+    ~StoryMenuTest() override
+    {
+        fullyQuit = false;
+        drainQueue();
+        GPad1.joystickIndex = -1;
+    }
+    void writeStory(const std::function<void(storyFile&)>& change)
+    {
+        storyFile s;
+        change(s);
+        s.saveStoryFile();
+    }
+    ScratchDir dir;
+    SDL_Surface* screen = openTestVideo();
+    SoundRecorder sounds;
+};
+
+// The shop ---------------------------------------------------------------------------------------
+
+class ShopTest : public StoryMenuTest
+{
+protected:
+    ShopTest()
+    {
+        writePictures("data/screens/shop", {Picture{20, 20, kPauseColour, 100}});
+        writeButtons("data/screens/shop", 5, 320, 50);
+    }
+    // Opens the shop on a save with these coins and levels and confirms its
+    // button `button` as many times as there are updates in `confirms`.
+    void openWith(int coins, int strength, int speed = 0)
+    {
+        writeStory(
+            [&](storyFile& s)
+            {
+                s.coins = coins;
+                s.strengthLevel = strength;
+                s.speedLevel = speed;
+            });
+        store.init(screen);
+        sounds.clear();
+    }
+    void confirmButton(int button)
+    {
+        store.buttons.setSelection(button);
+        pushKey(kConfirm1);
+        store.update();
+    }
+    shop store;
+};
+
+TEST_F(ShopTest, APurchaseNeedsTheCoinsAndALevelBelowFive)
+{
+    struct Case
+    {
+        const char* name;
+        int coins, level;
+        int coinsAfter, levelAfter;
+        std::string sound;
+        std::string lineAfter;
+    };
+    const Case cases[] = {
+        {"one coin short", 499, 0, 499, 0, kCancel, "Strength Lv 1 : $500"},
+        {"exactly the price", 500, 0, 0, 1, kConfirm, "Strength Lv 2 : $1000"},
+        {"the last level", 9999, 4, 9999 - 2500, 5, kConfirm, "Strength Lv at MAX"},
+        {"at the top", 9999, 5, 9999, 5, kCancel, "Strength Lv at MAX"},
+        // A hand-edited level below 0 costs level 1's price and buys level 1.
+        {"a negative level", 500, -3, 0, 1, kConfirm, "Strength Lv 2 : $1000"},
+        {"a negative level, no coins", 0, -3, 0, -3, kCancel, "Strength Lv 1 : $500"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        shop fresh;
+        writeStory(
+            [&](storyFile& s)
+            {
+                s.coins = c.coins;
+                s.strengthLevel = c.level;
+            });
+        fresh.init(screen);
+        sounds.clear();
+        fresh.buttons.setSelection(shop::Strength);
+        pushKey(kConfirm1);
+        fresh.update();
+        EXPECT_EQ(fresh.story.coins, c.coinsAfter);
+        EXPECT_EQ(fresh.story.strengthLevel, c.levelAfter);
+        EXPECT_EQ(sounds.names(), Sounds{c.sound});
+        EXPECT_EQ(shop::priceLine(shop::Strength, fresh.story.strengthLevel), c.lineAfter);
+        EXPECT_EQ(savedStory().coins, c.coins) << "nothing is saved before the shop is left";
+    }
+}
+
+TEST_F(ShopTest, EachStatHasItsPriceAndLines)
+{
+    EXPECT_EQ(shop::priceLine(shop::Defence, 0), "Defence Lv 1 : $300");
+    EXPECT_EQ(shop::priceLine(shop::Speed, 2), "Speed Lv 3 : $750");
+    EXPECT_EQ(shop::priceLine(shop::HP, 4), "HP Lv 5 : $2500");
+    EXPECT_EQ(shop::priceLine(shop::Speed, 5), "Speed Lv at MAX");
+
+    openWith(0, 0, 5);
+    TextRecorder texts;
+    store.draw();
+    EXPECT_TRUE(texts.drew("Strength Lv 1 : $500", 55, 215));
+    EXPECT_TRUE(texts.drew("Defence Lv 1 : $300", 55, 265));
+    EXPECT_TRUE(texts.drew("Speed Lv at MAX", 55, 315));
+    EXPECT_TRUE(texts.drew("HP Lv 1 : $500", 55, 365));
+    EXPECT_TRUE(texts.drew("Coins: $0", 480, 20));
+}
+
+TEST_F(ShopTest, TwoConfirmsInOneUpdateBuyOnce)
+{
+    openWith(5000, 0);
+    store.buttons.setSelection(shop::Strength);
+    pushKey(kConfirm1);
+    pushKey(kConfirm1);
+    store.update();
+    EXPECT_EQ(store.story.strengthLevel, 1);
+    EXPECT_EQ(store.story.coins, 4500);
+    EXPECT_EQ(sounds.names(), Sounds{kConfirm});
+}
+
+TEST_F(ShopTest, ReadoutsFollowTheLevels)
+{
+    struct Case
+    {
+        int level;
+        std::vector<std::string> readouts;
+    };
+    const Case cases[] = {
+        {0, {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 6"}},
+        {5, {"HP: 1500", "STR: 6", "DEF: 5", "SPEED: 11"}},
+    };
+    for (const Case& c : cases)
+    {
+        writeStory([&](storyFile& s)
+                   { s.strengthLevel = s.defenceLevel = s.speedLevel = s.hpLevel = c.level; });
+        shop fresh;
+        fresh.init(screen);
+        TextRecorder texts;
+        fresh.draw();
+        const int y[] = {290, 310, 330, 350};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(texts.drew(c.readouts[static_cast<std::size_t>(i)], 470, y[i]))
+                << "level " << c.level << ": " << c.readouts[static_cast<std::size_t>(i)];
+    }
+}
+
+TEST_F(ShopTest, LeavingSavesTheVisitsPurchases)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void()> leave;
+        Sounds sound;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"Escape", [] { pushKey(SDLK_ESCAPE); }, {}, true},
+        {"key B", [] { pushKey(SDLK_x); }, {}, true},
+        {"button B", [] { pushButton(1); }, {}, true},
+        {"LEAVE",
+         []
+         {
+             pushKey(SDLK_UP);
+             pushKey(kConfirm1);
+         },
+         {kCancel},
+         true},
+        {"window closed", [] { pushQuit(); }, {}, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        fullyQuit = false;
+        openWith(800, 0);
+        confirmButton(shop::Defence);
+        EXPECT_EQ(store.story.coins, 500);
+        sounds.clear();
+        store.buttons.setSelection(0);
+        c.leave();
+        store.update();
+        EXPECT_TRUE(store.done || fullyQuit);
+        EXPECT_EQ(store.done, c.saved);
+        EXPECT_EQ(sounds.names(), c.sound);
+        const storyFile saved = savedStory();
+        EXPECT_EQ(saved.coins, c.saved ? 500 : 800);
+        EXPECT_EQ(saved.defenceLevel, c.saved ? 1 : 0);
+    }
+}
+
+// The weapon screen ------------------------------------------------------------------------------
+
+constexpr Colour kMarker{250, 250, 0};
+constexpr Colour kBackdrop{10, 10, 40};
+Colour iconColour(int weapon, int frame)
+{
+    return Colour{static_cast<Uint8>(40 + 30 * weapon), static_cast<Uint8>(60 + 40 * frame), 120};
+}
+
+class WeaponScreenTest : public StoryMenuTest
+{
+protected:
+    WeaponScreenTest()
+    {
+        writePictures("data/screens/weaponSelect/new", {Picture{640, 480, kBackdrop, 100}});
+        writePictures("data/screens/weaponSelect/equipped", {Picture{24, 18, kMarker, 100}});
+        for (int w = 0; w < 6; ++w)
+        {
+            const std::string folder = weaponSelectScreen2::getWeaponIcon(w);
+            std::vector<Picture> frames;
+            for (int f = 0; f < 4; ++f)
+                frames.push_back(Picture{80, 80, iconColour(w, f), 100});
+            writePictures(folder, frames);
+            writePictures(folder + "/big", {Picture{280, 240, iconColour(w, 0), 100}});
+        }
+        for (int i = 0; i < 6; ++i)
+            writePictures("data/screens/10buttons/button" + std::to_string(i),
+                          {Picture{10, 10, kSelectedColour, 100}, Picture{10, 10, kSelectedColour, 100}});
+        writePictures("data/screens/ui/buttons",
+                      std::vector<Picture>(7, Picture{16, 16, kSelectedColour, 100}));
+        writePictures("data/screens/ui/percentages",
+                      std::vector<Picture>(5, Picture{32, 16, kSelectedColour, 100}));
+        writePictures("data/wexpBar", {Picture{130, 21, kUnselectedColour, 100}});
+    }
+    void open(const std::function<void(storyFile&)>& change)
+    {
+        writeStory(change);
+        weapons.init(screen);
+        sounds.clear();
+    }
+    void select(int weapon)
+    {
+        weapons.selection.setSelection(weapon);
+        weapons.update();
+    }
+    weaponSelectScreen2 weapons;
+};
+
+TEST_F(WeaponScreenTest, OnlyAnUnlockedWeaponOtherThanTheFirstIsEquipped)
+{
+    struct Case
+    {
+        const char* name;
+        int weapon;
+        Sounds sound;
+        int secondary;
+    };
+    // A new save: weapons 0 and 1 unlocked, 1 equipped; here weapon 3 is unlocked too.
+    const Case cases[] = {
+        {"the primary weapon", 0, {}, 1},
+        {"a locked weapon", 2, {}, 1},
+        {"an unlocked weapon", 3, {kConfirm}, 3},
+        {"the one already equipped", 1, {kConfirm}, 1},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        weaponSelectScreen2 fresh;
+        writeStory([](storyFile& s) { s.weapon(3)->locked = 0; });
+        fresh.init(screen);
+        sounds.clear();
+        // Coins changed behind the screen's back show whether it saved.
+        writeStory(
+            [](storyFile& s)
+            {
+                s.weapon(3)->locked = 0;
+                s.coins = 77;
+            });
+        fresh.selection.setSelection(c.weapon);
+        pushKey(kConfirm1);
+        fresh.update();
+        EXPECT_EQ(sounds.names(), c.sound);
+        EXPECT_EQ(fresh.story.secondaryWeapon, c.secondary);
+        const storyFile saved = savedStory();
+        EXPECT_EQ(saved.coins, c.sound.empty() ? 77 : 0) << "a choice saves the screen's record at once";
+        EXPECT_EQ(saved.secondaryWeapon, c.secondary);
+        EXPECT_EQ(saved.primaryWeapon, 1);
+        EXPECT_FALSE(fresh.done);
+    }
+}
+
+TEST_F(WeaponScreenTest, LeftAndRightWrapAndUpAndDownDoNothing)
+{
+    open([](storyFile&) {});
+    pushKey(SDLK_LEFT);
+    weapons.update();
+    EXPECT_EQ(weapons.selection.getSelected(), 5);
+    pushKey(SDLK_RIGHT);
+    weapons.update();
+    EXPECT_EQ(weapons.selection.getSelected(), 0);
+    pushKey(SDLK_UP);
+    pushKey(SDLK_DOWN);
+    pushAxis(1, 30000);
+    weapons.update();
+    EXPECT_EQ(weapons.selection.getSelected(), 0);
+    GPad1.xAxisCentred = true;
+    pushAxis(0, 30000);
+    pushAxis(0, 31000); // still held
+    weapons.update();
+    EXPECT_EQ(weapons.selection.getSelected(), 1);
+}
+
+TEST_F(WeaponScreenTest, ThePanelShowsLevelExperienceAndTheMovesLearnt)
+{
+    struct Case
+    {
+        const char* name;
+        int weapon;
+        int locked, exp, level;
+        std::vector<std::string> texts; // every text the panel draws, in order
+    };
+    const Case cases[] = {
+        {"locked", 2, 1, 0, 0, {"Weapon Locked"}},
+        {"the primary weapon, new",
+         0,
+         0,
+         40,
+         0,
+         {"Lv: 0 Vlad ", "Fury", "Buttons", "Title", "Exp: 40/100 next Lv", "Blood Bath", "Impale Strike",
+          "Lv1 Move Locked", "Lv2 Move Locked", "Lv3 Move Locked", "Primary Weapon(always equipped)"}},
+        {"a new weapon",
+         1,
+         0,
+         0,
+         0,
+         {"Lv: 0 Baseball Bat ", "Fury", "Buttons", "Title", "Exp: 0/100 next Lv", "Lv1 Move Locked",
+          "Lv2 Move Locked", "Lv3 Move Locked"}},
+        {"level 2",
+         2,
+         0,
+         700,
+         2,
+         {"Lv: 2 Electric Whip ", "Fury", "Buttons", "Title", "Exp: 700/1200 next Lv",
+          "Lv1 UpperSlash(running)", "Lv2 Thunder Struck", "Lv3 Move Locked"}},
+        {"the top level",
+         5,
+         0,
+         1900,
+         3,
+         {"Lv: 3 Black Blade ", "Fury", "Buttons", "Title", "Max Level", "Lv1 Lesser Demon",
+          "Lv2 Summon Slops", "Lv3 Summon Rort"}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        weaponSelectScreen2 fresh;
+        writeStory([&](storyFile& s) { *s.weapon(c.weapon) = weaponRecord{c.locked, c.exp, c.level}; });
+        fresh.init(screen);
+        fresh.selection.setSelection(c.weapon);
+        fresh.update();
+        TextRecorder texts;
+        fresh.draw();
+        EXPECT_EQ(texts.strings(), c.texts);
+        if (c.locked)
+            EXPECT_TRUE(texts.drew("Weapon Locked", 340, 106));
+        else
+            EXPECT_EQ(texts.texts().front().y, 86) << "the title sits 20 above the panel's origin";
+    }
+}
+
+TEST_F(WeaponScreenTest, TheMarkerStandsUnderTheEquippedIconInTheNextFrame)
+{
+    open([](storyFile& s) { s.weapon(4)->locked = 0; });
+    weapons.update();
+    weapons.draw();
+    EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(1) + 2, 372, kMarker));
+    weapons.selection.setSelection(4);
+    pushKey(kConfirm1);
+    weapons.update();
+    weapons.draw();
+    EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(4) + 2, 372, kMarker));
+    EXPECT_FALSE(shows(screen, weaponSelectScreen2::iconX(1) + 2, 372, kMarker));
+    // The selected icon shows its selected frame; a locked one its locked frames.
+    EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(4) + 40, 420, iconColour(4, 1)));
+    EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(2) + 40, 420, iconColour(2, 2)));
+    EXPECT_TRUE(shows(screen, 18 + 5, 106 + 5, iconColour(4, 0))) << "the selected weapon's big picture";
+}
+
+TEST_F(WeaponScreenTest, ASecondaryWeaponOutsideTheRowMarksNothing)
+{
+    open([](storyFile& s) { s.secondaryWeapon = 7; });
+    weapons.update();
+    weapons.draw();
+    for (int w = 0; w < 6; ++w)
+        EXPECT_FALSE(shows(screen, weaponSelectScreen2::iconX(w) + 2, 372, kMarker)) << w;
+}
+
+TEST_F(WeaponScreenTest, CancelEndsTheScreenWithItsSound)
+{
+    for (const auto& leave :
+         std::vector<std::function<void()>>{[] { pushKey(SDLK_ESCAPE); }, [] { pushKey(SDLK_x); },
+                                            [] { pushButton(1); }})
+    {
+        weaponSelectScreen2 fresh;
+        writeStory([](storyFile&) {});
+        fresh.init(screen);
+        sounds.clear();
+        leave();
+        fresh.update();
+        EXPECT_TRUE(fresh.done);
+        EXPECT_EQ(sounds.names(), Sounds{kCancel});
+    }
+}
+
+// The ally screen --------------------------------------------------------------------------------
+
+Colour allyColour(int id)
+{
+    return Colour{static_cast<Uint8>(20 + 25 * id), 180, static_cast<Uint8>(200 - 20 * id)};
+}
+const std::vector<std::string> kBonus = characterSelectScreen::getPrePurchaseCharacters();
+
+class AllyScreenTest : public StoryMenuTest
+{
+protected:
+    AllyScreenTest()
+    {
+        writePictures("data/screens/allySelect", {Picture{640, 480, kBackdrop, 100}});
+        std::vector<Picture> selected;
+        for (int id = 0; id < 9; ++id)
+            selected.push_back(Picture{100, 100, allyColour(id), 100});
+        writePictures("data/screens/allySelect/selected", selected);
+        for (const char* cell : {"default", "SadGhost", "Male", "Female", "HellSkull", "spectre", "Andy",
+                                 "Rigby", "BonusCharas"})
+            writePictures(std::string("data/screens/allySelect/") + cell,
+                          {Picture{76, 76, iconColour(0, 0), 100}, Picture{76, 76, iconColour(0, 1), 100},
+                           Picture{76, 76, iconColour(0, 2), 100}, Picture{76, 76, iconColour(0, 3), 100}});
+    }
+    void open(const std::function<void(allyFile&)>& change)
+    {
+        allyFile a;
+        change(a);
+        a.saveAllyFile();
+        allies.init(screen);
+        sounds.clear();
+    }
+    void confirmSlot(int column, int row)
+    {
+        allies.grid.selectedColumn = column;
+        allies.grid.selectedRow = row;
+        pushKey(kConfirm1);
+        allies.update();
+    }
+    // Once the bonus picker shows its first frame (after its loading picture),
+    // it moves to the `steps`-th name and confirms it.
+    void pickBonus(int steps)
+    {
+        pickerFrames = 0;
+        setFrameObserver(
+            [this, steps](SDL_Surface*)
+            {
+                if (++pickerFrames != 2)
+                    return;
+                for (int i = 0; i < steps; ++i)
+                    pushKey(SDLK_RIGHT);
+                pushKey(kConfirm1);
+            });
+    }
+    ~AllyScreenTest() override { setFrameObserver(nullptr); }
+    int pickerFrames = 0;
+    allySelectScreen allies;
+};
+
+TEST_F(AllyScreenTest, OnlyUnlockedSlotsAreEquipped)
+{
+    for (int id = 0; id < 8; ++id)
+    {
+        SCOPED_TRACE(id);
+        allySelectScreen fresh;
+        allyFile a;
+        a.equippedAlly = 0;
+        a.allyLocked[3] = 0;
+        a.saveAllyFile();
+        fresh.init(screen);
+        sounds.clear();
+        fresh.grid.selectedColumn = id % 3;
+        fresh.grid.selectedRow = id / 3;
+        pushKey(kConfirm1);
+        fresh.update();
+        EXPECT_EQ(sounds.names(), Sounds{kConfirm}) << "a locked slot plays confirm all the same";
+        const int expected = (id == 0 || id == 3) ? id : 0;
+        EXPECT_EQ(fresh.grid.getEquipped(), expected);
+        EXPECT_EQ(savedAllies().equippedAlly, expected);
+    }
+}
+
+TEST_F(AllyScreenTest, TheBonusSlotOpensThePickerEvenWhenLocked)
+{
+    open([](allyFile& a) { a.equippedAlly = 0; });
+    pickBonus(1);
+    confirmSlot(2, 2);
+    const allyFile saved = savedAllies();
+    EXPECT_EQ(saved.equippedAlly, 0) << "a locked bonus slot is not equipped";
+    EXPECT_EQ(saved.bonusAllyName, kBonus[1]);
+    EXPECT_FALSE(allies.done);
+}
+
+TEST_F(AllyScreenTest, ThePickedNameSurvivesALaterChoiceInTheSameVisit)
+{
+    open(
+        [](allyFile& a)
+        {
+            a.allyLocked[8] = 0;
+            a.allyLocked[1] = 0;
+        });
+    pickBonus(3);
+    confirmSlot(2, 2);
+    EXPECT_EQ(savedAllies().equippedAlly, 8);
+    setFrameObserver(nullptr);
+    confirmSlot(1, 0);
+    const allyFile saved = savedAllies();
+    EXPECT_EQ(saved.equippedAlly, 1);
+    EXPECT_EQ(saved.bonusAllyName, kBonus[3]);
+}
+
+TEST_F(AllyScreenTest, TheSelectionWrapsOnBothAxes)
+{
+    open([](allyFile&) {});
+    struct Step
+    {
+        SDLKey key;
+        int column, row;
+    };
+    const Step steps[] = {{SDLK_LEFT, 2, 0}, {SDLK_RIGHT, 0, 0}, {SDLK_UP, 0, 2},
+                          {SDLK_DOWN, 0, 0}, {SDLK_DOWN, 0, 1},  {SDLK_RIGHT, 1, 1}};
+    for (const Step& s : steps)
+    {
+        pushKey(s.key);
+        allies.update();
+        EXPECT_EQ(allies.grid.selectedColumn, s.column);
+        EXPECT_EQ(allies.grid.selectedRow, s.row);
+    }
+    GPad1.yAxisCentred = true;
+    pushAxis(1, -30000);
+    allies.update();
+    EXPECT_EQ(allies.grid.selectedRow, 0);
+}
+
+TEST_F(AllyScreenTest, TheEquippedPictureChangesInTheNextFrame)
+{
+    open([](allyFile& a) { a.allyLocked[5] = 0; });
+    allies.draw();
+    EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, allyColour(0)));
+    EXPECT_TRUE(shows(screen, 60 + 5, 160 + 5, iconColour(0, 1))) << "slot 0 selected";
+    EXPECT_TRUE(shows(screen, 140 + 5, 160 + 5, iconColour(0, 2))) << "slot 1 locked";
+    confirmSlot(2, 1);
+    allies.draw();
+    EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, allyColour(5)));
+}
+
+TEST_F(AllyScreenTest, AnEquippedIdThePictureLacksDrawsNoPicture)
+{
+    open([](allyFile& a) { a.equippedAlly = 40; });
+    SDL_FillRect(screen, nullptr, 0);
+    allies.draw();
+    EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, kBackdrop));
+}
+
+TEST_F(AllyScreenTest, CancelEndsTheScreenWithItsSound)
+{
+    for (const auto& leave :
+         std::vector<std::function<void()>>{[] { pushKey(SDLK_ESCAPE); }, [] { pushKey(SDLK_x); },
+                                            [] { pushButton(1); }})
+    {
+        allySelectScreen fresh;
+        fresh.init(screen);
+        sounds.clear();
+        leave();
+        fresh.update();
+        EXPECT_TRUE(fresh.done);
+        EXPECT_EQ(sounds.names(), Sounds{kCancel});
+    }
+}
+} // namespace

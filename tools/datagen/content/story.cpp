@@ -1,0 +1,93 @@
+// The story's pictures, folder by folder, written side by side.
+#include "content/story.h"
+
+#include "content/story_kit.h"
+#include "core/jobs.h"
+
+namespace datagen
+{
+namespace story
+{
+const std::vector<StoryPicture>& storyPictures()
+{
+    using K = PictureKind;
+    static const std::vector<StoryPicture> pictures = {
+        {"blankBg", K::Still, blankBg},
+        {"blankChara", K::Keyed, blankChara},
+        {"diaBox", K::Keyed, diaBox},
+        // Scene 1.
+        {"scene0/failgame", K::Still, failGame},
+        {"scene0/failgame2", K::Still, failGame2},
+        {"scene0/failgame3", K::Still, failGame3},
+        {"scene0/nicksRoom", K::Still, nicksRoom},
+        {"scene0/nicksGear", K::Still, nicksGear},
+        {"scene0/nicksHall", K::Still, nicksHall},
+        {"scene0/kill1", K::Still, kill1},
+        {"scene0/exit", K::Still, exitToStreet},
+        {"scene0/nickGaming", K::Portrait, nickGaming},
+        {"scene0/nickBat", K::Portrait, nickBat},
+        {"scene0/news", K::Portrait, news},
+        {"scene0/landLord", K::Portrait, landLord},
+        // Scenes 2 to 11.
+        {"scene0/vladAttack", K::Still, vladAttack},
+        {"scene0/bg1", K::Still, vladsStreetAtNight},
+        {"scene0/killVlad", K::Still, killVlad},
+        {"scene0/vladDown", K::Still, vladDown},
+        {"scene1/bg1", K::Still, vladsStreetByDay},
+        {"storyBG/trainTop", K::Still, trainTop},
+        {"storyBG/donkill", K::Still, donKill},
+        {"storyBG/gas1", K::Still, gasNode},
+        {"storyBG/gas2", K::Still, gasNodeBurst},
+        {"storyBG/trainSplode", K::Still, trainSplode},
+        {"storyBG/darkness", K::Still, darkness},
+        {"storyBG/street3", K::Still, goldenTowerStreet},
+        {"scene0/vladDraw", K::Portrait, vladDraw},
+        {"scene0/vlad", K::Portrait, vlad},
+        {"scene0/vladWeak", K::Portrait, vladWeak},
+        {"scene0/vladWep", K::Portrait, vladWep},
+        {"scene0/nickFury", K::Portrait, nickFury},
+        {"scene1/nickShowVlad", K::Portrait, nickShowVlad},
+        {"scene1/nickPumped", K::Portrait, nickPumped},
+        {"scene1/nickNormal", K::Portrait, nickNormal},
+        {"scene2/nickNormal", K::Portrait, nickNormalLater},
+        {"scene1/nickReady", K::Portrait, nickReady},
+        {"scene1/zombie", K::Portrait, zombie},
+        {"scene2/spectre", K::Portrait, spectre},
+        {"scene2/spectrePhone", K::Portrait, spectrePhone},
+        {"scene2/spectrePort", K::Portrait, spectrePort},
+        {"storyCharas/don1", K::Portrait, donatello},
+    };
+    return pictures;
+}
+} // namespace story
+
+bool writeStoryPictures(const std::string& dataDir)
+{
+    const std::vector<story::StoryPicture>& all = story::storyPictures();
+    std::vector<char> ok(all.size(), 0);
+    parallelFor(static_cast<int>(all.size()),
+                [&](int i)
+                {
+                    const story::StoryPicture& p = all[static_cast<std::size_t>(i)];
+                    const Canvas picture = p.paint();
+                    bool written = false;
+                    switch (p.kind)
+                    {
+                    case story::PictureKind::Still:
+                        written = story::writeStill(dataDir, p.folder, picture);
+                        break;
+                    case story::PictureKind::Portrait:
+                        written = story::writePortrait(dataDir, p.folder, picture);
+                        break;
+                    case story::PictureKind::Keyed:
+                        written = story::writeKeyed(dataDir, p.folder, picture);
+                        break;
+                    }
+                    ok[static_cast<std::size_t>(i)] = written ? 1 : 0;
+                });
+    for (char c : ok)
+        if (!c)
+            return false;
+    return true;
+}
+} // namespace datagen

@@ -1,0 +1,80 @@
+// The story's pictures: every background, still and portrait the dialogue
+// scenes name, the dialogue box and the two blanks, each written by its recipe.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/canvas.h"
+
+namespace datagen
+{
+// The "story" step: data/screens/story/.
+bool writeStoryPictures(const std::string& dataDir);
+
+namespace story
+{
+enum class PictureKind
+{
+    Still,    // 640x480, opaque
+    Portrait, // 320x380, keyed round the figure
+    Keyed,    // its own size, keyed where clear (the box and the blank portrait)
+};
+
+struct StoryPicture
+{
+    const char* folder; // under data/screens/story/
+    PictureKind kind;
+    Canvas (*paint)();
+};
+
+// Every story picture, folder by folder.
+const std::vector<StoryPicture>& storyPictures();
+
+// The recipes (story_stills.cpp, story_portraits.cpp).
+Canvas blankBg();
+Canvas blankChara();
+Canvas diaBox();
+// Scene 1.
+Canvas failGame();
+Canvas failGame2();
+Canvas failGame3();
+Canvas nicksRoom();
+Canvas nicksGear();
+Canvas nicksHall();
+Canvas kill1();
+Canvas exitToStreet();
+Canvas nickGaming();
+Canvas nickBat();
+Canvas news();
+Canvas landLord();
+// Scenes 2 to 11.
+Canvas vladAttack();
+Canvas vladsStreetAtNight();
+Canvas killVlad();
+Canvas vladDown();
+Canvas vladsStreetByDay();
+Canvas trainTop();
+Canvas donKill();
+Canvas gasNode();
+Canvas gasNodeBurst();
+Canvas trainSplode();
+Canvas darkness();
+Canvas goldenTowerStreet();
+Canvas vladDraw();
+Canvas vlad();
+Canvas vladWeak();
+Canvas vladWep();
+Canvas nickFury();
+Canvas nickShowVlad();
+Canvas nickPumped();
+Canvas nickNormal();
+Canvas nickNormalLater();
+Canvas nickReady();
+Canvas zombie();
+Canvas spectre();
+Canvas spectrePhone();
+Canvas spectrePort();
+Canvas donatello();
+} // namespace story
+} // namespace datagen

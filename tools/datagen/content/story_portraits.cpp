@@ -1,0 +1,380 @@
+// The story's portraits: roster characters waist-up in their own looks,
+// facing right (the right slot mirrors them), and the blank portrait.
+#include <algorithm>
+#include <functional>
+
+#include "content/story.h"
+#include "content/story_kit.h"
+#include "core/mask.h"
+#include "core/noise.h"
+#include "core/text.h"
+
+namespace datagen::story
+{
+Canvas blankChara()
+{
+    return Canvas(16, 16);
+}
+
+Canvas nickGaming()
+{
+    Pose atHome{"Nick"};
+    atHome.unarmed = true;
+    atHome.coatOff = true;
+    Canvas c = portrait(atHome);
+    // A game pad held at the waist, its cable trailing off.
+    Mask pad(c.width(), c.height());
+    pad.roundedRect(218, 308, 302, 340, 14);
+    pad.circle(226, 334, 16);
+    pad.circle(294, 334, 16);
+    c.fill(pad.grown(2.0f), solid(hex(0x0a0a0c)));
+    c.fill(pad, linear(0, 318, 0, 360, Gradient{{0.0f, hex(0x4a4a54)}, {1.0f, hex(0x1e1e24)}}));
+    Mask buttons(c.width(), c.height());
+    buttons.circle(282, 320, 4);
+    buttons.circle(292, 328, 4);
+    Mask cross(c.width(), c.height());
+    cross.rect(230, 323, 248, 328);
+    cross.rect(236, 317, 241, 334);
+    c.fill(buttons, solid(hex(0xe04040)));
+    c.fill(cross, solid(hex(0x0c0c0c)));
+    Mask cable(c.width(), c.height());
+    cable.polyline({{260, 340}, {250, 360}, {230, 380}}, 3);
+    c.fill(cable, solid(hex(0x101010)));
+    return c;
+}
+
+Canvas nickBat()
+{
+    return portrait(Pose{"NickBBBat", "standing", 0, 2.0f, 0, false});
+}
+
+Canvas news()
+{
+    Canvas c(kPortraitW, kPortraitH);
+    // A television set: the bezel, a studio backdrop, the reporter at the desk.
+    const float x0 = 12, y0 = 40, x1 = 308, y1 = 290;
+    Mask bezel(c.width(), c.height());
+    bezel.roundedRect(x0, y0, x1, y1, 16);
+    c.fill(bezel.grown(3.0f), solid(hex(0x08080a)));
+    c.fill(bezel, linear(0, y0, 0, y1, Gradient{{0.0f, hex(0x4a4a50)}, {1.0f, hex(0x1a1a1e)}}));
+    const int sx = 28, sy = 56, sw = 264, sh = 200;
+    Canvas screen(sw, sh);
+    screen.fill(linear(0, 0, 0, sh, Gradient{{0.0f, hex(0x1a3a7a)}, {1.0f, hex(0x0a1a3a)}}));
+    Mask grid(sw, sh);
+    for (float x = 0; x < sw; x += 22)
+        grid.rect(x, 0, x + 1, sh);
+    screen.fill(grid, solid(hex(0x6aa0ff)), Blend::Normal, 0.15f);
+    // The reporter faces right here, so that in the right slot she looks across at Nick.
+    screen.draw(bust(Pose{"Male", "standing", 0, 1.0f, 5, false, true}, 200, sh - 20, 0.4f), 10, 20);
+    // The microphone before the chin.
+    Mask mic(sw, sh);
+    mic.limb({140, 120}, {128, 175}, 4, 5);
+    mic.circle(142, 112, 9);
+    screen.fill(mic.grown(1.5f), solid(hex(0x000000)));
+    screen.fill(mic, solid(hex(0x404048)));
+    // The captions, painted turned round so that they read in the mirrored slot.
+    Canvas captions(sw, sh);
+    Mask bar(sw, sh);
+    bar.rect(0, sh - 38, sw, sh - 12);
+    captions.fill(bar, solid(hex(0xc01818)), Blend::Normal, 0.9f);
+    Typeface face("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    if (face.ok())
+    {
+        face.setSize(14.0f);
+        Mask words(sw, sh);
+        face.draw(words, "ZOMBIES IN THE CITY", 10, sh - 19);
+        captions.fill(words, solid(hex(0xffffff)));
+        Mask tag(sw, sh);
+        tag.roundedRect(10, 10, 62, 32, 4);
+        captions.fill(tag, solid(hex(0xe01010)));
+        Mask live(sw, sh);
+        face.draw(live, "LIVE", 17, 27);
+        captions.fill(live, solid(hex(0xffffff)));
+    }
+    screen.draw(mirrored(captions), 0, 0);
+    Mask lines(sw, sh);
+    for (int y = 0; y < sh; y += 3)
+        lines.rect(0, static_cast<float>(y), static_cast<float>(sw), y + 1.0f);
+    screen.fill(lines, solid(hex(0x000000)), Blend::Normal, 0.15f);
+    screen.vignette(0.35f);
+    c.draw(screen, sx, sy);
+    // Feet and a knob under the set.
+    Mask stand(c.width(), c.height());
+    stand.rect(70, y1, 90, y1 + 24);
+    stand.rect(230, y1, 250, y1 + 24);
+    c.fill(stand, solid(hex(0x1a1a1e)));
+    return c;
+}
+
+Canvas landLord()
+{
+    Canvas c = portrait(Pose{"ZombieGuy", "standing", 0, 2.0f, 0, false});
+    return c;
+}
+
+// Scenes 2 to 11: Vlad and his blade, Nick's moods, Spectre, a zombie and Donatello.
+namespace
+{
+// Figure pixels in the rows y0..y1 pushed towards a colour.
+void tint(Canvas& c, int y0, int y1, Colour colour, float amount)
+{
+    for (int y = std::max(0, y0); y < std::min(c.height(), y1); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            Colour& p = c.at(x, y);
+            if (p.a > 0.0f)
+                p = withAlpha(mix(p, colour, amount), p.a);
+        }
+}
+
+// The first row a portrait's figure reaches, and the figure's left and right
+// in the `rows` below it.
+struct Head
+{
+    int top = 0;
+    float left = 0.0f, right = 0.0f;
+};
+
+Head headOf(const Canvas& c, int rows)
+{
+    Head h;
+    h.left = static_cast<float>(c.width());
+    while (h.top < c.height() &&
+           [&]
+           {
+               for (int x = 0; x < c.width(); ++x)
+                   if (c.at(x, h.top).a > 0.5f)
+                       return false;
+               return true;
+           }())
+        ++h.top;
+    for (int y = h.top; y < std::min(c.height(), h.top + rows); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y).a > 0.5f)
+            {
+                h.left = std::min(h.left, static_cast<float>(x));
+                h.right = std::max(h.right, static_cast<float>(x));
+            }
+    return h;
+}
+
+void bloodDrops(Canvas& c, float x, float y, float spread, std::uint32_t seed)
+{
+    Rng rng(seed);
+    Mask m(c.width(), c.height());
+    for (int i = 0; i < 7; ++i)
+    {
+        const float px = x + rng.range(-spread, spread), py = y + rng.range(-spread * 0.5f, spread);
+        const float r = rng.range(2.0f, 4.5f);
+        m.ellipse(px, py, r, r * 1.4f);
+        m.line({px, py}, {px, py - r * 2.2f}, r * 0.8f);
+    }
+    c.fill(m.grown(1.0f), solid(hex(0x3a0408)));
+    c.fill(m, solid(hex(0xb01018)));
+}
+
+// Nick with Vlad's blade in his near hand, his arms as `arms` sets them.
+Canvas nickWithBlade(const std::function<void(roster::Pose&)>& arms, float cutAt = 0.55f)
+{
+    Pose p{"Nick"};
+    p.repose = arms;
+    return portrait(p, cutAt);
+}
+
+// Nick at ease, the blade on his shoulder.
+Canvas nickAtEase(float upper, float bend, float blade, float freeArm, float head)
+{
+    return nickWithBlade(
+        [=](roster::Pose& q)
+        {
+            q.armN = {upper, bend};
+            q.weapon = blade;
+            q.armF = {freeArm, 30.0f};
+            q.head = head;
+        });
+}
+
+Pose spectreUnarmed(const std::function<void(roster::Pose&)>& arms)
+{
+    Pose p{"Spectre"};
+    p.unarmed = true;
+    p.repose = arms;
+    return p;
+}
+
+// Arms folded across the chest.
+void armsFolded(roster::Pose& q)
+{
+    q.armN = {30.0f, 130.0f};
+    q.armF = {30.0f, 125.0f};
+    q.lean = -4.0f;
+}
+} // namespace
+
+Canvas vladDraw()
+{
+    Canvas c = portrait(Pose{"Vlad", "slash1", 0}, 0.6f);
+    const Head h = headOf(c, 40);
+    tint(c, h.top, h.top + 50, hex(0x400010), 0.15f);
+    return c;
+}
+
+Canvas vlad()
+{
+    Pose p{"Vlad"};
+    // Upright, the hand resting on the hilt.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {10.0f, 70.0f};
+        q.weapon = 110.0f;
+        q.lean = -3.0f;
+    };
+    return portrait(p);
+}
+
+Canvas vladWeak()
+{
+    Canvas c = portrait(Pose{"Vlad", "hit1Low", 1}, 0.6f);
+    const Head h = headOf(c, 40);
+    bloodDrops(c, (h.left + h.right) / 2, h.top + 40.0f, 25, 43);
+    return c;
+}
+
+Canvas vladWep()
+{
+    Canvas c(kPortraitW, kPortraitH);
+    vladBlade(c, {160.0f, 292.0f}, -90.0f, 280.0f, 1.0f, 0.15f);
+    return c;
+}
+
+Canvas nickFury()
+{
+    Pose p{"Nick"};
+    p.unarmed = true;
+    // Shouting, fists clenched at his sides, red in the face.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {20.0f, 110.0f};
+        q.armF = {-20.0f, 110.0f};
+        q.lean = 8.0f;
+        q.head = -12.0f;
+        q.jaw = 1.0f;
+    };
+    Canvas c = portrait(p);
+    const Head h = headOf(c, 40);
+    tint(c, h.top, h.top + 90, hex(0xff2010), 0.3f);
+    return c;
+}
+
+Canvas nickShowVlad()
+{
+    return nickWithBlade(
+        [](roster::Pose& q)
+        {
+            q.armN = {150.0f, 20.0f};
+            q.weapon = -60.0f;
+            q.head = -15.0f;
+        },
+        0.6f);
+}
+
+Canvas nickPumped()
+{
+    Pose p{"Nick"};
+    p.unarmed = true;
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {115.0f, 55.0f};
+        q.armF = {-15.0f, 60.0f};
+        q.jaw = 0.6f;
+    };
+    return portrait(p);
+}
+
+Canvas nickNormal()
+{
+    return nickAtEase(20.0f, 140.0f, -10.0f, -10.0f, 0.0f);
+}
+
+Canvas nickNormalLater()
+{
+    return nickAtEase(35.0f, 120.0f, -30.0f, 10.0f, -8.0f);
+}
+
+Canvas nickReady()
+{
+    return portrait(Pose{"Nick"});
+}
+
+Canvas zombie()
+{
+    Pose p{"ZombieGuy"};
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {90.0f, 0.0f};
+        q.armF = {85.0f, 5.0f};
+        q.jaw = 1.0f;
+    };
+    return portrait(p);
+}
+
+Canvas spectre()
+{
+    return portrait(spectreUnarmed(armsFolded));
+}
+
+Canvas spectrePhone()
+{
+    Canvas c = portrait(spectreUnarmed(
+        [](roster::Pose& q)
+        {
+            q.armN = {25.0f, 165.0f};
+            q.armF = {30.0f, 120.0f};
+            q.head = 10.0f;
+            q.lean = -6.0f;
+        }));
+    // The phone held to the side of his hood.
+    const Head h = headOf(c, 60);
+    const float x = h.left + (h.right - h.left) * 0.3f, y = h.top + 110.0f;
+    Mask phone(kPortraitW, kPortraitH), screen(kPortraitW, kPortraitH), hand(kPortraitW, kPortraitH);
+    phone.roundedRect(x - 9, y - 26, x + 9, y + 22, 4);
+    screen.roundedRect(x - 6, y - 20, x + 6, y + 14, 2);
+    hand.ellipse(x, y + 20, 13, 11);
+    c.fill(phone.grown(1.5f), solid(hex(0x0a0a10)));
+    c.fill(phone, solid(hex(0x2a2a34)));
+    c.fill(screen, solid(hex(0x60ffd0)), Blend::Normal, 0.8f);
+    c.fill(hand.grown(1.5f), solid(hex(0x0a0a10)));
+    c.fill(hand, solid(hex(0x8a2a3a)));
+    return c;
+}
+
+Canvas spectrePort()
+{
+    // Fading out in bands of his own teal, inside a column of teleport light.
+    Canvas c = spectre();
+    const Head h = headOf(c, 1);
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            Colour& px = c.at(x, y);
+            if (px.a > 0.0f && ((y / 3) % 3 == 0 || y > h.top + (kPortraitH - h.top) * 0.6f))
+                px = withAlpha(mix(px, hex(0x60ffd0), 0.7f), px.a);
+        }
+    Canvas flare(kPortraitW, kPortraitH);
+    teleportFlare(flare, 160, 380, 380, hex(0x60ffd0), 53);
+    // Only the flare's bright part: the portrait is keyed round what is left.
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+        {
+            const Colour f = flare.at(x, y);
+            if (f.a > 0.55f)
+                c.blendPixel(x, y, withAlpha(f, 1.0f), std::min(1.0f, f.a));
+        }
+    return c;
+}
+
+Canvas donatello()
+{
+    return portrait(Pose{"Weldy", "pose1", 2}, 0.6f);
+}
+} // namespace datagen::story

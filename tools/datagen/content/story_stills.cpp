@@ -1,0 +1,610 @@
+// The story's backgrounds and stills, and the dialogue box and blank
+// background every scene starts from.
+#include <cmath>
+
+#include "content/backgrounds_scenes.h"
+#include "content/look.h"
+#include "content/story.h"
+#include "content/story_kit.h"
+#include "core/mask.h"
+#include "core/noise.h"
+#include "core/text.h"
+
+namespace datagen::story
+{
+namespace
+{
+// The menus' cream and ink, shared with the title and pause screens.
+const Colour kCream = hex(0xf4ead8);
+const Colour kInk = hex(0x2a1810);
+
+// A rounded rectangle of a colour with a lighter top edge: cabinets, frames, bezels.
+void panel(Canvas& c, float x0, float y0, float x1, float y1, float radius, Colour colour)
+{
+    Mask m(c.width(), c.height());
+    m.roundedRect(x0, y0, x1, y1, radius);
+    c.fill(m.grown(3.0f).blurred(3.0f).shifted(4, 5), solid(hex(0x000000)), Blend::Normal, 0.45f);
+    c.fill(m, linear(0, y0, 0, y1, Gradient{{0.0f, shade(colour, 0.18f)}, {1.0f, shade(colour, -0.2f)}}));
+}
+
+// Nick's television filling the view, the invented fighting game on its
+// screen: a street stage, his fighter on the left, the computer's on the
+// right, their health bars above.
+struct TvGame
+{
+    float playerHealth = 0.1f;
+    Pose player{"Male", "hit1", 0, 1.15f, 3, false};
+    Pose cpu{"Brask", "kick1", 1, 1.15f, 2, true};
+    float playerX = 250.0f, cpuX = 380.0f;
+    bool burst = true;
+    const char* banner = nullptr;
+    float dim = 0.0f;
+};
+
+constexpr float kScreenX0 = 44.0f, kScreenY0 = 40.0f, kScreenX1 = 596.0f, kScreenY1 = 340.0f;
+
+Canvas television(const TvGame& g)
+{
+    Canvas c(kStillW, kStillH, hex(0x141018));
+    c.fill(radial(320, 200, 420, Gradient{{0.0f, hex(0x3a4a7a, 0.5f)}, {1.0f, hex(0x000000, 0.0f)}}));
+    panel(c, 14, 16, 626, 372, 14, hex(0x242428));
+    Mask speaker(c.width(), c.height());
+    for (float x = 70; x < 580; x += 8)
+        speaker.rect(x, 352, x + 4, 360);
+    c.fill(speaker, solid(hex(0x0c0c10)));
+    const int sw = static_cast<int>(kScreenX1 - kScreenX0), sh = static_cast<int>(kScreenY1 - kScreenY0);
+    Canvas game = place(borderStreet(false), 500.0f).crop(44, 100, sw, sh);
+    // Field feet at y 348 land 248 down the screen.
+    const float feet = 348.0f - 100.0f;
+    stand(game, figure(g.player), g.playerX - kScreenX0, feet + (g.player.clip == "crash" ? 4.0f : 0.0f));
+    stand(game, figure(g.cpu), g.cpuX - kScreenX0, feet);
+    if (g.burst)
+        impactBurst(game, (g.playerX + g.cpuX) * 0.5f - kScreenX0, feet - 110.0f, 46.0f, hex(0xffd040), 12);
+    // Health bars: the player's nearly gone.
+    const float barW = 220.0f;
+    for (int side = 0; side < 2; ++side)
+    {
+        const float x0 = side == 0 ? 16.0f : sw - 16.0f - barW;
+        Mask back(sw, sh), fillBar(sw, sh);
+        back.rect(x0 - 2, 12, x0 + barW + 2, 30);
+        const float left = side == 0 ? g.playerHealth : 0.92f;
+        if (side == 0)
+            fillBar.rect(x0 + barW * (1.0f - left), 14, x0 + barW, 28);
+        else
+            fillBar.rect(x0, 14, x0 + barW * left, 28);
+        game.fill(back, solid(hex(0x101010)));
+        game.fill(fillBar, linear(0, 14, 0, 28, Gradient{{0.0f, hex(0xfff080)}, {1.0f, hex(0xd07010)}}));
+    }
+    if (g.dim > 0.0f)
+        game.fill(solid(hex(0x000000)), Blend::Normal, g.dim);
+    if (g.banner)
+        bigText(game, g.banner, sw * 0.5f, sh * 0.42f, 78.0f, hex(0xff4030), hex(0x200000));
+    // Scanlines and glass glare.
+    Mask lines(sw, sh);
+    for (int y = 0; y < sh; y += 3)
+        lines.rect(0, static_cast<float>(y), static_cast<float>(sw), y + 1.0f);
+    game.fill(lines, solid(hex(0x000000)), Blend::Normal, 0.18f);
+    game.fill(radial(sw * 0.3f, sh * 0.2f, sw * 0.7f,
+                     Gradient{{0.0f, hex(0xffffff, 0.12f)}, {1.0f, hex(0xffffff, 0.0f)}}),
+              Blend::Screen);
+    game.vignette(0.45f);
+    c.draw(game, static_cast<int>(kScreenX0), static_cast<int>(kScreenY0));
+    // The glow of the screen on the room below.
+    glow(c, 320, 420, 320, hex(0x5a7ad0), 0.25f);
+    return c;
+}
+
+// The corridor outside Nick's flat, in one-point perspective.
+Canvas corridor(bool doorDown)
+{
+    Canvas c(kStillW, kStillH, hex(0x201814));
+    const float vx = 330.0f;
+    const float bx0 = 250.0f, by0 = 120.0f, bx1 = 410.0f, by1 = 250.0f; // the far wall
+    Mask floor(c.width(), c.height()), ceiling(c.width(), c.height()), leftWall(c.width(), c.height()),
+        rightWall(c.width(), c.height()), back(c.width(), c.height());
+    floor.polygon({{bx0, by1}, {bx1, by1}, {640, 480}, {0, 480}});
+    ceiling.polygon({{0, 0}, {640, 0}, {bx1, by0}, {bx0, by0}});
+    leftWall.polygon({{0, 0}, {bx0, by0}, {bx0, by1}, {0, 480}});
+    rightWall.polygon({{640, 0}, {640, 480}, {bx1, by1}, {bx1, by0}});
+    back.rect(bx0, by0, bx1, by1);
+    c.fill(floor, linear(0, by1, 0, 480, Gradient{{0.0f, hex(0x3a2a22)}, {1.0f, hex(0x6a4a34)}}));
+    c.fill(ceiling, linear(0, 0, 0, by0, Gradient{{0.0f, hex(0x4a443a)}, {1.0f, hex(0x2a2620)}}));
+    c.fill(leftWall, linear(0, 0, bx0, 0, Gradient{{0.0f, hex(0x7a6a48)}, {1.0f, hex(0x3a3224)}}));
+    c.fill(rightWall, linear(640, 0, bx1, 0, Gradient{{0.0f, hex(0x6a5a3c)}, {1.0f, hex(0x342c20)}}));
+    c.fill(back, solid(hex(0x2a241c)));
+    // Carpet runner down the middle, and doors along both walls.
+    Mask runner(c.width(), c.height());
+    runner.polygon({{vx - 30, by1}, {vx + 30, by1}, {470, 480}, {190, 480}});
+    c.fill(runner, linear(0, by1, 0, 480, Gradient{{0.0f, hex(0x3a1014)}, {1.0f, hex(0x7a2028)}}));
+    auto wallPoint = [&](bool right, float t, float y)
+    {
+        // t 0 at the near edge, 1 at the far wall; y 0 floor .. 1 ceiling.
+        const float nearX = right ? 640.0f : 0.0f, farX = right ? bx1 : bx0;
+        const float x = nearX + (farX - nearX) * t;
+        const float floorY = 480.0f + (by1 - 480.0f) * t, ceilY = 0.0f + (by0 - 0.0f) * t;
+        return Vec2{x, floorY + (ceilY - floorY) * y};
+    };
+    for (bool right : {false, true})
+        for (float t : {0.35f, 0.7f})
+        {
+            Mask door(c.width(), c.height());
+            const float t0 = t, t1 = t + 0.12f;
+            door.polygon({wallPoint(right, t0, 0.0f), wallPoint(right, t1, 0.0f), wallPoint(right, t1, 0.72f),
+                          wallPoint(right, t0, 0.72f)});
+            c.fill(door.grown(2.0f), solid(hex(0x1a120c)));
+            c.fill(door, solid(hex(0x5a3a22)));
+        }
+    // Ceiling lamps, one flickering out.
+    for (float t : {0.25f, 0.6f})
+    {
+        const float y = 0.0f + (by0 - 0.0f) * t + 6.0f;
+        Mask lamp(c.width(), c.height());
+        lamp.ellipse(vx, y, 40.0f * (1.0f - t * 0.7f), 5.0f);
+        c.fill(lamp, solid(hex(0xfff0c0)));
+        glow(c, vx, y + 30.0f, 200.0f * (1.0f - t * 0.6f), hex(0xffd890), t > 0.5f ? 0.2f : 0.45f);
+    }
+    if (doorDown)
+    {
+        // Nick's own door, kicked off its hinges, lies across the near floor.
+        Mask slab(c.width(), c.height());
+        slab.polygon({{60, 470}, {110, 372}, {330, 392}, {300, 480}});
+        c.fill(slab.grown(2.0f), solid(hex(0x140c08)));
+        c.fill(slab, linear(60, 470, 330, 392, Gradient{{0.0f, hex(0x6a4428)}, {1.0f, hex(0x8a5a34)}}));
+        Mask knob(c.width(), c.height());
+        knob.circle(272, 420, 6);
+        c.fill(knob, solid(hex(0xd8b050)));
+        Rng rng(5);
+        Mask splinters(c.width(), c.height());
+        for (int i = 0; i < 18; ++i)
+        {
+            const Vec2 p{rng.range(40.0f, 420.0f), rng.range(360.0f, 470.0f)};
+            splinters.line(p, p + Vec2{rng.range(-18.0f, 18.0f), rng.range(-6.0f, 6.0f)},
+                           rng.range(1.5f, 3.0f));
+        }
+        c.fill(splinters, solid(hex(0xb08050)));
+        // The empty door frame on the left wall, nearest.
+        Mask frame(c.width(), c.height());
+        frame.polygon({wallPoint(false, 0.02f, 0.0f), wallPoint(false, 0.16f, 0.0f),
+                       wallPoint(false, 0.16f, 0.75f), wallPoint(false, 0.02f, 0.75f)});
+        c.fill(frame.grown(5.0f), solid(hex(0xe0d8c0)));
+        c.fill(frame, solid(hex(0x0c0a08)));
+    }
+    c.vignette(0.4f);
+    return c;
+}
+} // namespace
+
+Canvas blankBg()
+{
+    return Canvas(kStillW, kStillH, hex(0x000000));
+}
+
+Canvas diaBox()
+{
+    const int w = 640, h = 100;
+    Canvas c(w, h);
+    Mask body(w, h);
+    body.roundedRect(0, 0, w, h, 8);
+    c.fill(body, solid(kInk));
+    Mask inner(w, h);
+    inner.roundedRect(2, 2, w - 2, h - 2, 6);
+    c.fill(inner, linear(0, 0, 0, h, Gradient{{0.0f, hex(0xfbf4e6)}, {1.0f, kCream}}));
+    // The name tab: a warmer strip at the top left, under the speaker's name.
+    Mask tab(w, h);
+    tab.roundedRect(4, 3, 236, 25, 6);
+    c.fill(tab, solid(hex(0xe6d2ae)));
+    Mask tabEdge(w, h);
+    tabEdge.rect(8, 25, 232, 26);
+    c.fill(tabEdge, solid(kInk), Blend::Normal, 0.6f);
+    return c;
+}
+
+Canvas failGame()
+{
+    return television(TvGame{});
+}
+
+Canvas failGame2()
+{
+    TvGame g;
+    g.playerHealth = 0.0f;
+    g.player = Pose{"Male", "crash", 99, 1.15f, 3, false};
+    g.cpu = Pose{"Brask", "standing", 0, 1.15f, 2, true};
+    g.playerX = 230.0f;
+    g.cpuX = 420.0f;
+    g.burst = false;
+    g.banner = "K.O.";
+    return television(g);
+}
+
+Canvas failGame3()
+{
+    TvGame g;
+    g.playerHealth = 0.0f;
+    g.player = Pose{"Male", "crash", 99, 1.15f, 3, false};
+    g.cpu = Pose{"Brask", "endPose1", 99, 1.15f, 2, true};
+    g.playerX = 230.0f;
+    g.cpuX = 400.0f;
+    g.burst = false;
+    g.banner = "YOU LOSE";
+    g.dim = 0.45f;
+    return television(g);
+}
+
+Canvas nicksRoom()
+{
+    Canvas c = place(nicksPlace(), 40.0f);
+    // The front door at the right, behind the couch's end.
+    Mask frame(c.width(), c.height()), door(c.width(), c.height());
+    frame.rect(470, 120, 580, 320);
+    door.rect(478, 128, 572, 318);
+    c.fill(frame, solid(hex(0xf0e8d8)));
+    c.fill(door, linear(478, 0, 572, 0, Gradient{{0.0f, hex(0x7a4a2a)}, {1.0f, hex(0x5a3420)}}));
+    Mask panels(c.width(), c.height()), knob(c.width(), c.height());
+    panels.rect(490, 145, 560, 210);
+    panels.rect(490, 230, 560, 300);
+    knob.circle(560, 228, 5);
+    c.fill(panels, solid(hex(0x4a2a18)), Blend::Normal, 0.6f);
+    c.fill(knob, solid(hex(0xd8b050)));
+    // Night: the television's blue and a lamp's warmth.
+    c.fill(solid(hex(0x20284a)), Blend::Multiply, 0.35f);
+    glow(c, 150, 256, 220, hex(0x6a9aff), 0.35f);
+    return c;
+}
+
+Canvas nicksGear()
+{
+    Canvas c(kStillW, kStillH);
+    // A table top seen from above, boards running across.
+    c.fill(linear(0, 0, 0, 480, Gradient{{0.0f, hex(0x6a4228)}, {1.0f, hex(0x3a2414)}}));
+    Mask seams(c.width(), c.height());
+    for (float y = 30; y < 480; y += 64)
+        seams.rect(0, y, 640, y + 3);
+    c.fill(seams, solid(hex(0x24140a)), Blend::Normal, 0.7f);
+    c.addGrain(21, 0.04f);
+    glow(c, 320, 180, 380, hex(0xffd8a0), 0.3f);
+    // The bat, corner to corner.
+    Mask bat(c.width(), c.height());
+    bat.limb({80, 330}, {560, 90}, 12, 34);
+    bat.circle(76, 332, 14);
+    c.fill(bat.grown(3.0f).blurred(3.0f).shifted(6, 8), solid(hex(0x000000)), Blend::Normal, 0.5f);
+    c.fill(bat, linear(0, 90, 0, 340, Gradient{{0.0f, hex(0xe0b070)}, {1.0f, hex(0xa06a38)}}));
+    Mask grip(c.width(), c.height());
+    grip.limb({90, 325}, {200, 268}, 13, 15);
+    c.fill(grip, solid(hex(0x202020)));
+    // The gloves, a pair of red fingerless mitts at the bottom left.
+    for (int i = 0; i < 2; ++i)
+    {
+        const float x = 150.0f + i * 120.0f, y = 380.0f + i * 14.0f;
+        Mask glove(c.width(), c.height());
+        glove.roundedRect(x - 46, y - 40, x + 46, y + 40, 24);
+        glove.roundedRect(x - 30, y + 30, x + 30, y + 62, 8);
+        c.fill(glove.grown(3.0f).blurred(3.0f).shifted(5, 6), solid(hex(0x000000)), Blend::Normal, 0.5f);
+        c.fill(glove, radial(x - 15, y - 20, 80, Gradient{{0.0f, hex(0xe04040)}, {1.0f, hex(0x7a1010)}}));
+        Mask knuckles(c.width(), c.height());
+        for (int k = 0; k < 4; ++k)
+            knuckles.circle(x - 30 + k * 20, y - 30, 7);
+        c.fill(knuckles, solid(hex(0x3a0808)), Blend::Normal, 0.5f);
+        Mask cuff(c.width(), c.height());
+        cuff.rect(x - 30, y + 44, x + 30, y + 56);
+        c.fill(cuff, solid(hex(0x181818)));
+    }
+    // Safety goggles at the top left: two clear lenses on a strap.
+    Mask strap(c.width(), c.height());
+    strap.polyline({{40, 150}, {90, 120}, {330, 120}, {380, 150}}, 8);
+    c.fill(strap, solid(hex(0x303030)));
+    for (float x : {150.0f, 270.0f})
+    {
+        Mask lens(c.width(), c.height());
+        lens.roundedRect(x - 56, 80, x + 56, 160, 26);
+        c.fill(lens.grown(6.0f), solid(hex(0xe8c020)));
+        c.fill(lens,
+               linear(0, 80, 0, 160, Gradient{{0.0f, hex(0xd0f0ff, 0.7f)}, {1.0f, hex(0x80a0c0, 0.5f)}}));
+        Mask shine(c.width(), c.height());
+        shine.ellipse(x - 20, 102, 22, 8);
+        c.fill(shine, solid(hex(0xffffff)), Blend::Normal, 0.7f);
+    }
+    c.vignette(0.5f);
+    return c;
+}
+
+Canvas nicksHall()
+{
+    return corridor(true);
+}
+
+Canvas kill1()
+{
+    Canvas c = corridor(false);
+    c.fill(solid(hex(0x000000)), Blend::Normal, 0.25f);
+    speedLines(c, 40, 60, 600, 340, 195.0f, hex(0xffffff), 7);
+    stand(c, figure(Pose{"ZombieGuy", "hit1", 0, 2.5f, 0, true}), 440, 380);
+    stand(c, figure(Pose{"NickBBBat", "chop", 2, 2.5f, 0, false}), 220, 380);
+    impactBurst(c, 380, 250, 64, hex(0xffe060), 31);
+    bigText(c, "WHAM!", 450, 70, 60, hex(0xffd030), hex(0x301000));
+    return c;
+}
+
+Canvas exitToStreet()
+{
+    // The street through the doorway: a burning night, smoke over the roofs.
+    Canvas street = place(destroyedStreet(), 300.0f);
+    street.fill(solid(hex(0x20204a)), Blend::Multiply, 0.4f);
+    flamesAt(street, 150, 330, 120, 150, 41);
+    flamesAt(street, 520, 320, 90, 120, 42, 0.8f);
+    smokeOver(street, 0, 0, 640, 260, hex(0x201818), 0.7f, 43);
+    glow(street, 320, 300, 300, hex(0xff7020), 0.25f);
+    Canvas c(kStillW, kStillH, hex(0x120c0a));
+    // The dark entrance hall round the open doorway.
+    const int dx0 = 150, dy0 = 40, dx1 = 490, dy1 = 440;
+    c.draw(street.crop(dx0, dy0, dx1 - dx0, dy1 - dy0), dx0, dy0);
+    Mask frame(c.width(), c.height());
+    frame.rect(dx0 - 14, dy0 - 14, dx1 + 14, dy1);
+    Mask hole(c.width(), c.height());
+    hole.rect(dx0, dy0, dx1, dy1);
+    c.fill(frame.minus(hole), solid(hex(0x3a2a20)));
+    // Firelight spills in on the floor and the frame.
+    glow(c, 320, 440, 260, hex(0xff8030), 0.35f);
+    c.vignette(0.35f);
+    return c;
+}
+
+// Scenes 2 to 11: Vlad's street, the subway train and the way to Golden Tower.
+namespace
+{
+// Where the street and train stills look from.
+constexpr float kStreetCamera = 300.0f;
+
+Canvas vladsStreet(bool night)
+{
+    return place(borderStreet(night), kStreetCamera);
+}
+
+Canvas trainRoof()
+{
+    return place(trainBattle(), kStreetCamera);
+}
+
+void darken(Canvas& c, float amount)
+{
+    c.fill(solid(hex(0x000000)), Blend::Normal, amount);
+}
+
+// The gas node riding the train roof in its haze; burst, split open under
+// the red glare of the alarm.
+Canvas gasNodeOnTrain(bool burst)
+{
+    Canvas c = trainRoof();
+    darken(c, 0.3f);
+    Pose node{"GasSprayer", burst ? "overpressure" : "standing", burst ? 2 : 0, 2.5f};
+    const Canvas n = figure(node);
+    glow(c, 320, 220, 260, hex(0x60ff60), burst ? 0.3f : 0.45f);
+    stand(c, n, 320, 352);
+    if (!burst)
+    {
+        smokeOver(c, 0, 200, 640, 380, hex(0x60c040), 0.45f, 95);
+        return c;
+    }
+    const float top = 352.0f - n.height(), h = static_cast<float>(n.height());
+    Mask split(640, 480);
+    split.polygon({{316, top + h * 0.1f},
+                   {346, top + h * 0.3f},
+                   {330, top + h * 0.45f},
+                   {356, top + h * 0.62f},
+                   {330, top + h * 0.8f},
+                   {306, top + h * 0.62f},
+                   {288, top + h * 0.45f},
+                   {304, top + h * 0.3f}});
+    c.fill(split.grown(3.0f), solid(hex(0x0a140a)));
+    c.fill(split, solid(hex(0xe0ff90)));
+    glow(c, 322, top + h * 0.45f, 120, hex(0x80ff40), 0.7f);
+    smokeOver(c, 120, 40, 560, 360, hex(0x70e040), 0.9f, 97);
+    c.fill(solid(hex(0xff1010)), Blend::Multiply, 0.35f);
+    glow(c, 40, 30, 180, hex(0xff2010), 0.8f);
+    glow(c, 600, 30, 180, hex(0xff2010), 0.8f);
+    return c;
+}
+
+// A subway tunnel running away to a point of light of colour `far`.
+Canvas tunnel(Colour far, float light)
+{
+    Canvas c(kStillW, kStillH, hex(0x040406));
+    const Vec2 vp{330.0f, 210.0f};
+    for (int i = 0; i < 14; ++i)
+    {
+        const float t = std::pow(0.78f, static_cast<float>(i));
+        Mask rib(640, 480), hole(640, 480);
+        rib.roundedRect(vp.x - 420 * t, vp.y - 330 * t, vp.x + 420 * t, vp.y + 300 * t, 300 * t);
+        hole.roundedRect(vp.x - 400 * t, vp.y - 312 * t, vp.x + 400 * t, vp.y + 300 * t, 290 * t);
+        c.fill(rib.minus(hole), solid(mix(hex(0x202028), far, (1.0f - t) * 0.5f)), Blend::Normal,
+               0.25f + 0.5f * light * (1.0f - t));
+    }
+    Mask rails(640, 480);
+    for (float s : {-120.0f, -60.0f, 60.0f, 120.0f})
+        rails.line({vp.x + s * 4.0f, 480.0f}, {vp.x + s * 0.08f, vp.y + 12.0f}, 2.0f);
+    c.fill(rails, solid(mix(hex(0x303038), far, 0.3f)), Blend::Normal, 0.8f);
+    glow(c, vp.x, vp.y, 40 + 60 * light, far, 0.5f + 0.5f * light);
+    Mask end(640, 480);
+    end.ellipse(vp.x, vp.y, 9, 12);
+    c.fill(end.blurred(3.0f), solid(mix(far, hex(0xffffff), 0.6f)), Blend::Normal,
+           std::min(1.0f, 0.4f + light));
+    c.vignette(0.6f);
+    return c;
+}
+
+// Golden Tower: a gold-glass skyscraper over the low roofs at the far end of the street.
+void goldenTower(Canvas& c)
+{
+    const float x0 = 380, x1 = 570, mid = (x0 + x1) / 2, top = 14;
+    Mask tower(640, 480);
+    tower.polygon({{x0, 480},
+                   {x0, top + 70},
+                   {x0 + 25, top + 40},
+                   {x0 + 25, top + 22},
+                   {mid, top},
+                   {x1 - 25, top + 22},
+                   {x1 - 25, top + 40},
+                   {x1, top + 70},
+                   {x1, 480}});
+    c.fill(tower, linear(x0, 0, x1, 0,
+                         Gradient{{0.0f, hex(0x7a5a18)},
+                                  {0.4f, hex(0xf4d878)},
+                                  {0.5f, hex(0xffeeb0)},
+                                  {0.6f, hex(0xd8b040)},
+                                  {1.0f, hex(0x5a3e0c)}}));
+    c.fill(tower, linear(0, top, 0, 300, Gradient{{0.0f, hex(0xffffff, 0.0f)}, {1.0f, hex(0x2a1a40, 0.5f)}}));
+    Mask grid(640, 480);
+    for (float y = top + 30; y < 480; y += 12)
+        grid.rect(x0, y, x1, y + 1.5f);
+    for (float x = x0 + 12; x < x1; x += 12)
+        grid.rect(x, top + 20, x + 1.2f, 480);
+    c.fill(grid.times(tower), solid(hex(0x3a2808)), Blend::Normal, 0.55f);
+    Rng rng(171);
+    Mask lit(640, 480);
+    for (int i = 0; i < 40; ++i)
+    {
+        const float x = x0 + 12 * std::floor(rng.range(0.0f, (x1 - x0) / 12)),
+                    y = top + 30 + 12 * std::floor(rng.range(0.0f, 14.0f));
+        lit.rect(x + 2, y + 2, x + 11, y + 11);
+    }
+    c.fill(lit.times(tower), solid(hex(0xfff0c0)), Blend::Normal, 0.7f);
+    Mask spire(640, 480);
+    spire.line({mid, top}, {mid, top - 14}, 3.0f);
+    c.fill(spire, solid(hex(0xe8d090)));
+    glow(c, mid, top - 12, 30, hex(0xffe0a0), 0.9f);
+    glow(c, mid, top + 60, 160, hex(0xffc860), 0.25f);
+}
+} // namespace
+
+Canvas vladAttack()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.25f);
+    // The arc of the cut sweeps across the street; the blade is a smear in front of it.
+    Mask outer(640, 480), inner(640, 480), above(640, 480);
+    outer.ellipse(250, 140, 420, 250);
+    inner.ellipse(205, 95, 410, 235);
+    above.rect(0, 0, 640, kBoxTop);
+    const Mask arc = outer.minus(inner).times(above);
+    speedLines(c, 0, 40, 640, kBoxTop, 200.0f, hex(0xff9080), 311);
+    c.fill(arc.grown(10.0f).blurred(12.0f), solid(hex(0xc01018)), Blend::Add, 0.9f);
+    c.fill(arc.grown(2.0f), solid(hex(0xff3a30)), Blend::Normal, 0.95f);
+    c.fill(arc.minus(arc.inverted().grown(4.0f)), solid(hex(0xffe0d0)));
+    for (int i = 5; i >= 0; --i)
+    {
+        Canvas smear(640, 480);
+        vladBlade(smear, {470.0f - i * 14.0f, 330.0f - i * 18.0f}, 200.0f - i * 5.0f, 300.0f, 0.0f);
+        c.draw(smear, 0, 0, Blend::Normal, i == 0 ? 1.0f : 0.22f);
+    }
+    glow(c, 470, 330, 90, hex(0xff4030), 0.6f);
+    return c;
+}
+
+Canvas vladsStreetAtNight()
+{
+    return vladsStreet(true);
+}
+
+Canvas vladsStreetByDay()
+{
+    return vladsStreet(false);
+}
+
+Canvas killVlad()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.35f);
+    const Canvas nick = figure(Pose{"NickBBBat", "chop", 1, 2.5f});
+    const Canvas vlad = figure(Pose{"Vlad", "hit3", 0, 2.5f, 0, true});
+    stand(c, vlad, 390, 360);
+    stand(c, nick, 250, 360);
+    const float head = 360.0f - vlad.height() + 22.0f;
+    impactBurst(c, 390.0f - vlad.width() * 0.2f, head, 80.0f, hex(0xffd040), 71);
+    speedLines(c, 170, 80, 330, 220, 60.0f, hex(0xffffff), 73);
+    return c;
+}
+
+Canvas vladDown()
+{
+    Canvas c = vladsStreet(true);
+    darken(c, 0.2f);
+    Pose vlad{"Vlad", "crash", 2, 3.0f};
+    vlad.unarmed = true;
+    stand(c, figure(vlad), 300, 372);
+    vladBlade(c, {420.0f, 366.0f}, -8.0f, 170.0f, 0.45f);
+    return c;
+}
+
+Canvas trainTop()
+{
+    return trainRoof();
+}
+
+Canvas donKill()
+{
+    Canvas c = trainRoof();
+    darken(c, 0.15f);
+    stand(c, figure(Pose{"Weldy", "fallUp", 1, 3.0f, 0, true}), 330, 340);
+    // The whip's last sparks, dying on the roof.
+    Rng rng(91);
+    Mask sparks(640, 480);
+    for (int i = 0; i < 18; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 300.0f), rng.range(230.0f, 340.0f)};
+        sparks.line(p, p + Vec2{rng.range(-10.0f, 10.0f), rng.range(-10.0f, 10.0f)}, 1.5f);
+    }
+    glow(c, 210, 290, 70, hex(0x70d8ff), 0.35f);
+    c.fill(sparks, solid(hex(0xc0f0ff)), Blend::Add, 0.8f);
+    return c;
+}
+
+Canvas gasNode()
+{
+    return gasNodeOnTrain(false);
+}
+
+Canvas gasNodeBurst()
+{
+    return gasNodeOnTrain(true);
+}
+
+Canvas trainSplode()
+{
+    Canvas c = tunnel(hex(0xff8030), 0.8f);
+    // The carriage blown apart in the middle of the tunnel.
+    Mask car(640, 480), windows(640, 480);
+    car.roundedRect(40, 230, 600, 350, 16);
+    for (int i = 0; i < 7; ++i)
+        windows.roundedRect(70 + i * 76, 250, 120 + i * 76, 290, 6);
+    c.fill(car, linear(0, 230, 0, 350, Gradient{{0.0f, hex(0x8a2a26)}, {1.0f, hex(0x3a1010)}}));
+    c.fill(windows, solid(hex(0xffc060)));
+    Rng rng(131);
+    Mask debris(640, 480);
+    for (int i = 0; i < 26; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 520.0f), rng.range(60.0f, 330.0f)};
+        const float r = rng.range(5.0f, 16.0f), a = rng.range(0.0f, 6.28f);
+        debris.polygon({p + Vec2{std::cos(a) * r, std::sin(a) * r},
+                        p + Vec2{std::cos(a + 2.2f) * r * 0.6f, std::sin(a + 2.2f) * r * 0.6f},
+                        p + Vec2{std::cos(a + 4.0f) * r, std::sin(a + 4.0f) * r}});
+    }
+    flamesAt(c, 320, 360, 420, 300, 133, 1.3f);
+    flamesAt(c, 140, 360, 200, 160, 135, 1.0f);
+    flamesAt(c, 510, 360, 220, 180, 137, 1.0f);
+    impactBurst(c, 320, 250, 170, hex(0xffb040), 139);
+    c.fill(debris.grown(1.0f), solid(hex(0x100808)));
+    c.fill(debris, solid(hex(0x3a3a40)));
+    smokeOver(c, 0, 0, 640, 240, hex(0x302828), 0.8f, 141);
+    return c;
+}
+
+Canvas darkness()
+{
+    return tunnel(hex(0xd8c890), 0.5f);
+}
+
+Canvas goldenTowerStreet()
+{
+    return place(longStreet(), 1800.0f, goldenTower);
+}
+} // namespace datagen::story

@@ -1,0 +1,32 @@
+// One stage run as arcade mode sets it up: roster players on the generated
+// data, optionally a computer ally, played by hand or by the scripted player.
+#pragma once
+
+#include <SDL.h>
+#include <string>
+
+struct stageRunOptions
+{
+    std::string stage;           // a name of the stage table
+    std::string player = "Nick"; // character folder name
+    std::string ally;            // none when empty
+    bool twoPlayers = false;     // a second player of the same character
+    bool scripted = true;        // played by the scripted player, health held full
+    std::string shotsDir;        // BMPs of the run when not empty
+};
+
+struct stageRunResult
+{
+    bool found = false;
+    bool finished = false;
+    int winner = 0;
+    int segmentsReached = 0;
+    int segmentCount = 0;
+    int enemiesDown = 0;
+    int enemyCount = 0;
+    double buildMs = 0.0;
+    Uint32 gameMs = 0;
+};
+
+// Runs the stage on `screen` from the data/ tree of the working directory.
+stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& options);
