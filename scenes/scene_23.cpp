@@ -4,8 +4,7 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("storyBG/navyFire"),
     left("scene1/nickPumped"),
     right("scene2/spectre"),
@@ -15,17 +14,17 @@ const sceneStep kSteps[] = {
     left("storyCharas/nickRadio"),
     line("", "*kzzzrrrkk*"),
     line("Rigby", "Nick, it's Rigby! Bad news: the airship has gone rogue. Nobody flies it for us "
-        "anymore, and it keeps looping over the town."),
+                  "anymore, and it keeps looping over the town."),
     line("Rigby", "Every lap it drops more trouble on us. Bring it down. NOW!!!"),
     line("Nick", "Relax, I've got a plan. Super easy. Zero sweat. Trust me, you'll be cheering "
-        "in five minutes!!!"),
+                 "in five minutes!!!"),
     line("Rigby", "What plan, Nick?"),
     line("Nick", "Just trust me, Rig!!"),
     line("", "*click*"),
     left("scene1/nickNormal"),
     line("Nick", "So, uh... Spectre, buddy? Got a plan, by any chance?!"),
     line("Spectre", "We teleport aboard, tear through the hull from the inside and wreck its "
-        "engines before the crew even knows we are in there."),
+                    "engines before the crew even knows we are in there."),
     line("Nick", "Tele-WHAT? Like magic?"),
     line("Spectre", "Go."),
     left("blankChara"),
@@ -44,9 +43,9 @@ const sceneStep kSteps[] = {
     right("scene0/vladWep"),
     line("Vlad", "Less yelling, master, and more fighting. The hatch is there."),
     line("Nick", "Fine. Let's roll!"),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 57, "");
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 57, "scene 23 has 57 steps");
 } // namespace
 
 void diaSegBuilderScene23::buildSegments()

@@ -4,16 +4,15 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("storyBG/hellgateOpen"),
     left("scene1/nickPumped"),
     right("scene0/vladWep"),
     musicOn(),
     line("Nick", "I'M BACK, BABY! Went to the underworld, punched a whole lot of demons, and "
-        "walked right back out again. Who does that?!"),
+                 "walked right back out again. Who does that?!"),
     line("Vlad", "Well done, master. Now shut that gate, and quickly, before anything else "
-        "crawls out of it and into our streets."),
+                 "crawls out of it and into our streets."),
     left("scene1/nickNormal"),
     line("Nick", "Close it? Uh, how? Do I need, like, a ritual? Some chanting? A goat?"),
     line("Vlad", "You push it shut. That is all, sir."),
@@ -29,9 +28,9 @@ const sceneStep kSteps[] = {
     line("Nick", "Huh. That was way too easy, dude."),
     left("scene1/nickPumped"),
     line("Nick", "Okay! Next stop: Lilith. Let's go hunt that demon lady down, guys!"),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 31, "");
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 31, "scene 27 has 31 steps");
 } // namespace
 
 void diaSegBuilderScene27::buildSegments()

@@ -4,8 +4,7 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("scene0/bg1"),
     left("blankChara"),
     right("storyCharas/johnny"),
@@ -25,9 +24,9 @@ const sceneStep kSteps[] = {
     line("Nick", "Totally. That guy got on my last nerve, and then some."),
     right("scene0/vladWep"),
     line("Vlad", "Well fought, master. But now we must hurry. Lilith won't wait for us."),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 27, "");
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 27, "scene 29 has 27 steps");
 } // namespace
 
 void diaSegBuilderScene29::buildSegments()

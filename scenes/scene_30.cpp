@@ -4,8 +4,7 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("scene0/bg1"),
     left("blankChara"),
     right("storyCharas/rigby"),
@@ -23,10 +22,10 @@ const sceneStep kSteps[] = {
     line("Rigby", "Nick! I thought you were dead when the radio went quiet for hours!"),
     left("scene0/nickFury"),
     line("Nick", "Aw, a little trip to the underworld, nothing serious. Anyway... wow. You're "
-        "even prettier in person than on the radio. Are you free later?!"),
+                 "even prettier in person than on the radio. Are you free later?!"),
     right("scene0/vladWep"),
     line("Vlad", "Forgive him, my lady. He has been through a lot. Master, perhaps a little "
-        "restraint, hmm?"),
+                 "restraint, hmm?"),
     left("scene1/nickNormal"),
     line("Nick", "Romance tips from YOU? Hard pass, Vlad."),
     line("Vlad", "I'll have you know, I was quite the charmer in my day."),
@@ -34,23 +33,23 @@ const sceneStep kSteps[] = {
     line("Rigby", "Will you two stop chattering for one second and listen to me!"),
     line("Nick", "Yes ma'am!"),
     line("Rigby", "While you were gone, I fortified the tower and took in every survivor I could "
-        "find. They're all safe for now, but we can't hold out forever, Nick."),
+                  "find. They're all safe for now, but we can't hold out forever, Nick."),
     left("scene0/nickFury"),
     line("Nick", "You are amazing. Seriously. Is there anything you can't do?!"),
     line("Rigby", "A woman is tearing up the streets a few blocks ahead. Red eyes, black wings. I "
-        "have never seen anything that strong. I think she's their general, Nick."),
+                  "have never seen anything that strong. I think she's their general, Nick."),
     line("Nick", "That's Lilith, all right. So hey, when this is over, want to grab a bite? I "
-        "know a great burger spot around here!"),
+                 "know a great burger spot around here!"),
     line("Rigby", "A burger? Why?"),
     right("scene0/vladWep"),
     line("Vlad", "Master, please. Lilith first, burgers later. Every minute we waste, she grows "
-        "stronger."),
+                 "stronger."),
     left("scene1/nickNormal"),
     line("Nick", "Right, right. Let's punch our way over there and end this thing once and for "
-        "all, people!"),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 55, "");
+                 "all, people!"),
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 55, "scene 30 has 55 steps");
 } // namespace
 
 void diaSegBuilderScene30::buildSegments()

@@ -4,16 +4,15 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("scene0/bg1"),
     left("scene1/nickNormal"),
     right("storyCharas/rigby"),
     musicOn(),
     line("Nick", "Rigby, that was awesome! Every shot, right between the eyes, and you made it "
-        "look like a dance. Where'd you learn that?!"),
+                 "look like a dance. Where'd you learn that?!"),
     line("Rigby", "Thanks, but I couldn't have done it without Spectre. He covered me all the way "
-        "through that mess."),
+                  "through that mess."),
     left("scene2/spectre"),
     line("Spectre", "You covered mine, too. Your aim is true."),
     line("Rigby", "Can I call you Joe?"),
@@ -24,9 +23,9 @@ const sceneStep kSteps[] = {
     line("Vlad", "Ah, how mature."),
     left("scene1/nickPumped"),
     line("Nick", "Can we please finish this war already?"),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 25, "");
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 25, "scene 31 has 25 steps");
 } // namespace
 
 void diaSegBuilderScene31::buildSegments()

@@ -4,8 +4,7 @@
 
 namespace
 {
-// clang-format off
-const sceneStep kSteps[] = {
+constexpr sceneStep kSteps[] = {
     background("storyBG/lilithkill1"),
     left("blankChara"),
     right("blankChara"),
@@ -20,19 +19,19 @@ const sceneStep kSteps[] = {
     background("storyBG/cityOnFire"),
     left("scene1/nickNormal"),
     line("Nick", "Well, her troops are all... de-parted! Get it? 'Cause they were dead, and now "
-        "they're parted from their bodies? De-parted? Anybody?"),
+                 "they're parted from their bodies? De-parted? Anybody?"),
     right("scene2/spectre"),
     line("Spectre", "That was terrible."),
     right("scene0/vladWep"),
     line("Vlad", "Indeed, master. That was your very worst joke yet."),
     right("storyCharas/rigby"),
     line("Rigby", "Nick, we just watched the end of the end of the world, and THAT is what you "
-        "say? History will remember that forever. Ugh. Really?!"),
+                  "say? History will remember that forever. Ugh. Really?!"),
     left("scene0/nickFury"),
     line("Nick", "Oh, come ON! I just saved the entire planet, Heaven, AND the underworld, and "
-        "all I get is jokes about my jokes? Where's the thanks, people?!"),
+                 "all I get is jokes about my jokes? Where's the thanks, people?!"),
     line("Rigby", "Okay, okay. It is over, Nick. It is finally over. Thank you. Truly. For "
-        "everything. For Andy, for the town, for all of us."),
+                  "everything. For Andy, for the town, for all of us."),
     left("scene1/nickNormal"),
     line("Nick", "Now THAT'S more like it, guys!"),
     right("scene0/vladWep"),
@@ -41,13 +40,13 @@ const sceneStep kSteps[] = {
     line("Spectre", "Whatever."),
     right("scene0/vladWep"),
     line("Vlad", "We can celebrate later, master. There is still one task left before we can "
-        "relax."),
+                 "relax."),
     line("Nick", "Huh? What task is that?"),
     line("Vlad", "The dead still walk these streets. If we do not wipe out every last zombie, "
-        "the infection would spread all over again."),
+                 "the infection would spread all over again."),
     left("scene1/nickPumped"),
     line("Nick", "Then it's settled! As of today, I, Nick, am officially a professional zombie "
-        "hunter. Now hiring! Who's with me? Spectre? You're in, right? Anyone? Anyone?"),
+                 "hunter. Now hiring! Who's with me? Spectre? You're in, right? Anyone? Anyone?"),
     right("scene2/spectre"),
     line("Spectre", "I'm out."),
     left("scene0/nickFury"),
@@ -58,13 +57,13 @@ const sceneStep kSteps[] = {
     line("Spectre", "Reckless style. And yet you show no fear."),
     line("Nick", "Heh! I'll take it! Nick the Fearless!"),
     line("Spectre", "It was not a compliment. You are too dim to even sense when you're in mortal "
-        "danger."),
+                    "danger."),
     line("Nick", "Hey, I sense danger all the time! I just choose to ignore it, 'cause I'm "
-        "awesome like that. Anyway... Rigby, you're gonna stick around, right? You and "
-        "me, saving the world..."),
+                 "awesome like that. Anyway... Rigby, you're gonna stick around, right? You and "
+                 "me, saving the world..."),
     right("storyCharas/rigby"),
     line("Rigby", "Sorry, Nick. You're sweet, but I'm leaving with Joe. We've got plans of our "
-        "own together."),
+                  "own together."),
     left("blankChara"),
     right("blankChara"),
     background("storyBG/rigspec"),
@@ -75,23 +74,23 @@ const sceneStep kSteps[] = {
     background("storyBG/cityOnFire"),
     left("scene0/nickFury"),
     line("Nick", "Unbelievable!! I save the world, and the SIDEKICK gets the girl?! The gloomy, "
-        "spooky dude?!?!"),
+                 "spooky dude?!?!"),
     right("storyCharas/andy"),
     line("Andy", "Um... guys? Did you all just forget about me here?"),
     left("scene1/nickNormal"),
     line("Nick", "Yeah, little man. We all forgot you. But hey, I got dumped first, so my "
-        "problem wins, okay?"),
+                 "problem wins, okay?"),
     right("scene0/vladWep"),
     line("Vlad", "Cheer up, master. There are still zombies to hunt, and nothing cures a broken "
-        "heart quite like a good, long zombie hunt, sir."),
+                 "heart quite like a good, long zombie hunt, sir."),
     line("Nick", "You know what? You're right, Vlad! Nick's Zombie Extermination Squad is "
-        "officially open for business! Let's get to work!"),
+                 "officially open for business! Let's get to work!"),
     line("Vlad", "Yes, master! As you always say: GAME ON!"),
     left("scene1/nickPumped"),
     line("Nick", "Zombie hunters, GAME ON!!!"),
-    musicOff()};
-// clang-format on
-static_assert(segmentCount(kSteps) == 107, "");
+    musicOff(),
+};
+static_assert(segmentCount(kSteps) == 107, "scene 33 has 107 steps");
 } // namespace
 
 void diaSegBuilderScene33::buildSegments()
