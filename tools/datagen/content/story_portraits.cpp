@@ -428,11 +428,11 @@ Pose toulonPose(const std::function<void(roster::Pose&)>& repose = {})
 
 Canvas toulon()
 {
-    // The cane held up by its knob like a wand, the free hand at his chest.
+    // The cane held upright before his chest like a wand, the free hand behind it.
     return portrait(toulonPose(
         [](roster::Pose& q)
         {
-            q.armN = {120.0f, 50.0f};
+            q.armN = {30.0f, 130.0f};
             q.weapon = 0.0f;
             q.armF = {20.0f, 120.0f};
             q.head = -6.0f;

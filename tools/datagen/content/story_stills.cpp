@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "content/airship_drawing.h"
 #include "content/backgrounds_scenes.h"
 #include "content/look.h"
+#include "content/stage_kit.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -763,6 +765,79 @@ Pose kneeling(float head, float jaw, float wings)
     return p;
 }
 
+// Open sky far above the city: clouds round about, the streets a grey haze
+// at the bottom, smoke rising from them where `burning`.
+Canvas skyOverCity(float burning)
+{
+    stage::SkyStyle sky;
+    sky.sky = Gradient{{0.0f, hex(0x2a5ab0)}, {0.6f, hex(0x7ab0e8)}, {1.0f, hex(0xe8d8c8)}};
+    sky.horizon = 400.0f;
+    sky.clouds = 0.35f;
+    sky.cloudY = 150.0f;
+    sky.cloudDark = hex(0xc8d4e8);
+    sky.cloudLit = hex(0xffffff);
+    sky.skylines = 2;
+    sky.farCity = hex(0x8a94a8);
+    sky.nearCity = hex(0x6a7288);
+    sky.farTop = 400.0f;
+    sky.nearTop = 425.0f;
+    sky.seed = 281;
+    Canvas c = stage::paintSky(sky);
+    if (burning > 0.0f)
+    {
+        Rng rng(283);
+        for (int i = 0; i < 5; ++i)
+        {
+            const float x = rng.range(40.0f, 600.0f);
+            glow(c, x, 440.0f, 50.0f, hex(0xff7020), 0.6f * burning);
+            smokeOver(c, x - 40.0f, 260.0f, x + 40.0f, 440.0f, hex(0x3a3434), 0.6f * burning, 285 + i);
+        }
+    }
+    return c;
+}
+
+// The airship side on over the city, as the escape shows it from outside.
+AirshipPose shipOutside()
+{
+    AirshipPose ship;
+    ship.centre = {330.0f, 170.0f};
+    ship.length = 470.0f;
+    ship.belly = 0.15f;
+    ship.noseLeft = true;
+    ship.glow = 0.8f;
+    ship.haze = 0.1f;
+    return ship;
+}
+
+// Fire breaking out along the hull from the stern (`along` -0.5) to `reach`.
+void hullFire(Canvas& c, const AirshipPose& ship, float reach, float heat, std::uint32_t seed)
+{
+    Rng rng(seed);
+    for (float along = -0.45f; along <= reach; along += 0.12f)
+    {
+        const Vec2 p = airshipPoint(ship, along, rng.range(-0.05f, 0.08f));
+        const float size = ship.length * rng.range(0.12f, 0.2f);
+        flamesAt(c, p.x, p.y + size * 0.3f, static_cast<int>(size), static_cast<int>(size * 1.2f),
+                 seed + static_cast<std::uint32_t>(along * 100.0f + 50.0f), heat);
+    }
+}
+
+// A jagged scrap of hull r across round p, turned by `turn` radians.
+std::vector<Vec2> shard(Vec2 p, float r, float turn)
+{
+    std::vector<Vec2> out;
+    for (const float a : {0.0f, 2.1f, 3.4f, 4.6f})
+        out.push_back(p + Vec2{std::cos(a + turn), std::sin(a + turn)} * (a == 3.4f ? r * 0.5f : r));
+    return out;
+}
+
+// Black smoke trailing back and up from a point on the ship.
+void smokeTrail(Canvas& c, Vec2 from, float width, std::uint32_t seed)
+{
+    smokeOver(c, from.x - width * 0.4f, from.y - width * 1.4f, from.x + width * 1.6f, from.y + width * 0.2f,
+              hex(0x1a1616), 0.85f, seed);
+}
+
 // Ash and motes of light rising from a figure as it comes apart.
 void ashAndLight(Canvas& c, float x0, float y0, float x1, float y1, std::uint32_t seed)
 {
@@ -816,7 +891,39 @@ Canvas navyJump()
 
 Canvas upHigh()
 {
-    return place(airship(), 1000.0f);
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship;
+    ship.centre = {420.0f, 100.0f};
+    ship.length = 600.0f;
+    ship.belly = 0.35f;
+    ship.tilt = 0.04f;
+    ship.noseLeft = true;
+    ship.glow = 0.9f;
+    drawAirship(c, ship);
+    // Nick, Vlad and Spectre tumbling past its flank, small against the sky.
+    const struct
+    {
+        const char* who;
+        Vec2 at;
+        float spin;
+    } three[] = {{"Nick", {150.0f, 250.0f}, 40.0f},
+                 {"Vlad", {230.0f, 310.0f}, -30.0f},
+                 {"Spectre", {100.0f, 330.0f}, 70.0f}};
+    for (const auto& one : three)
+    {
+        Pose p{one.who, "inAir", 0, 0.65f};
+        const float spin = one.spin;
+        p.repose = [spin](roster::Pose& q)
+        {
+            q.spin = spin;
+            q.armN = {160.0f, 20.0f};
+            q.armF = {140.0f, 30.0f};
+            q.jaw = 1.0f;
+        };
+        stand(c, figure(p), one.at.x, one.at.y);
+    }
+    speedLines(c, 40, 200, 340, 380, -90.0f, hex(0xffffff), 287);
+    return c;
 }
 
 Canvas hangar()
@@ -936,22 +1043,96 @@ Canvas hangarTeleport()
 
 Canvas airshipSplode1()
 {
-    return place(airship(), 1000.0f);
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.35f, 0.8f, 291);
+    smokeTrail(c, airshipPoint(ship, -0.45f, -0.1f), 90.0f, 293);
+    return c;
 }
 
 Canvas airshipSplode2()
 {
-    return place(airship(), 1000.0f);
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.2f, 1.0f, 295);
+    smokeTrail(c, airshipPoint(ship, -0.4f, -0.1f), 120.0f, 297);
+    const Vec2 blast = airshipPoint(ship, -0.25f, 0.0f);
+    impactBurst(c, blast.x, blast.y, 110.0f, hex(0xffb040), 299);
+    return c;
 }
 
 Canvas airshipSplode3()
 {
-    return place(airship(), 1000.0f);
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship = shipOutside();
+    ship.tilt = -0.08f;
+    drawAirship(c, ship);
+    hullFire(c, ship, 0.3f, 1.2f, 301);
+    // The hull torn open in the middle, the sky showing through, fragments flung out.
+    const Vec2 tear = airshipPoint(ship, 0.0f, 0.0f);
+    smokeTrail(c, airshipPoint(ship, -0.3f, -0.1f), 160.0f, 303);
+    impactBurst(c, tear.x, tear.y, 220.0f, hex(0xffd060), 305);
+    glow(c, tear.x, tear.y, 260.0f, hex(0xff8020), 0.8f);
+    Rng rng(307);
+    Mask shards(640, 480);
+    for (int i = 0; i < 30; ++i)
+    {
+        const float a = rng.range(0.0f, 6.2831853f), d = rng.range(120.0f, 280.0f),
+                    r = rng.range(6.0f, 16.0f);
+        const Vec2 p = tear + Vec2{std::cos(a) * d, std::sin(a) * d * 0.7f};
+        shards.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(shards.grown(1.0f), solid(hex(0x1a1010)));
+    c.fill(shards, solid(hex(0x5a4a48)));
+    return c;
 }
 
 Canvas airshipSplode4()
 {
-    return place(airship(), 1000.0f);
+    Canvas c = skyOverCity(1.0f);
+    c.fill(solid(hex(0x5a3a3a)), Blend::Multiply, 0.3f);
+    // Broken in two and nose down, trailing fire and smoke toward the streets.
+    AirshipPose bow = shipOutside();
+    bow.centre = {250.0f, 250.0f};
+    bow.length = 420.0f;
+    bow.tilt = -0.45f;
+    bow.glow = 0.0f;
+    AirshipPose stern = bow;
+    stern.centre = {470.0f, 170.0f};
+    stern.length = 300.0f;
+    stern.tilt = 0.5f;
+    smokeOver(c, 0, 0, 640, 300, hex(0x2a2222), 0.8f, 311);
+    Canvas front(640, 480), back(640, 480);
+    drawAirship(front, bow);
+    drawAirship(back, stern);
+    // Keep the nose half of one and the tail half of the other.
+    const Vec2 cutA = airshipPoint(bow, 0.0f, 0.0f), cutB = airshipPoint(stern, 0.0f, 0.0f);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+        {
+            if (x > cutA.x)
+                front.at(x, y) = Colour{0, 0, 0, 0};
+            if (x < cutB.x)
+                back.at(x, y) = Colour{0, 0, 0, 0};
+        }
+    c.draw(back, 0, 0);
+    c.draw(front, 0, 0);
+    hullFire(c, bow, 0.0f, 1.2f, 313);
+    hullFire(c, stern, 0.0f, 1.1f, 315);
+    smokeTrail(c, cutA, 150.0f, 317);
+    smokeTrail(c, cutB, 120.0f, 319);
+    Rng rng(321);
+    Mask debris(640, 480);
+    for (int i = 0; i < 24; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 560.0f), rng.range(240.0f, 400.0f)};
+        const float r = rng.range(4.0f, 12.0f);
+        debris.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(debris, solid(hex(0x201818)));
+    return c;
 }
 
 Canvas hellgate()
@@ -1021,13 +1202,13 @@ Canvas johnnyGutter()
     down.unarmed = true;
     stand(c, figure(down), 300.0f, kFloor + 8.0f);
     Mask knife(640, 480), handle(640, 480);
-    knife.polygon({{430, 368}, {482, 362}, {492, 366}, {482, 370}});
-    handle.roundedRect(404, 364, 432, 373, 3);
+    knife.polygon({{150, 374}, {214, 366}, {226, 371}, {214, 377}});
+    handle.roundedRect(118, 370, 152, 381, 3);
     c.fill(knife.grown(1.5f), solid(hex(0x101014)));
-    c.fill(knife, linear(430, 362, 430, 370, Gradient{{0.0f, hex(0xf0f4f8)}, {1.0f, hex(0x8a9098)}}));
+    c.fill(knife, linear(150, 366, 150, 377, Gradient{{0.0f, hex(0xf0f4f8)}, {1.0f, hex(0x8a9098)}}));
     c.fill(handle.grown(1.5f), solid(hex(0x101014)));
     c.fill(handle, solid(hex(0x3a2a2a)));
-    glow(c, 470, 365, 30, hex(0xffffff), 0.25f);
+    glow(c, 200, 370, 40, hex(0xffffff), 0.3f);
     return c;
 }
 
