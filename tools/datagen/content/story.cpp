@@ -58,6 +58,26 @@ const std::vector<StoryPicture>& storyPictures()
         {"scene2/spectrePhone", K::Portrait, spectrePhone},
         {"scene2/spectrePort", K::Portrait, spectrePort},
         {"storyCharas/don1", K::Portrait, donatello},
+        // Scenes 12 to 22.
+        {"storyBG/braskolkill", K::Still, braskOlKill},
+        {"storyBG/goldFoyer", K::Still, goldFoyer},
+        {"storyBG/gRoof1", K::Still, gRoof1},
+        {"storyBG/gRoof2", K::Still, gRoof2},
+        {"storyBG/gRoof3", K::Still, gRoof3},
+        {"storyBG/gRoof4", K::Still, gRoof4},
+        {"storyBG/airstrike", K::Still, airstrike},
+        {"storyBG/navyDown", K::Still, navyDown},
+        {"storyBG/navyFire", K::Still, navyFire},
+        {"storyBG/giankill", K::Still, gianKill},
+        {"storyCharas/nickRadio", K::Portrait, nickRadio},
+        {"storyCharas/brask", K::Portrait, brask},
+        {"storyCharas/oleck", K::Portrait, oleck},
+        {"storyCharas/oleck2", K::Portrait, oleck2},
+        {"storyCharas/braskdie", K::Portrait, braskDie},
+        {"storyCharas/oleck2die", K::Portrait, oleck2Die},
+        {"storyCharas/gian1", K::Portrait, gian1},
+        {"storyCharas/gian2", K::Portrait, gian2},
+        {"storyCharas/andy", K::Portrait, andy},
     };
     return pictures;
 }

@@ -78,5 +78,25 @@ Canvas spectre();
 Canvas spectrePhone();
 Canvas spectrePort();
 Canvas donatello();
+// Scenes 12 to 22.
+Canvas braskOlKill();
+Canvas goldFoyer();
+Canvas gRoof1();
+Canvas gRoof2();
+Canvas gRoof3();
+Canvas gRoof4();
+Canvas airstrike();
+Canvas navyDown();
+Canvas navyFire();
+Canvas gianKill();
+Canvas nickRadio();
+Canvas brask();
+Canvas oleck();
+Canvas oleck2();
+Canvas braskDie();
+Canvas oleck2Die();
+Canvas gian1();
+Canvas gian2();
+Canvas andy();
 } // namespace story
 } // namespace datagen
