@@ -29,6 +29,28 @@ std::unique_ptr<dialogueSegmentBuilder> makeScene(int number)
         return std::make_unique<diaSegBuilderScene10>();
     case 11:
         return std::make_unique<diaSegBuilderScene11>();
+    case 12:
+        return std::make_unique<diaSegBuilderScene12>();
+    case 13:
+        return std::make_unique<diaSegBuilderScene13>();
+    case 14:
+        return std::make_unique<diaSegBuilderScene14>();
+    case 15:
+        return std::make_unique<diaSegBuilderScene15>();
+    case 16:
+        return std::make_unique<diaSegBuilderScene16>();
+    case 17:
+        return std::make_unique<diaSegBuilderScene17>();
+    case 18:
+        return std::make_unique<diaSegBuilderScene18>();
+    case 19:
+        return std::make_unique<diaSegBuilderScene19>();
+    case 20:
+        return std::make_unique<diaSegBuilderScene20>();
+    case 21:
+        return std::make_unique<diaSegBuilderScene21>();
+    case 22:
+        return std::make_unique<diaSegBuilderScene22>();
     case 23:
         return std::make_unique<diaSegBuilderScene23>();
     case 24:

@@ -16,6 +16,8 @@ namespace datagen
 {
 // The "story" step: data/screens/story/.
 bool writeStoryPictures(const std::string& dataDir);
+// Only the pictures of these folders, for tests that play a few scenes.
+bool writeStoryPictures(const std::string& dataDir, const std::vector<std::string>& folders);
 
 namespace story
 {
@@ -81,6 +83,26 @@ Canvas spectre();
 Canvas spectrePhone();
 Canvas spectrePort();
 Canvas donatello();
+// Scenes 12 to 22.
+Canvas braskOlKill();
+Canvas goldFoyer();
+Canvas gRoof1();
+Canvas gRoof2();
+Canvas gRoof3();
+Canvas gRoof4();
+Canvas airstrike();
+Canvas navyDown();
+Canvas navyFire();
+Canvas gianKill();
+Canvas nickRadio();
+Canvas brask();
+Canvas oleck();
+Canvas oleck2();
+Canvas braskDie();
+Canvas oleck2Die();
+Canvas gian1();
+Canvas gian2();
+Canvas andy();
 // Scenes 23 to 33.
 Canvas navyJump();
 Canvas upHigh();
