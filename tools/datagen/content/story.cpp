@@ -4,6 +4,8 @@
 #include "content/story_kit.h"
 #include "core/jobs.h"
 
+#include <algorithm>
+
 namespace datagen
 {
 namespace story
@@ -81,14 +83,19 @@ const std::vector<StoryPicture>& storyPictures()
 }
 } // namespace story
 
-bool writeStoryPictures(const std::string& dataDir)
+bool writeStoryPictures(const std::string& dataDir, const std::vector<std::string>& folders)
 {
-    const std::vector<story::StoryPicture>& all = story::storyPictures();
-    std::vector<char> ok(all.size(), 0);
-    parallelFor(static_cast<int>(all.size()),
+    std::vector<const story::StoryPicture*> chosen;
+    for (const story::StoryPicture& p : story::storyPictures())
+        if (folders.empty() || std::find(folders.begin(), folders.end(), p.folder) != folders.end())
+            chosen.push_back(&p);
+    if (chosen.size() < folders.size())
+        return false;
+    std::vector<char> ok(chosen.size(), 0);
+    parallelFor(static_cast<int>(chosen.size()),
                 [&](int i)
                 {
-                    const story::StoryPicture& p = all[static_cast<std::size_t>(i)];
+                    const story::StoryPicture& p = *chosen[static_cast<std::size_t>(i)];
                     const Canvas picture = p.paint();
                     bool written = false;
                     switch (p.kind)
@@ -109,5 +116,10 @@ bool writeStoryPictures(const std::string& dataDir)
         if (!c)
             return false;
     return true;
+}
+
+bool writeStoryPictures(const std::string& dataDir)
+{
+    return writeStoryPictures(dataDir, {});
 }
 } // namespace datagen

@@ -11,6 +11,8 @@ namespace datagen
 {
 // The "story" step: data/screens/story/.
 bool writeStoryPictures(const std::string& dataDir);
+// Only the pictures of these folders, for tests that play a few scenes.
+bool writeStoryPictures(const std::string& dataDir, const std::vector<std::string>& folders);
 
 namespace story
 {
