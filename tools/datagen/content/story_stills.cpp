@@ -757,20 +757,21 @@ void listingWarship(Canvas& c, float x0, float x1, float water, float list, floa
 Canvas braskOlKill()
 {
     Canvas c = place(towerBase(), 80.0f);
-    Pose brask{"Brask", "crash", 2, 1.6f, 0, false};
-    Pose oleck{"Oleck", "crash", 2, 1.6f, 0, true};
+    Pose brask{"Brask", "crash", 2, 2.3f, 0, true};
+    Pose oleck{"Oleck", "crash", 2, 2.3f, 0, false};
     oleck.unarmed = true;
     Canvas b = figure(brask), o = figure(oleck);
     bloodied(b, 321);
     bloodied(o, 323);
+    const float ground = 356.0f;
     Mask pools(c.width(), c.height());
-    pools.ellipse(250, 374, 60, 6);
-    pools.ellipse(400, 376, 70, 7);
+    pools.ellipse(230, ground + 2, 80, 8);
+    pools.ellipse(420, ground + 4, 90, 9);
     c.fill(pools, solid(hex(0x6a0808)), Blend::Normal, 0.7f);
     // Slumped head to head at the tower's foot, hands meeting in a last slap.
-    stand(c, b, 332.0f - b.width() / 2.0f, 372.0f);
-    stand(c, o, 308.0f + o.width() / 2.0f, 372.0f);
-    impactBurst(c, 320, 334, 16, hex(0xfff0c0), 325);
+    stand(c, b, 334.0f - b.width() / 2.0f, ground);
+    stand(c, o, 306.0f + o.width() / 2.0f, ground);
+    impactBurst(c, 320, ground - std::min(b.height(), o.height()) * 0.7f, 22, hex(0xfff0c0), 325);
     return c;
 }
 
