@@ -42,6 +42,10 @@ fail()
         echo "--- Xvfb's output (display $display) ---" >&2
         tail -n 20 "$work/xvfb.log" >&2
     fi
+    # What the window showed when the case failed.
+    if [ -n "${window:-}" ] && import -display "$display" -window "$window" "png:$artifacts/$case_name-failed.png" 2>/dev/null; then
+        echo "--- the window as the case failed: $artifacts/$case_name-failed.png ---" >&2
+    fi
     exit 1
 }
 
@@ -178,15 +182,20 @@ picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
 
 # menu_answers: a menu is up when Down moves its highlight and Up brings back
 # the very same picture; returns 1 if none answers before the menu deadline.
+# Each key is seen to change the picture before the next, so on a busy
+# machine no key is still on its way when it returns.
 menu_answers()
 {
     local before picture=""
     while wait_for_still_picture; do
         before=$picture
         press Down
+        # A screen that reads no keys yet shows no change.
+        poll 3 picture_changed_from "$before" || continue
         wait_for_still_picture || break
         [ "$picture" != "$before" ] || continue
         press Up
+        poll 20 picture_changed_from "$picture" || break
         wait_for_still_picture || break
         [ "$picture" != "$before" ] || return 0
     done
@@ -431,9 +440,13 @@ case_arcade()
     wait_for_window
     wait_for_menu
     menu_deadline=$((SECONDS + 90))
-    press Down; step z                          # ARCADE
-    [ "$players" = 1 ] || press Down            # 2 PLAYERS
-    step z                                      # character select
+    # Keys pressed while the next screen loads are dropped, so each one waits
+    # for the picture to settle.
+    step Down; step z                           # ARCADE
+    [ "$players" = 1 ] || step Down             # 2 PLAYERS
+    step z                                      # character select, after the loading picture
+    # Player 1's Down and Up turn the colours and back once it reads keys.
+    menu_answers || fail "character select does not answer Down and Up"
     before=$(window_picture)
     press z
     [ "$players" = 1 ] || { press d; press g; }  # player 2 takes the next fighter
@@ -446,7 +459,7 @@ case_arcade()
     fi
     screenshot "arcade-stage-$players-player"
     pause_stage
-    press Down; step z                          # QUIT
+    step Down; step z                           # QUIT
     wait_for_menu
     press Escape
     expect_exit_code 0
