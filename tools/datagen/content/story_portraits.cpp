@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "content/roster/cast.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -569,5 +570,129 @@ Canvas andy()
     c.fill(shake, solid(hex(0xffffff)), Blend::Normal, 0.9f);
     c.fill(sweat, solid(hex(0xa8d8ff)));
     return c;
+}
+
+// Scenes 23 to 33: Toulon the Fantastic, Nick in the gauntlets, Lilith, Johnny Blade and Rigby.
+const roster::CharacterSpec& toulonLook()
+{
+    static const roster::CharacterSpec look = []
+    {
+        using namespace roster;
+        CharacterSpec s;
+        s.name = "Toulon";
+        s.style.hair = HairStyle::Slick;
+        s.style.hat = Headgear::TopHat;
+        s.style.halfMask = true;
+        s.style.coat = Coat::LongCoat;
+        s.style.cape = true;
+        s.style.gloves = true;
+        s.style.boots = true;
+        s.style.weapon = Weapon::Cane;
+        s.style.body.limb = 0.95f;
+        s.colours = colours({{Skin, 0xe8d4c4},
+                             {Hair, 0x2a1a12},
+                             {Top, 0x1e1a2a},
+                             {Bottom, 0x1a1620},
+                             {Inner, 0xf0ece4},
+                             {Accent, 0xd0a030},
+                             {Extra1, 0x8a1020},
+                             {Eye, 0xf4f0e8},
+                             {Dark, 0x141018},
+                             {Shoes, 0x0e0c10}});
+        KitOptions o;
+        o.fighting = Fighting::Blunt;
+        o.swagger = true;
+        buildKit(s, o);
+        return s;
+    }();
+    return look;
+}
+
+namespace
+{
+Pose toulonPose(const std::function<void(roster::Pose&)>& repose = {})
+{
+    Pose p{"Toulon"};
+    p.look = &toulonLook();
+    p.repose = repose;
+    return p;
+}
+} // namespace
+
+Canvas toulon()
+{
+    // The cane held upright before his chest like a wand, the free hand behind it.
+    return portrait(toulonPose(
+        [](roster::Pose& q)
+        {
+            q.armN = {30.0f, 130.0f};
+            q.weapon = 0.0f;
+            q.armF = {20.0f, 120.0f};
+            q.head = -6.0f;
+            q.jaw = 0.4f;
+        }));
+}
+
+Canvas nickGauntlets()
+{
+    Pose p{"NickGauntlets"};
+    // Both armoured fists up before the chest.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {60.0f, 90.0f};
+        q.armF = {45.0f, 100.0f};
+        q.lean = 6.0f;
+        q.jaw = 0.3f;
+    };
+    return portrait(p);
+}
+
+Canvas lilith()
+{
+    Pose p{"Lilith"};
+    p.unarmed = true;
+    p.repose = [](roster::Pose& q)
+    {
+        armsFolded(q);
+        q.head = -8.0f;
+        q.wings = 0.2f;
+    };
+    Canvas c = portrait(p);
+    // A cold smile: a thin curve under the nose.
+    const Head h = headOf(c, 60);
+    const float x = h.left + (h.right - h.left) * 0.72f, y = h.top + 58.0f;
+    Mask smile(kPortraitW, kPortraitH);
+    smile.polyline({{x - 9, y - 2}, {x - 2, y + 2}, {x + 7, y - 3}}, 1.6f);
+    c.fill(smile.times(c.alphaMask()), solid(hex(0x5a0a1a)));
+    return c;
+}
+
+Canvas johnny()
+{
+    Pose p{"Johnny"};
+    // The knife held up by the face, grinning.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {120.0f, 80.0f};
+        q.weapon = -90.0f;
+        q.armF = {20.0f, 60.0f};
+        q.head = -10.0f;
+        q.lean = 10.0f;
+        q.jaw = 0.8f;
+    };
+    return portrait(p);
+}
+
+Canvas rigby()
+{
+    Pose p{"Rigby"};
+    // The rifle resting on her shoulder.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {30.0f, 130.0f};
+        q.weapon = 180.0f;
+        q.armF = {-10.0f, 30.0f};
+    };
+    return portrait(p);
 }
 } // namespace datagen::story
