@@ -34,6 +34,11 @@ say() { echo "[$case_name] $*"; }
 fail()
 {
     echo "FAIL [$case_name]: $*" >&2
+    # What the window showed when the case gave up.
+    if [ -n "$display" ] && [ -n "${window:-}" ]; then
+        import -display "$display" -window "$window" "png:$artifacts/$case_name-failed.png" 2>/dev/null &&
+            echo "--- the window at the failure: $artifacts/$case_name-failed.png ---" >&2
+    fi
     if [ -s "$log" ]; then
         echo "--- the game's output ($log) ---" >&2
         tail -n 40 "$log" >&2
@@ -41,10 +46,6 @@ fail()
     if [ -s "$work/xvfb.log" ]; then
         echo "--- Xvfb's output (display $display) ---" >&2
         tail -n 20 "$work/xvfb.log" >&2
-    fi
-    # What the window showed when the case failed.
-    if [ -n "${window:-}" ] && import -display "$display" -window "$window" "png:$artifacts/$case_name-failed.png" 2>/dev/null; then
-        echo "--- the window as the case failed: $artifacts/$case_name-failed.png ---" >&2
     fi
     exit 1
 }
@@ -222,6 +223,7 @@ step()
     before=$(window_picture)
     press "$1"
     poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+    say "$1: the screen changed"
     wait_for_still_picture || fail "the picture never settled after $1"
 }
 
