@@ -95,11 +95,13 @@ need_tools()
 # A virtual screen on the first free display number; Xvfb writes the number
 # to the given descriptor once it accepts clients. Without -noreset the server
 # resets whenever its last client leaves, and SDL, which connects, leaves and
-# connects again while starting, then now and then finds it closed.
+# connects again while starting, then now and then finds it closed. With -r
+# the server repeats no key: on a busy machine a press whose release comes
+# late would otherwise reach the game twice and move a menu two steps.
 start_x()
 {
     local number_file="$work/display"
-    Xvfb -displayfd 9 -noreset -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 9 -noreset -r -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     poll 10 test -s "$number_file" || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
     display=":$(tr -d '[:space:]' <"$number_file")"
