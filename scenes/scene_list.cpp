@@ -51,6 +51,28 @@ std::unique_ptr<dialogueSegmentBuilder> makeScene(int number)
         return std::make_unique<diaSegBuilderScene21>();
     case 22:
         return std::make_unique<diaSegBuilderScene22>();
+    case 23:
+        return std::make_unique<diaSegBuilderScene23>();
+    case 24:
+        return std::make_unique<diaSegBuilderScene24>();
+    case 25:
+        return std::make_unique<diaSegBuilderScene25>();
+    case 26:
+        return std::make_unique<diaSegBuilderScene26>();
+    case 27:
+        return std::make_unique<diaSegBuilderScene27>();
+    case 28:
+        return std::make_unique<diaSegBuilderScene28>();
+    case 29:
+        return std::make_unique<diaSegBuilderScene29>();
+    case 30:
+        return std::make_unique<diaSegBuilderScene30>();
+    case 31:
+        return std::make_unique<diaSegBuilderScene31>();
+    case 32:
+        return std::make_unique<diaSegBuilderScene32>();
+    case 33:
+        return std::make_unique<diaSegBuilderScene33>();
     default:
         return nullptr;
     }

@@ -179,3 +179,91 @@ public:
     void buildSegments() override;
     musicPlayer music;
 };
+
+// Scene 23: the jump to the airship: Rigby's call, Spectre's teleport and a miss high in the sky.
+class diaSegBuilderScene23 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 24: the airship's rear hangar: Toulon the Fantastic's show and his war machine.
+class diaSegBuilderScene24 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 25: Toulon's end, the escape by teleport and the airship's fall.
+class diaSegBuilderScene25 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 26: Lilith's gate: the general shows herself and throws Nick into the underworld.
+class diaSegBuilderScene26 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 27: back from the underworld: the gate shut for good.
+class diaSegBuilderScene27 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 28: Johnny Blade waits on the dark street.
+class diaSegBuilderScene28 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 29: Johnny Blade's end in the gutter.
+class diaSegBuilderScene29 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 30: Rigby met in person, with Andy, before the final run.
+class diaSegBuilderScene30 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 31: after the final run: Rigby, Spectre and a nickname.
+class diaSegBuilderScene31 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 32: Lilith over the burning city before the last fight.
+class diaSegBuilderScene32 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 33: the end of the story: Lilith's fall, the farewells and a new job for Nick.
+class diaSegBuilderScene33 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};

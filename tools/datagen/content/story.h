@@ -7,6 +7,11 @@
 
 #include "core/canvas.h"
 
+namespace datagen::roster
+{
+struct CharacterSpec;
+}
+
 namespace datagen
 {
 // The "story" step: data/screens/story/.
@@ -98,5 +103,38 @@ Canvas oleck2Die();
 Canvas gian1();
 Canvas gian2();
 Canvas andy();
+// Scenes 23 to 33.
+Canvas navyJump();
+Canvas upHigh();
+Canvas hangar();
+Canvas toulonDance();
+Canvas mk2();
+Canvas nickGetGloves();
+Canvas toulonKill();
+Canvas hangarTeleport();
+Canvas airshipSplode1();
+Canvas airshipSplode2();
+Canvas airshipSplode3();
+Canvas airshipSplode4();
+Canvas hellgate();
+Canvas hellgateOpen();
+Canvas lilithThrow1();
+Canvas lilithThrow2();
+Canvas johnnyKill();
+Canvas johnnyGutter();
+Canvas cityOnFire();
+Canvas lilithFinal();
+Canvas lilithKill1();
+Canvas lilithKill2();
+Canvas lilithKill3();
+Canvas rigSpec();
+Canvas toulon();
+Canvas nickGauntlets();
+Canvas lilith();
+Canvas johnny();
+Canvas rigby();
+
+// Toulon the Fantastic never fights in the game: his look, for the pictures he is in.
+const roster::CharacterSpec& toulonLook();
 } // namespace story
 } // namespace datagen

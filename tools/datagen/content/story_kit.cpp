@@ -99,25 +99,28 @@ Canvas place(const Stage& stage, float cameraX, const std::function<void(Canvas&
 
 Canvas figure(const Pose& pose)
 {
+    const roster::CharacterSpec* look = pose.look;
     for (const roster::CharacterSpec& cast : cast())
-        if (cast.name == pose.character)
-        {
-            roster::CharacterSpec spec = cast;
-            if (pose.unarmed)
-                spec.style.weapon = roster::Weapon::None;
-            if (pose.holding)
-                spec.style.weapon = *pose.holding;
-            if (pose.coatOff)
-                spec.style.coat = roster::Coat::None;
-            Canvas c = toCanvas(
-                roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette, pose.repose));
-            if (pose.faceLeft)
-                c = mirrored(c);
-            const Extent e = extentOf(c);
-            return e.empty() ? Canvas() : c.crop(e.x0, e.y0, e.x1 - e.x0, e.y1 - e.y0);
-        }
-    std::fprintf(stderr, "datagen: no character \"%s\" to draw in a story picture\n", pose.character.c_str());
-    return Canvas();
+        if (!look && cast.name == pose.character)
+            look = &cast;
+    if (!look)
+    {
+        std::fprintf(stderr, "datagen: no character \"%s\" to draw in a story picture\n",
+                     pose.character.c_str());
+        return Canvas();
+    }
+    roster::CharacterSpec spec = *look;
+    if (pose.unarmed)
+        spec.style.weapon = roster::Weapon::None;
+    if (pose.holding)
+        spec.style.weapon = *pose.holding;
+    if (pose.coatOff)
+        spec.style.coat = roster::Coat::None;
+    Canvas c = toCanvas(roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette, pose.repose));
+    if (pose.faceLeft)
+        c = mirrored(c);
+    const Extent e = extentOf(c);
+    return e.empty() ? Canvas() : c.crop(e.x0, e.y0, e.x1 - e.x0, e.y1 - e.y0);
 }
 
 void stand(Canvas& onto, const Canvas& fig, float cx, float feetY)

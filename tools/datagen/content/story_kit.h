@@ -15,6 +15,11 @@
 #include "core/canvas.h"
 #include "core/mask.h"
 
+namespace datagen::roster
+{
+struct CharacterSpec;
+}
+
 namespace datagen::story
 {
 // Backgrounds and stills fill the screen, opaque; what matters stays above
@@ -51,6 +56,8 @@ struct Pose
     // The key's pose changed before it is drawn, for a gesture no fight clip
     // holds (a fist raised, a phone at the ear, the blade on a shoulder).
     std::function<void(roster::Pose&)> repose = {};
+    // Someone outside the roster, drawn from a look of their own; `character` is then only a name.
+    const roster::CharacterSpec* look = nullptr;
 };
 // The posed figure cropped close, clear round it. An unknown character
 // gives an empty canvas (and says so on stderr).

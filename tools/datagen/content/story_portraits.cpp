@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "content/roster/cast.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -410,89 +411,138 @@ Canvas onCrate(const Canvas& portrait, float crateTop, float tilt)
 
 Canvas nickRadio()
 {
-    Pose nick{"Nick", "standing", 0, 2.0f, 0, false};
+    Pose nick{"Nick"};
     nick.unarmed = true;
+    // The far hand holds the handset to his ear; the near arm hangs easy.
+    nick.repose = [](roster::Pose& q)
+    {
+        q.armF = {115.0f, 140.0f};
+        q.armN = {-5.0f, 25.0f};
+        q.head = 6.0f;
+    };
     const Canvas figure = portrait(nick);
-    const Vec2 head = headCentre(figure, 150);
+    const Head h = headOf(figure, 90);
+    const float midX = (h.left + h.right) / 2.0f;
     Canvas c(kPortraitW, kPortraitH);
-    // The red sword slung across his back, its hilt over his shoulder.
-    Mask blade(kPortraitW, kPortraitH), hilt(kPortraitW, kPortraitH);
-    blade.polygon({{head.x - 70, head.y + 250},
-                   {head.x - 58, head.y + 252},
-                   {head.x + 62, head.y + 20},
-                   {head.x + 56, head.y + 12}});
-    hilt.line({head.x + 60, head.y + 18}, {head.x + 84, head.y - 28}, 9);
-    hilt.line({head.x + 44, head.y + 14}, {head.x + 76, head.y + 30}, 7);
-    c.fill(blade, linear(head.x - 64, 0, head.x + 60, 0,
-                         Gradient{{0.0f, hex(0x7a0a10)}, {0.5f, hex(0xe8303a)}, {1.0f, hex(0x9a1018)}}));
-    c.fill(hilt, solid(hex(0x2a1a18)));
+    // The red sword slung on his back, its hilt standing over the far shoulder.
+    vladBlade(c, {h.left + 10.0f, h.top + 150.0f}, 65.0f, 260.0f, 0.0f, 0.1f);
     c.draw(figure, 0, 0);
-    // A soldier's radio handset at his ear, its cord coiling away.
-    const float ex = head.x - 22.0f, ey = head.y + 14.0f;
-    Mask handset(kPortraitW, kPortraitH), cord(kPortraitW, kPortraitH), hand(kPortraitW, kPortraitH);
-    handset.roundedRect(ex - 12, ey - 14, ex + 10, ey + 52, 8);
-    handset.roundedRect(ex - 4, ey + 40, ex + 26, ey + 60, 7);
+    // A soldier's radio handset from his ear to the hand at his chin, its
+    // cord coiling down and away.
+    const Vec2 ear{midX - 8.0f, h.top + 105.0f}, mouth{h.right - 10.0f, h.top + 140.0f};
+    Mask handset(kPortraitW, kPortraitH), cord(kPortraitW, kPortraitH);
+    handset.line(ear, mouth, 9.0f);
+    handset.ellipse(ear.x, ear.y, 13.0f, 17.0f);
+    handset.ellipse(mouth.x, mouth.y, 12.0f, 10.0f);
     std::vector<Vec2> coil;
     for (int k = 0; k <= 60; ++k)
     {
         const float t = k / 60.0f;
-        coil.push_back({ex - 6 - t * 40 + std::sin(t * 40) * 5, ey + 56 + t * 200});
+        coil.push_back({mouth.x - t * 140 + std::sin(t * 40) * 5, mouth.y + 10 + t * 220});
     }
     cord.polyline(coil, 2.2f);
-    hand.ellipse(ex - 4, ey + 26, 14, 18);
     c.fill(cord, solid(hex(0x1a1a14)));
     c.fill(handset.grown(1.5f), solid(hex(0x101008)));
-    c.fill(handset, linear(ex - 12, 0, ex + 26, 0, Gradient{{0.0f, hex(0x3a4a2a)}, {1.0f, hex(0x5a6a3a)}}));
-    c.fill(hand.grown(1.5f), solid(hex(0x2a1a10)));
-    c.fill(hand, solid(hex(0xe0a880)));
+    c.fill(handset,
+           linear(ear.x, ear.y, mouth.x, mouth.y, Gradient{{0.0f, hex(0x3a4a2a)}, {1.0f, hex(0x5a6a3a)}}));
     return c;
 }
 
 Canvas brask()
 {
+    // Slouched on a crate, elbows on his knees.
     return onCrate(portrait(Pose{"Brask", "duck", 0, 2.0f, 0, false}, 0.75f), 300.0f, 0.0f);
 }
 
 Canvas oleck()
 {
-    Pose oleck{"Oleck", "fallUp", 0, 2.0f, 0, false};
+    Pose oleck{"Oleck"};
     oleck.unarmed = true;
-    return onCrate(portrait(oleck, 0.9f), 300.0f, 12.0f);
+    // Leaning far back, hands on his belly, eyes shut.
+    oleck.repose = [](roster::Pose& q)
+    {
+        q.lean = -22.0f;
+        q.head = -12.0f;
+        q.armN = {10.0f, 100.0f};
+        q.armF = {5.0f, 105.0f};
+        q.eyes = 0.0f;
+    };
+    return onCrate(portrait(oleck, 0.7f), 310.0f, 12.0f);
 }
 
 Canvas oleck2()
 {
-    return portrait(Pose{"Oleck", "standing", 0, 2.0f, 0, false});
+    Pose oleck{"Oleck"};
+    // On guard, the spear upright in his fist.
+    oleck.repose = [](roster::Pose& q)
+    {
+        q.armN = {40.0f, 50.0f};
+        q.armF = {30.0f, 60.0f};
+        q.weapon = 0.0f;
+        q.lean = 6.0f;
+    };
+    return portrait(oleck);
 }
+
+namespace
+{
+// Beaten and sagging: the head dropped, shoulders slumped, arms hanging.
+void sagging(roster::Pose& q)
+{
+    q.lean = 14.0f;
+    q.head = 24.0f;
+    q.armN = {8.0f, 10.0f};
+    q.armF = {-4.0f, 8.0f};
+    q.eyes = 0.3f;
+    q.jaw = 0.4f;
+}
+} // namespace
 
 Canvas braskDie()
 {
-    Canvas c = portrait(Pose{"Brask", "hit2", 0, 2.0f, 0, false});
+    Pose brask{"Brask"};
+    brask.repose = sagging;
+    Canvas c = portrait(brask);
     bloodied(c, 301);
     return c;
 }
 
 Canvas oleck2Die()
 {
-    Pose oleck{"Oleck", "hit2", 0, 2.0f, 0, false};
+    Pose oleck{"Oleck"};
     oleck.unarmed = true;
+    oleck.repose = sagging;
     Canvas c = portrait(oleck);
     bloodied(c, 303);
     return c;
 }
 
+namespace
+{
+// Giancarlo at his ease, arms folded, eyes half shut.
+Canvas giancarloCalm()
+{
+    Pose gian{"Giancarlo"};
+    gian.unarmed = true;
+    gian.repose = [](roster::Pose& q)
+    {
+        q.armN = {30.0f, 130.0f};
+        q.armF = {30.0f, 125.0f};
+        q.lean = -3.0f;
+        q.eyes = 0.5f;
+    };
+    return portrait(gian);
+}
+} // namespace
+
 Canvas gian1()
 {
-    Pose gian{"Giancarlo", "standing", 0, 2.0f, 0, false};
-    gian.unarmed = true;
-    return portrait(gian);
+    return giancarloCalm();
 }
 
 Canvas gian2()
 {
-    Pose gian{"Giancarlo", "standing", 0, 2.0f, 0, false};
-    gian.unarmed = true;
-    const Canvas figure = portrait(gian);
+    const Canvas figure = giancarloCalm();
     const Vec2 head = headCentre(figure, 80);
     Canvas c(kPortraitW, kPortraitH);
     spirits(c, head.x, head.y + 120, 140, 6, 311, 0.0f);
@@ -520,5 +570,129 @@ Canvas andy()
     c.fill(shake, solid(hex(0xffffff)), Blend::Normal, 0.9f);
     c.fill(sweat, solid(hex(0xa8d8ff)));
     return c;
+}
+
+// Scenes 23 to 33: Toulon the Fantastic, Nick in the gauntlets, Lilith, Johnny Blade and Rigby.
+const roster::CharacterSpec& toulonLook()
+{
+    static const roster::CharacterSpec look = []
+    {
+        using namespace roster;
+        CharacterSpec s;
+        s.name = "Toulon";
+        s.style.hair = HairStyle::Slick;
+        s.style.hat = Headgear::TopHat;
+        s.style.halfMask = true;
+        s.style.coat = Coat::LongCoat;
+        s.style.cape = true;
+        s.style.gloves = true;
+        s.style.boots = true;
+        s.style.weapon = Weapon::Cane;
+        s.style.body.limb = 0.95f;
+        s.colours = colours({{Skin, 0xe8d4c4},
+                             {Hair, 0x2a1a12},
+                             {Top, 0x1e1a2a},
+                             {Bottom, 0x1a1620},
+                             {Inner, 0xf0ece4},
+                             {Accent, 0xd0a030},
+                             {Extra1, 0x8a1020},
+                             {Eye, 0xf4f0e8},
+                             {Dark, 0x141018},
+                             {Shoes, 0x0e0c10}});
+        KitOptions o;
+        o.fighting = Fighting::Blunt;
+        o.swagger = true;
+        buildKit(s, o);
+        return s;
+    }();
+    return look;
+}
+
+namespace
+{
+Pose toulonPose(const std::function<void(roster::Pose&)>& repose = {})
+{
+    Pose p{"Toulon"};
+    p.look = &toulonLook();
+    p.repose = repose;
+    return p;
+}
+} // namespace
+
+Canvas toulon()
+{
+    // The cane held upright before his chest like a wand, the free hand behind it.
+    return portrait(toulonPose(
+        [](roster::Pose& q)
+        {
+            q.armN = {30.0f, 130.0f};
+            q.weapon = 0.0f;
+            q.armF = {20.0f, 120.0f};
+            q.head = -6.0f;
+            q.jaw = 0.4f;
+        }));
+}
+
+Canvas nickGauntlets()
+{
+    Pose p{"NickGauntlets"};
+    // Both armoured fists up before the chest.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {60.0f, 90.0f};
+        q.armF = {45.0f, 100.0f};
+        q.lean = 6.0f;
+        q.jaw = 0.3f;
+    };
+    return portrait(p);
+}
+
+Canvas lilith()
+{
+    Pose p{"Lilith"};
+    p.unarmed = true;
+    p.repose = [](roster::Pose& q)
+    {
+        armsFolded(q);
+        q.head = -8.0f;
+        q.wings = 0.2f;
+    };
+    Canvas c = portrait(p);
+    // A cold smile: a thin curve under the nose.
+    const Head h = headOf(c, 60);
+    const float x = h.left + (h.right - h.left) * 0.72f, y = h.top + 58.0f;
+    Mask smile(kPortraitW, kPortraitH);
+    smile.polyline({{x - 9, y - 2}, {x - 2, y + 2}, {x + 7, y - 3}}, 1.6f);
+    c.fill(smile.times(c.alphaMask()), solid(hex(0x5a0a1a)));
+    return c;
+}
+
+Canvas johnny()
+{
+    Pose p{"Johnny"};
+    // The knife held up by the face, grinning.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {120.0f, 80.0f};
+        q.weapon = -90.0f;
+        q.armF = {20.0f, 60.0f};
+        q.head = -10.0f;
+        q.lean = 10.0f;
+        q.jaw = 0.8f;
+    };
+    return portrait(p);
+}
+
+Canvas rigby()
+{
+    Pose p{"Rigby"};
+    // The rifle resting on her shoulder.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {30.0f, 130.0f};
+        q.weapon = 180.0f;
+        q.armF = {-10.0f, 30.0f};
+    };
+    return portrait(p);
 }
 } // namespace datagen::story

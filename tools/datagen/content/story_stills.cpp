@@ -1,10 +1,12 @@
 // The story's backgrounds and stills, and the dialogue box and blank
 // background every scene starts from.
+#include <algorithm>
 #include <cmath>
 
 #include "content/airship_drawing.h"
 #include "content/backgrounds_scenes.h"
 #include "content/look.h"
+#include "content/stage_kit.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -755,20 +757,21 @@ void listingWarship(Canvas& c, float x0, float x1, float water, float list, floa
 Canvas braskOlKill()
 {
     Canvas c = place(towerBase(), 80.0f);
-    Pose brask{"Brask", "crash", 2, 1.6f, 0, false};
-    Pose oleck{"Oleck", "crash", 2, 1.6f, 0, true};
+    Pose brask{"Brask", "crash", 2, 2.3f, 0, true};
+    Pose oleck{"Oleck", "crash", 2, 2.3f, 0, false};
     oleck.unarmed = true;
     Canvas b = figure(brask), o = figure(oleck);
     bloodied(b, 321);
     bloodied(o, 323);
+    const float ground = 356.0f;
     Mask pools(c.width(), c.height());
-    pools.ellipse(250, 374, 60, 6);
-    pools.ellipse(400, 376, 70, 7);
+    pools.ellipse(230, ground + 2, 80, 8);
+    pools.ellipse(420, ground + 4, 90, 9);
     c.fill(pools, solid(hex(0x6a0808)), Blend::Normal, 0.7f);
     // Slumped head to head at the tower's foot, hands meeting in a last slap.
-    stand(c, b, 332.0f - b.width() / 2.0f, 372.0f);
-    stand(c, o, 308.0f + o.width() / 2.0f, 372.0f);
-    impactBurst(c, 320, 334, 16, hex(0xfff0c0), 325);
+    stand(c, b, 334.0f - b.width() / 2.0f, ground);
+    stand(c, o, 306.0f + o.width() / 2.0f, ground);
+    impactBurst(c, 320, ground - std::min(b.height(), o.height()) * 0.7f, 22, hex(0xfff0c0), 325);
     return c;
 }
 
@@ -1033,6 +1036,683 @@ Canvas gianKill()
     c.fill(cut.blurred(6), solid(hex(0xff3030)), Blend::Add, 0.8f);
     c.fill(cut, solid(hex(0xfff0f0)));
     spirits(c, 430, 230, 200, 9, 333, 0.6f);
+    return c;
+}
+
+// Scenes 23 to 33: the docks, the airship's hangar, Lilith's gate, the dark
+// street and the burning city.
+namespace
+{
+const Colour kTeleportTeal = hex(0x60ffd0);
+
+// Where the hangar stills look from: the great door open on the sky in the middle.
+constexpr float kHangarCamera = 80.0f;
+// Feet on the hangar and street floors.
+constexpr float kFloor = 366.0f;
+
+// A stage light from `from` falling on the floor round (x, floorY).
+void spotlight(Canvas& c, Vec2 from, float x, float floorY, float halfWidth, Colour colour, float strength)
+{
+    Mask cone(c.width(), c.height());
+    cone.polygon(
+        {{from.x - 8.0f, from.y}, {from.x + 8.0f, from.y}, {x + halfWidth, floorY}, {x - halfWidth, floorY}});
+    c.fill(cone.blurred(8.0f), solid(colour), Blend::Screen, 0.35f * strength);
+    Mask pool(c.width(), c.height());
+    pool.ellipse(x, floorY, halfWidth * 1.1f, halfWidth * 0.18f);
+    c.fill(pool.blurred(6.0f), solid(colour), Blend::Screen, 0.45f * strength);
+    glow(c, from.x, from.y, 30.0f, colour, strength);
+}
+
+// A figure drawn to stand `height` pixels tall, however big its body.
+Canvas figureOfHeight(Pose pose, float height)
+{
+    const Canvas first = figure(pose);
+    if (first.height() == 0)
+        return first;
+    pose.scale *= height / static_cast<float>(first.height());
+    return figure(pose);
+}
+
+// The hangar with its lamps dimmed for a show, lit by spotlights from the trusses.
+Canvas hangarShow(float dim)
+{
+    Canvas c = place(airshipHangar(), kHangarCamera);
+    darken(c, dim);
+    return c;
+}
+
+Pose toulonIn(const std::string& clip, int key, float scale,
+              const std::function<void(roster::Pose&)>& repose = {})
+{
+    Pose p{"Toulon", clip, key, scale};
+    p.look = &toulonLook();
+    p.repose = repose;
+    return p;
+}
+
+// A rift of torn air standing on the street: a jagged red tear `open` wide
+// (0 a crack .. 1 gaping), what lies beyond painted by `inside`.
+void rift(Canvas& c, float cx, float feetY, float height, float open, const Canvas* inside,
+          std::uint32_t seed)
+{
+    Rng rng(seed);
+    const float top = feetY - height, halfW = 10.0f + 110.0f * open;
+    std::vector<Vec2> left, right;
+    const int steps = 14;
+    for (int i = 0; i <= steps; ++i)
+    {
+        const float t = static_cast<float>(i) / steps;
+        const float y = top + height * t;
+        // Widest a little below the middle, pinched at both ends.
+        const float w = halfW * std::pow(std::sin(3.14159265f * t), 0.7f);
+        const float jag = (i == 0 || i == steps) ? 0.0f : rng.range(-0.35f, 0.35f) * w;
+        left.push_back({cx - w + jag, y});
+        right.push_back({cx + w + jag * 0.6f, y});
+    }
+    std::vector<Vec2> outline = left;
+    outline.insert(outline.end(), right.rbegin(), right.rend());
+    Mask tear(c.width(), c.height());
+    tear.polygon(outline);
+    glow(c, cx, feetY - height * 0.5f, height * (0.6f + 0.4f * open), hex(0xff2010), 0.7f);
+    c.fill(tear.grown(8.0f).blurred(6.0f), solid(hex(0xff3010)), Blend::Add, 0.9f);
+    c.fill(tear.grown(3.0f), solid(hex(0xffb060)));
+    if (inside)
+    {
+        Canvas beyond = *inside;
+        c.fill(tear,
+               [&beyond](float x, float y)
+               {
+                   const int ix = std::clamp(static_cast<int>(x), 0, beyond.width() - 1);
+                   const int iy = std::clamp(static_cast<int>(y), 0, beyond.height() - 1);
+                   return beyond.at(ix, iy);
+               });
+    }
+    else
+        c.fill(tear, solid(hex(0x1a0204)));
+    // Sparks torn off its edges.
+    Mask sparks(c.width(), c.height());
+    for (int i = 0; i < 50; ++i)
+    {
+        const Vec2 p = (i % 2 ? left : right)[static_cast<std::size_t>(rng.range(1.0f, steps - 1.0f))];
+        const Vec2 d{rng.range(-30.0f, 30.0f), rng.range(-30.0f, 10.0f)};
+        sparks.line(p + d * 0.3f, p + d, rng.range(1.0f, 2.0f));
+    }
+    c.fill(sparks, solid(hex(0xffd080)), Blend::Add);
+}
+
+// The smoky street where Lilith opens her gate.
+Canvas gateStreet()
+{
+    Canvas c = place(destroyedStreet(), 200.0f);
+    darken(c, 0.3f);
+    smokeOver(c, 0, 0, 640, 300, hex(0x2a2020), 0.8f, 233);
+    return c;
+}
+
+// The underworld beyond the gate, in the colours of its road.
+Canvas underworld()
+{
+    Canvas c = place(hellRoad(), 600.0f);
+    glow(c, 320, 240, 260, hex(0xff6020), 0.4f);
+    return c;
+}
+
+// The burning city of the last fight, at dusk.
+Canvas burningCity()
+{
+    Canvas c = place(destroyedStreet(), 420.0f);
+    c.fill(solid(hex(0x4a1a2a)), Blend::Multiply, 0.35f);
+    flamesAt(c, 90, 330, 140, 170, 251);
+    flamesAt(c, 560, 326, 120, 150, 253, 0.9f);
+    flamesAt(c, 330, 300, 70, 80, 255, 0.7f);
+    smokeOver(c, 0, 0, 640, 240, hex(0x2a1a1a), 0.75f, 257);
+    glow(c, 320, 320, 340, hex(0xff6a20), 0.25f);
+    return c;
+}
+
+// The dark street where Johnny Blade waits.
+Canvas johnnysStreet()
+{
+    return place(darkStreet(), 300.0f);
+}
+
+// Lilith beaten to her knees, looking up, her blade gone.
+Pose kneeling(float head, float jaw, float wings)
+{
+    Pose p{"Lilith", "crash", 4, 3.0f, 0, true};
+    p.unarmed = true;
+    p.repose = [=](roster::Pose& q)
+    {
+        q.head = head;
+        q.jaw = jaw;
+        q.wings = wings;
+        q.eyes = 1.0f;
+        q.armN = {30.0f, 40.0f};
+        q.armF = {10.0f, 30.0f};
+    };
+    return p;
+}
+
+// Open sky far above the city: clouds round about, the streets a grey haze
+// at the bottom, smoke rising from them where `burning`.
+Canvas skyOverCity(float burning)
+{
+    stage::SkyStyle sky;
+    sky.sky = Gradient{{0.0f, hex(0x2a5ab0)}, {0.6f, hex(0x7ab0e8)}, {1.0f, hex(0xe8d8c8)}};
+    sky.horizon = 400.0f;
+    sky.clouds = 0.35f;
+    sky.cloudY = 150.0f;
+    sky.cloudDark = hex(0xc8d4e8);
+    sky.cloudLit = hex(0xffffff);
+    sky.skylines = 2;
+    sky.farCity = hex(0x8a94a8);
+    sky.nearCity = hex(0x6a7288);
+    sky.farTop = 400.0f;
+    sky.nearTop = 425.0f;
+    sky.seed = 281;
+    Canvas c = stage::paintSky(sky);
+    if (burning > 0.0f)
+    {
+        Rng rng(283);
+        for (int i = 0; i < 5; ++i)
+        {
+            const float x = rng.range(40.0f, 600.0f);
+            glow(c, x, 440.0f, 50.0f, hex(0xff7020), 0.6f * burning);
+            smokeOver(c, x - 40.0f, 260.0f, x + 40.0f, 440.0f, hex(0x3a3434), 0.6f * burning, 285 + i);
+        }
+    }
+    return c;
+}
+
+// The airship side on over the city, as the escape shows it from outside.
+AirshipPose shipOutside()
+{
+    AirshipPose ship;
+    ship.centre = {330.0f, 170.0f};
+    ship.length = 470.0f;
+    ship.belly = 0.15f;
+    ship.noseLeft = true;
+    ship.glow = 0.8f;
+    ship.haze = 0.1f;
+    return ship;
+}
+
+// Fire breaking out along the hull from the stern (`along` -0.5) to `reach`.
+void hullFire(Canvas& c, const AirshipPose& ship, float reach, float heat, std::uint32_t seed)
+{
+    Rng rng(seed);
+    for (float along = -0.45f; along <= reach; along += 0.12f)
+    {
+        const Vec2 p = airshipPoint(ship, along, rng.range(-0.05f, 0.08f));
+        const float size = ship.length * rng.range(0.12f, 0.2f);
+        flamesAt(c, p.x, p.y + size * 0.3f, static_cast<int>(size), static_cast<int>(size * 1.2f),
+                 seed + static_cast<std::uint32_t>(along * 100.0f + 50.0f), heat);
+    }
+}
+
+// A jagged scrap of hull r across round p, turned by `turn` radians.
+std::vector<Vec2> shard(Vec2 p, float r, float turn)
+{
+    std::vector<Vec2> out;
+    for (const float a : {0.0f, 2.1f, 3.4f, 4.6f})
+        out.push_back(p + Vec2{std::cos(a + turn), std::sin(a + turn)} * (a == 3.4f ? r * 0.5f : r));
+    return out;
+}
+
+// Black smoke trailing back and up from a point on the ship.
+void smokeTrail(Canvas& c, Vec2 from, float width, std::uint32_t seed)
+{
+    smokeOver(c, from.x - width * 0.4f, from.y - width * 1.4f, from.x + width * 1.6f, from.y + width * 0.2f,
+              hex(0x1a1616), 0.85f, seed);
+}
+
+// Ash and motes of light rising from a figure as it comes apart.
+void ashAndLight(Canvas& c, float x0, float y0, float x1, float y1, std::uint32_t seed)
+{
+    Rng rng(seed);
+    Mask ash(c.width(), c.height()), motes(c.width(), c.height());
+    for (int i = 0; i < 160; ++i)
+    {
+        const Vec2 p{rng.range(x0, x1), rng.range(y0, y1)};
+        if (i % 3 == 0)
+            motes.circle(p.x, p.y, rng.range(1.0f, 2.5f));
+        else
+            ash.polygon({p, p + Vec2{rng.range(2.0f, 6.0f), rng.range(-2.0f, 2.0f)},
+                         p + Vec2{rng.range(0.0f, 4.0f), rng.range(2.0f, 5.0f)}});
+    }
+    c.fill(ash, solid(hex(0x2a2426)), Blend::Normal, 0.85f);
+    c.fill(motes.grown(2.0f).blurred(2.0f), solid(hex(0xffd0a0)), Blend::Add, 0.8f);
+    c.fill(motes, solid(hex(0xffffff)), Blend::Add);
+}
+} // namespace
+
+Canvas navyJump()
+{
+    Canvas c = place(burningNavy(), 200.0f);
+    darken(c, 0.35f);
+    glow(c, 320, 240, 360, kTeleportTeal, 0.3f);
+    // Nick, Spectre and Vlad, thinning to bands of light in the flare.
+    const struct
+    {
+        Pose pose;
+        float x;
+    } three[] = {{Pose{"Nick", "standing", 0, 2.2f}, 200.0f},
+                 {Pose{"Vlad", "standing", 0, 2.2f}, 330.0f},
+                 {Pose{"Spectre", "standing", 0, 2.2f, 0, true}, 460.0f}};
+    std::uint32_t seed = 201;
+    for (const auto& one : three)
+    {
+        Canvas fig = figure(one.pose);
+        for (int y = 0; y < fig.height(); ++y)
+            for (int x = 0; x < fig.width(); ++x)
+            {
+                Colour& px = fig.at(x, y);
+                if (px.a > 0.0f)
+                    px = withAlpha(mix(px, kTeleportTeal, (y / 3) % 2 ? 0.75f : 0.35f),
+                                   px.a * ((y / 3) % 2 ? 0.5f : 0.85f));
+            }
+        stand(c, fig, one.x, kFloor);
+        teleportFlare(c, one.x, kFloor, 300.0f, kTeleportTeal, seed++);
+    }
+    return c;
+}
+
+Canvas upHigh()
+{
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship;
+    ship.centre = {420.0f, 100.0f};
+    ship.length = 600.0f;
+    ship.belly = 0.35f;
+    ship.tilt = 0.04f;
+    ship.noseLeft = true;
+    ship.glow = 0.9f;
+    drawAirship(c, ship);
+    // Nick, Vlad and Spectre tumbling past its flank, small against the sky.
+    const struct
+    {
+        const char* who;
+        Vec2 at;
+        float spin;
+    } three[] = {{"Nick", {150.0f, 250.0f}, 40.0f},
+                 {"Vlad", {230.0f, 310.0f}, -30.0f},
+                 {"Spectre", {100.0f, 330.0f}, 70.0f}};
+    for (const auto& one : three)
+    {
+        Pose p{one.who, "inAir", 0, 0.65f};
+        const float spin = one.spin;
+        p.repose = [spin](roster::Pose& q)
+        {
+            q.spin = spin;
+            q.armN = {160.0f, 20.0f};
+            q.armF = {140.0f, 30.0f};
+            q.jaw = 1.0f;
+        };
+        stand(c, figure(p), one.at.x, one.at.y);
+    }
+    speedLines(c, 40, 200, 340, 380, -90.0f, hex(0xffffff), 287);
+    return c;
+}
+
+Canvas hangar()
+{
+    return place(airshipHangar(), kHangarCamera);
+}
+
+Canvas toulonDance()
+{
+    Canvas c = hangarShow(0.55f);
+    spotlight(c, {140.0f, 40.0f}, 320.0f, kFloor, 90.0f, hex(0xfff0c0), 1.0f);
+    spotlight(c, {520.0f, 40.0f}, 320.0f, kFloor, 80.0f, hex(0xffa0e0), 0.8f);
+    // On his toes, the cane flung up, the cape swinging.
+    stand(c,
+          figure(toulonIn("standing", 0, 2.6f,
+                          [](roster::Pose& q)
+                          {
+                              q.armN = {150.0f, 10.0f};
+                              q.weapon = 20.0f;
+                              q.armF = {-100.0f, 20.0f};
+                              q.footF = {-0.3f, -0.15f};
+                              q.toeN = -20.0f;
+                              q.cape = 1.0f;
+                              q.lean = -8.0f;
+                              q.jaw = 0.6f;
+                          })),
+          320.0f, kFloor);
+    // Confetti in the light.
+    Rng rng(211);
+    for (int i = 0; i < 70; ++i)
+    {
+        Mask bit(640, 480);
+        const Vec2 p{rng.range(180.0f, 460.0f), rng.range(30.0f, 360.0f)};
+        bit.rect(p.x, p.y, p.x + rng.range(3.0f, 6.0f), p.y + rng.range(2.0f, 4.0f));
+        const Colour colours[] = {hex(0xffd030), hex(0xff4060), hex(0x60c0ff), hex(0xffffff)};
+        c.fill(bit, solid(colours[i % 4]));
+    }
+    return c;
+}
+
+Canvas mk2()
+{
+    Canvas c = hangarShow(0.6f);
+    spotlight(c, {90.0f, 30.0f}, 320.0f, kFloor + 10.0f, 170.0f, hex(0xfff0d0), 1.0f);
+    spotlight(c, {560.0f, 30.0f}, 320.0f, kFloor + 10.0f, 150.0f, hex(0xffd0a0), 0.9f);
+    const Canvas mech = figureOfHeight(Pose{"Mech", "pose1", 1}, 350.0f);
+    stand(c, mech, 320.0f, kFloor + 14.0f);
+    glow(c, 320.0f, kFloor + 14.0f - mech.height() * 0.85f, 60.0f, hex(0xff4a30), 0.9f);
+    return c;
+}
+
+Canvas nickGetGloves()
+{
+    Canvas c = hangarShow(0.5f);
+    c.fill(radial(320, 200, 400, Gradient{{0.0f, hex(0x000000, 0.0f)}, {1.0f, hex(0x000000, 0.7f)}}));
+    speedLines(c, 0, 0, 640, kBoxTop, 0.0f, hex(0xffffff), 221);
+    // The two steel fists, close up, knuckles forward: the front of a
+    // huge figure with both arms thrust out, cut round the far-reaching hands.
+    Pose p{"NickGauntlets", "standing", 0, 7.0f};
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {95.0f, 5.0f};
+        q.armF = {80.0f, 10.0f};
+    };
+    const Canvas fig = figure(p);
+    int reachX = 0, reachY = fig.height() / 3;
+    for (int y = 0; y < fig.height(); ++y)
+        for (int x = fig.width() - 1; x > reachX; --x)
+            if (fig.at(x, y).a > 0.5f)
+            {
+                reachX = x;
+                reachY = y;
+                break;
+            }
+    const int w = 520, h = 360;
+    const int x0 = std::max(0, reachX - w + 40), y0 = std::max(0, reachY - h / 2);
+    const Canvas fists = fig.crop(x0, y0, std::min(w, fig.width() - x0), std::min(h, fig.height() - y0));
+    glow(c, 330.0f, 190.0f, 300.0f, hex(0xffc060), 0.4f);
+    c.draw(fists, 60, 10);
+    // Sparks off the steel.
+    Rng rng(223);
+    Mask sparks(640, 480);
+    for (int i = 0; i < 60; ++i)
+    {
+        const Vec2 at{rng.range(300.0f, 620.0f), rng.range(40.0f, 340.0f)};
+        const Vec2 d{rng.range(-24.0f, 24.0f), rng.range(-24.0f, 24.0f)};
+        sparks.line(at, at + d, rng.range(1.0f, 2.5f));
+    }
+    c.fill(sparks.grown(1.5f).blurred(2.0f), solid(hex(0xff9020)), Blend::Add, 0.8f);
+    c.fill(sparks, solid(hex(0xfff0c0)), Blend::Add);
+    return c;
+}
+
+Canvas toulonKill()
+{
+    Canvas c = hangarShow(0.35f);
+    Pose struck = toulonIn("hit3", 0, 2.6f);
+    struck.faceLeft = true;
+    stand(c, figure(struck), 400.0f, kFloor);
+    stand(c, figure(Pose{"NickGauntlets", "rushStrike", 2, 2.6f}), 230.0f, kFloor);
+    impactBurst(c, 360.0f, 200.0f, 90.0f, hex(0xffd040), 223);
+    speedLines(c, 60, 120, 360, 280, 180.0f, hex(0xffffff), 225);
+    return c;
+}
+
+Canvas hangarTeleport()
+{
+    Canvas c = hangar();
+    c.fill(solid(hex(0x3a1008)), Blend::Multiply, 0.4f);
+    flamesAt(c, 80, kFloor, 220, 260, 227, 1.2f);
+    flamesAt(c, 560, kFloor, 240, 280, 229, 1.2f);
+    flamesAt(c, 330, kFloor - 30, 160, 120, 231, 0.8f);
+    smokeOver(c, 0, 0, 640, 220, hex(0x201414), 0.85f, 233);
+    teleportFlare(c, 320, kFloor, 330, kTeleportTeal, 235);
+    return c;
+}
+
+Canvas airshipSplode1()
+{
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.35f, 0.8f, 291);
+    smokeTrail(c, airshipPoint(ship, -0.45f, -0.1f), 90.0f, 293);
+    return c;
+}
+
+Canvas airshipSplode2()
+{
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.2f, 1.0f, 295);
+    smokeTrail(c, airshipPoint(ship, -0.4f, -0.1f), 120.0f, 297);
+    const Vec2 blast = airshipPoint(ship, -0.25f, 0.0f);
+    impactBurst(c, blast.x, blast.y, 110.0f, hex(0xffb040), 299);
+    return c;
+}
+
+Canvas airshipSplode3()
+{
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship = shipOutside();
+    ship.tilt = -0.08f;
+    drawAirship(c, ship);
+    hullFire(c, ship, 0.3f, 1.2f, 301);
+    // The hull torn open in the middle, the sky showing through, fragments flung out.
+    const Vec2 tear = airshipPoint(ship, 0.0f, 0.0f);
+    smokeTrail(c, airshipPoint(ship, -0.3f, -0.1f), 160.0f, 303);
+    impactBurst(c, tear.x, tear.y, 220.0f, hex(0xffd060), 305);
+    glow(c, tear.x, tear.y, 260.0f, hex(0xff8020), 0.8f);
+    Rng rng(307);
+    Mask shards(640, 480);
+    for (int i = 0; i < 30; ++i)
+    {
+        const float a = rng.range(0.0f, 6.2831853f), d = rng.range(120.0f, 280.0f),
+                    r = rng.range(6.0f, 16.0f);
+        const Vec2 p = tear + Vec2{std::cos(a) * d, std::sin(a) * d * 0.7f};
+        shards.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(shards.grown(1.0f), solid(hex(0x1a1010)));
+    c.fill(shards, solid(hex(0x5a4a48)));
+    return c;
+}
+
+Canvas airshipSplode4()
+{
+    Canvas c = skyOverCity(1.0f);
+    c.fill(solid(hex(0x5a3a3a)), Blend::Multiply, 0.3f);
+    // Broken in two and nose down, trailing fire and smoke toward the streets.
+    AirshipPose bow = shipOutside();
+    bow.centre = {250.0f, 250.0f};
+    bow.length = 420.0f;
+    bow.tilt = -0.45f;
+    bow.glow = 0.0f;
+    AirshipPose stern = bow;
+    stern.centre = {470.0f, 170.0f};
+    stern.length = 300.0f;
+    stern.tilt = 0.5f;
+    smokeOver(c, 0, 0, 640, 300, hex(0x2a2222), 0.8f, 311);
+    Canvas front(640, 480), back(640, 480);
+    drawAirship(front, bow);
+    drawAirship(back, stern);
+    // Keep the nose half of one and the tail half of the other.
+    const Vec2 cutA = airshipPoint(bow, 0.0f, 0.0f), cutB = airshipPoint(stern, 0.0f, 0.0f);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+        {
+            if (x > cutA.x)
+                front.at(x, y) = Colour{0, 0, 0, 0};
+            if (x < cutB.x)
+                back.at(x, y) = Colour{0, 0, 0, 0};
+        }
+    c.draw(back, 0, 0);
+    c.draw(front, 0, 0);
+    hullFire(c, bow, 0.0f, 1.2f, 313);
+    hullFire(c, stern, 0.0f, 1.1f, 315);
+    smokeTrail(c, cutA, 150.0f, 317);
+    smokeTrail(c, cutB, 120.0f, 319);
+    Rng rng(321);
+    Mask debris(640, 480);
+    for (int i = 0; i < 24; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 560.0f), rng.range(240.0f, 400.0f)};
+        const float r = rng.range(4.0f, 12.0f);
+        debris.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(debris, solid(hex(0x201818)));
+    return c;
+}
+
+Canvas hellgate()
+{
+    Canvas c = gateStreet();
+    rift(c, 330.0f, kFloor, 300.0f, 0.15f, nullptr, 241);
+    return c;
+}
+
+Canvas hellgateOpen()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 330.0f, kFloor, 330.0f, 1.0f, &beyond, 241);
+    return c;
+}
+
+Canvas lilithThrow1()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 500.0f, kFloor, 320.0f, 0.8f, &beyond, 243);
+    // Lilith lifts Nick off his feet by the collar.
+    stand(c, figure(Pose{"Lilith", "grab", 1, 2.6f, 0, false, true}), 230.0f, kFloor);
+    Pose nick{"Nick", "hit1", 0, 2.4f, 0, true};
+    nick.repose = [](roster::Pose& q)
+    {
+        q.footN = {0.2f, 0.15f};
+        q.footF = {-0.05f, 0.1f};
+        q.jaw = 0.8f;
+    };
+    stand(c, figure(nick), 340.0f, kFloor - 40.0f);
+    return c;
+}
+
+Canvas lilithThrow2()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 470.0f, kFloor, 330.0f, 0.9f, &beyond, 243);
+    stand(c, figure(Pose{"Lilith", "slash1", 3, 2.6f, 0, false, true}), 170.0f, kFloor);
+    // Nick flying head first into it.
+    Pose nick{"Nick", "fallUp", 0, 2.4f};
+    nick.repose = [](roster::Pose& q) { q.spin = 80.0f; };
+    stand(c, figure(nick), 420.0f, 260.0f);
+    speedLines(c, 200, 150, 420, 300, 0.0f, hex(0xffffff), 245);
+    return c;
+}
+
+Canvas johnnyKill()
+{
+    Canvas c = johnnysStreet();
+    darken(c, 0.2f);
+    stand(c, figure(Pose{"Johnny", "hit3", 0, 2.6f, 0, true}), 410.0f, kFloor);
+    stand(c, figure(Pose{"Nick", "slash2", 2, 2.6f}), 240.0f, kFloor);
+    impactBurst(c, 380.0f, 210.0f, 80.0f, hex(0xff5040), 247);
+    speedLines(c, 150, 90, 380, 260, 30.0f, hex(0xffffff), 249);
+    return c;
+}
+
+Canvas johnnyGutter()
+{
+    Canvas c = johnnysStreet();
+    darken(c, 0.25f);
+    // Flat on his back by the curb, the knife fallen from his hand.
+    Pose down{"Johnny", "crash", 2, 2.6f};
+    down.unarmed = true;
+    stand(c, figure(down), 300.0f, kFloor + 8.0f);
+    Mask knife(640, 480), handle(640, 480);
+    knife.polygon({{150, 374}, {214, 366}, {226, 371}, {214, 377}});
+    handle.roundedRect(118, 370, 152, 381, 3);
+    c.fill(knife.grown(1.5f), solid(hex(0x101014)));
+    c.fill(knife, linear(150, 366, 150, 377, Gradient{{0.0f, hex(0xf0f4f8)}, {1.0f, hex(0x8a9098)}}));
+    c.fill(handle.grown(1.5f), solid(hex(0x101014)));
+    c.fill(handle, solid(hex(0x3a2a2a)));
+    glow(c, 200, 370, 40, hex(0xffffff), 0.3f);
+    return c;
+}
+
+Canvas cityOnFire()
+{
+    return burningCity();
+}
+
+Canvas lilithFinal()
+{
+    Canvas c = burningCity();
+    darken(c, 0.2f);
+    Pose p{"Lilith", "standing", 0};
+    p.repose = [](roster::Pose& q)
+    {
+        q.wings = 1.0f;
+        q.armN = {40.0f, 30.0f};
+        q.armF = {-40.0f, 30.0f};
+        q.lean = -4.0f;
+        q.head = -6.0f;
+    };
+    const Canvas fig = figureOfHeight(p, 350.0f);
+    glow(c, 320.0f, kFloor - fig.height() * 0.6f, 260.0f, hex(0xff3a6a), 0.5f);
+    stand(c, fig, 320.0f, kFloor + 20.0f);
+    return c;
+}
+
+Canvas lilithKill1()
+{
+    Canvas c = burningCity();
+    darken(c, 0.25f);
+    stand(c, figure(Pose{"Lilith", "hit2", 0, 2.6f, 0, true}), 420.0f, kFloor);
+    stand(c, figure(Pose{"Nick", "thrust", 2, 2.6f}), 240.0f, kFloor);
+    impactBurst(c, 395.0f, 220.0f, 70.0f, hex(0xff3a6a), 261);
+    return c;
+}
+
+Canvas lilithKill2()
+{
+    Canvas c = burningCity();
+    darken(c, 0.35f);
+    stand(c, figure(kneeling(-20.0f, 0.6f, -0.6f)), 330.0f, kFloor + 10.0f);
+    return c;
+}
+
+Canvas lilithKill3()
+{
+    Canvas c = burningCity();
+    darken(c, 0.3f);
+    Canvas fig = figure(kneeling(-30.0f, 0.0f, 0.8f));
+    // Bands of her turning to light from the top down.
+    for (int y = 0; y < fig.height(); ++y)
+        for (int x = 0; x < fig.width(); ++x)
+        {
+            Colour& px = fig.at(x, y);
+            const float t = 1.0f - static_cast<float>(y) / fig.height();
+            if (px.a > 0.0f)
+                px = withAlpha(mix(px, hex(0xfff0d0), 0.3f + 0.5f * t), px.a * (1.0f - 0.6f * t));
+        }
+    glow(c, 330.0f, kFloor - fig.height() * 0.6f, 220.0f, hex(0xffe0b0), 0.7f);
+    stand(c, fig, 330.0f, kFloor + 10.0f);
+    ashAndLight(c, 230.0f, 40.0f, 450.0f, kFloor - fig.height() * 0.4f, 263);
+    return c;
+}
+
+Canvas rigSpec()
+{
+    Canvas c = place(destroyedStreet(), 600.0f);
+    // Dusk: a low orange sun behind the smoke.
+    c.fill(solid(hex(0x6a3a5a)), Blend::Multiply, 0.35f);
+    glow(c, 520.0f, 250.0f, 300.0f, hex(0xff9040), 0.5f);
+    flamesAt(c, 60, 330, 100, 120, 271, 0.7f);
+    smokeOver(c, 0, 0, 640, 200, hex(0x3a2a2a), 0.5f, 273);
+    // Side by side, small, walking off toward the light.
+    stand(c, figure(Pose{"Rigby", "walk", 1, 1.3f}), 420.0f, kFloor - 30.0f);
+    stand(c, figure(Pose{"Spectre", "walk", 2, 1.35f}), 460.0f, kFloor - 30.0f);
     return c;
 }
 } // namespace datagen::story
