@@ -32,7 +32,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "What did I just watch? Was that art?!"),
     right("storyCharas/toulon"),
     line("???", "I am Colonel Toulon, commander of this fine vessel, but my audience knows me "
-                "by a grander name: Toulon the Fantastic! Hold the rose."),
+                "by a grander name: Toulon the Fantastic! Charmed, boys."),
     line("Toulon the Fantastic", "Please, hold all applause until the very end of the show."),
     line("Nick", "Toulon the FANTASTIC? More like Toulon the Lame-tastic!! Vlad, Spectre, "
                  "somebody explain this clown to me!!"),
