@@ -34,6 +34,11 @@ say() { echo "[$case_name] $*"; }
 fail()
 {
     echo "FAIL [$case_name]: $*" >&2
+    # What the window showed when the case gave up.
+    if [ -n "$display" ] && [ -n "${window:-}" ]; then
+        import -display "$display" -window "$window" "png:$artifacts/$case_name-failed.png" 2>/dev/null &&
+            echo "--- the window at the failure: $artifacts/$case_name-failed.png ---" >&2
+    fi
     if [ -s "$log" ]; then
         echo "--- the game's output ($log) ---" >&2
         tail -n 40 "$log" >&2
@@ -187,6 +192,7 @@ step()
     before=$(window_picture)
     press "$1"
     poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+    say "$1: the screen changed"
     wait_for_still_picture || fail "the picture never settled after $1"
 }
 

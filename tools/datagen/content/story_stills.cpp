@@ -1189,8 +1189,40 @@ Pose kneeling(float head, float jaw, float wings)
         q.eyes = 1.0f;
         q.armN = {30.0f, 40.0f};
         q.armF = {10.0f, 30.0f};
+        // Both knees on the street, the shins behind her.
+        q.pelvis = {0.0f, -0.5f};
+        q.footN = {-0.12f, -0.02f};
+        q.footF = {-0.3f, -0.02f};
+        q.toeN = -60.0f;
+        q.toeF = -60.0f;
+        q.lean = 8.0f;
     };
     return p;
+}
+
+// A demon's bat wings spread wide from `root` to either side, `span` across.
+void batWings(Canvas& c, Vec2 root, float span, Colour colour)
+{
+    for (const float side : {-1.0f, 1.0f})
+    {
+        const auto at = [&](float x, float y) {
+            return root + Vec2{side * x * span * 0.5f, y * span * 0.5f};
+        };
+        const Vec2 wrist = at(0.55f, -0.55f), tip = at(1.0f, -0.35f);
+        const Vec2 fingers[] = {tip, at(0.95f, 0.15f), at(0.7f, 0.45f)};
+        Mask membrane(c.width(), c.height()), bones(c.width(), c.height());
+        // Scalloped between the fingers.
+        membrane.polygon({root, wrist, fingers[0], at(0.8f, -0.05f), fingers[1], at(0.62f, 0.2f), fingers[2],
+                          at(0.3f, 0.25f), at(0.08f, 0.3f)});
+        bones.line(root, wrist, span * 0.018f);
+        for (const Vec2& f : fingers)
+            bones.line(wrist, f, span * 0.008f);
+        c.fill(membrane.grown(2.0f), solid(hex(0x12060c)));
+        c.fill(membrane,
+               linear(root.x, root.y, tip.x, tip.y, Gradient{{0.0f, colour}, {1.0f, shade(colour, 0.25f)}}));
+        c.fill(bones.grown(1.5f), solid(hex(0x12060c)));
+        c.fill(bones, solid(shade(colour, -0.3f)));
+    }
 }
 
 // Open sky far above the city: clouds round about, the streets a grey haze
@@ -1660,6 +1692,7 @@ Canvas lilithFinal()
     };
     const Canvas fig = figureOfHeight(p, 350.0f);
     glow(c, 320.0f, kFloor - fig.height() * 0.6f, 260.0f, hex(0xff3a6a), 0.5f);
+    batWings(c, {300.0f, kFloor + 20.0f - fig.height() * 0.68f}, 560.0f, hex(0x4a1028));
     stand(c, fig, 320.0f, kFloor + 20.0f);
     return c;
 }
@@ -1678,7 +1711,7 @@ Canvas lilithKill2()
 {
     Canvas c = burningCity();
     darken(c, 0.35f);
-    stand(c, figure(kneeling(-20.0f, 0.6f, -0.6f)), 330.0f, kFloor + 10.0f);
+    stand(c, figure(kneeling(-20.0f, 0.6f, -0.6f)), 330.0f, kFloor + 20.0f);
     return c;
 }
 
@@ -1697,7 +1730,7 @@ Canvas lilithKill3()
                 px = withAlpha(mix(px, hex(0xfff0d0), 0.3f + 0.5f * t), px.a * (1.0f - 0.6f * t));
         }
     glow(c, 330.0f, kFloor - fig.height() * 0.6f, 220.0f, hex(0xffe0b0), 0.7f);
-    stand(c, fig, 330.0f, kFloor + 10.0f);
+    stand(c, fig, 330.0f, kFloor + 20.0f);
     ashAndLight(c, 230.0f, 40.0f, 450.0f, kFloor - fig.height() * 0.4f, 263);
     return c;
 }
