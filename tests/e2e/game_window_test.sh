@@ -142,7 +142,10 @@ wait_for_window()
     say "window $window is up"
 }
 
-focus_window() { xdotool windowfocus --sync "$window" || fail "cannot focus window $window"; }
+# xdotool's --sync waits for the focus without end; a window not yet viewable
+# never gets it, so each try has a time limit and the next one asks again.
+try_focus() { timeout 3 xdotool windowfocus --sync "$window" >/dev/null 2>&1; }
+focus_window() { poll "$window_timeout" try_focus || fail "cannot focus window $window"; }
 
 expect_window_size()
 {
