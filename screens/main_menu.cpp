@@ -5,6 +5,7 @@
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "modes/arcade_mode.h"
+#include "modes/story_mode.h"
 #include "modes/versus_mode.h"
 #include "screens/menu_input.h"
 #include "screens/options.h"
@@ -78,9 +79,12 @@ void mainMenu::activate(int entry)
     drainEvents();
 }
 
-// Story arrives with its own screens; until then choosing it is
-// acknowledged and the menu stays.
-void mainMenu::doStoryMode() {}
+void mainMenu::doStoryMode()
+{
+    storyMode mode;
+    mode.init(target);
+    mode.update();
+}
 
 void mainMenu::doArcadeMode()
 {

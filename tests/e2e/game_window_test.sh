@@ -144,7 +144,10 @@ wait_for_window()
     say "window $window is up"
 }
 
-focus_window() { xdotool windowfocus --sync "$window" || fail "cannot focus window $window"; }
+# xdotool's --sync waits for the focus without end; a window not yet viewable
+# never gets it, so each try has a time limit and the next one asks again.
+try_focus() { timeout 3 xdotool windowfocus --sync "$window" >/dev/null 2>&1; }
+focus_window() { poll "$window_timeout" try_focus || fail "cannot focus window $window"; }
 
 expect_window_size()
 {
@@ -218,7 +221,8 @@ wait_for_menu()
 # Each screen drops what was pressed while it opened, so a key that opens or
 # leaves a screen waits for the picture to settle; keys within one screen are
 # read in turn. A busy machine can hold a picture still before the key is
-# read, so a step waits for the picture to change first.
+# read, so a step waits for the picture to change first. The case sets
+# menu_deadline for the settling.
 step()
 {
     local before
@@ -399,6 +403,88 @@ case_options()
     expect_exit_code 0
 }
 
+# story.conf: the two weapons, progress, coins, the four stat levels, then
+# each of the nine weapons' lock, experience and level.
+story_save()
+{
+    local primary=$1 secondary=$2 progress=$3 coins=$4 strength=$5 weapon
+    printf '%s\n' "$primary" "$secondary" "$progress" "$coins" "$strength" 0 0 0
+    for weapon in 0 1 2 3 4 5 6 7 8; do
+        if [ "$weapon" -le 1 ]; then printf '0\n0\n0\n'; else printf '1\n0\n0\n'; fi
+    done
+}
+
+# expect_story_save LINES: data/gameFiles/story.conf holds exactly LINES.
+expect_story_save()
+{
+    local file="$work/game/data/gameFiles/story.conf"
+    [ -f "$file" ] || fail "the game left no data/gameFiles/story.conf"
+    [ "$(cat "$file")" = "$1" ] ||
+        fail "data/gameFiles/story.conf holds [$(tr '\n' ' ' <"$file")], expected [$(tr '\n' ' ' <<<"$1")]"
+    say "story.conf holds: $(tr '\n' ' ' <<<"$1")"
+}
+
+# A running stage never holds still; its pause menu does, and answers Down
+# and Up. Escape is pressed until it does: a stage reads no keys while
+# "FIGHT!" shows, and the loading picture holds still but answers nothing.
+pause_the_stage()
+{
+    local before deadline=$((SECONDS + 60))
+    before=$(window_picture)
+    poll 30 picture_changed_from "$before" || fail "the stage never started"
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        press Escape
+        menu_deadline=$((SECONDS + 10))
+        menu_answers && { say "the stage is paused"; return 0; }
+    done
+    fail "the stage never showed its pause menu"
+}
+
+# A first visit to the story: the map, node 0's scene skipped with B, its
+# stage left through the pause menu; back at the main menu Escape ends the
+# game, and the new campaign's save holds its defaults.
+case_story_chapter()
+{
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    step z                                      # STORY: the map
+    screenshot story-map
+    step z                                      # node 0: scene 1
+    screenshot story-scene-1
+    press x                                     # B skips the scene
+    pause_the_stage
+    screenshot story-stage-paused
+    menu_deadline=$((SECONDS + 60))
+    press Down; step z                          # QUIT
+    wait_for_menu
+    press Escape
+    expect_exit_code 0
+    expect_story_save "$(story_save 1 1 0 0 0)"
+}
+
+# The shop node of a save that has reached it: strength bought for 500 of the
+# 1000 coins is saved as the shop is left.
+case_story_shop()
+{
+    story_save 1 1 4 1000 0 >"$work/game/data/gameFiles/story.conf"
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    step z                                      # STORY: the map on node 0
+    press Right; press Right; step Up           # nodes 1, 2, then Shops
+    step z                                      # the shop
+    screenshot story-shop
+    step z                                      # buy strength
+    step Escape                                 # leave the shop: back on the map
+    step Escape                                 # leave the story
+    press Escape
+    expect_exit_code 0
+    expect_story_save "$(story_save 1 1 4 500 1)"
+}
+
 # The picture changes between two looks a fifth of a second apart.
 picture_moving()
 {
@@ -406,23 +492,6 @@ picture_moving()
     first=$(window_picture)
     sleep 0.2
     [ "$(window_picture)" != "$first" ]
-}
-
-# A stage reads no keys while "FIGHT!" shows, so Escape is pressed again
-# until the pause menu answers Down and Up (a running stage is never still).
-pause_stage()
-{
-    local try deadline=$menu_deadline
-    for try in 1 2 3 4 5; do
-        press Escape
-        menu_deadline=$((SECONDS + 10))
-        if menu_answers; then
-            say "the pause menu is up"
-            menu_deadline=$deadline
-            return 0
-        fi
-    done
-    fail "no pause menu after pressing Escape five times"
 }
 
 expect_only_settings_written()
@@ -435,8 +504,8 @@ expect_only_settings_written()
 
 # case_arcade PLAYERS: the main menu's arcade, the player count, player 1
 # confirming the first fighter and player 2 the second (D and G, right and A
-# of defualt2.GPad), the loading picture and the first stage; the pause menu's quit ends the run
-# and Escape on the main menu ends the game.
+# of defualt2.GPad), the loading picture and the first stage; the pause
+# menu's quit ends the run and Escape on the main menu ends the game.
 case_arcade()
 {
     local players=$1 before
@@ -462,7 +531,8 @@ case_arcade()
         xdotool keydown d && sleep 1.5 && xdotool keyup d || fail "xdotool could not hold D"
     fi
     screenshot "arcade-stage-$players-player"
-    pause_stage
+    pause_the_stage
+    menu_deadline=$((SECONDS + 60))
     step Down; step z                           # QUIT
     wait_for_menu
     press Escape
@@ -481,6 +551,8 @@ window-800x600) run=case_window_800x600 ;;
 escape-on-menu) run=case_escape_on_menu ;;
 no-audio-device) run=case_no_audio_device ;;
 options) run=case_options ;;
+story-chapter) run=case_story_chapter ;;
+story-shop) run=case_story_shop ;;
 arcade-1-player) run="case_arcade 1" ;;
 arcade-2-players) run="case_arcade 2" ;;
 *) fail "unknown case" ;;

@@ -1,5 +1,5 @@
 // The main menu's input: cursor, confirm after the queue is read, Escape and
-// exit; the arcade and versus entries and the key legend.
+// exit; the story, arcade and versus entries and the key legend.
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "screens/main_menu.h"
@@ -63,16 +63,31 @@ TEST_F(MainMenuTest, ConfirmActsOnTheButtonSelectedOnceTheQueueIsRead)
     EXPECT_TRUE(menu.done) << "confirm then down in one queue chooses exit";
 }
 
-TEST_F(MainMenuTest, ModesNotYetPlayableKeepTheMenuOpen)
+TEST_F(MainMenuTest, StoryShowsTheMapUntilItIsLeftAndTheMenuStays)
 {
-    // Arcade, versus and the options run their screens; story arrives with its own.
-    for (int entry : {mainMenu::Story})
+    constexpr Colour kCity{30, 60, 30};
+    writePictures("data/screens/levelSelect", {Picture{640, 480, kCity}});
+    int frames = 0;
+    bool mapShown = false;
     {
-        menu.buttons.setSelection(entry);
+        FrameWatch watch(
+            [&](SDL_Surface* s)
+            {
+                if (frames++ == 0)
+                {
+                    mapShown = shows(s, 600, 400, kCity);
+                    pushKey(SDLK_ESCAPE);
+                }
+            },
+            100);
+        menu.buttons.setSelection(mainMenu::Story);
         pushKey(SDLK_z);
         menu.update();
-        EXPECT_FALSE(menu.done) << entry;
+        EXPECT_FALSE(watch.ranAway);
     }
+    EXPECT_TRUE(mapShown);
+    EXPECT_FALSE(menu.done);
+    EXPECT_FALSE(fullyQuit);
 }
 
 TEST_F(MainMenuTest, StickMovesOncePerPushAndOnlyForTheBoundJoystick)

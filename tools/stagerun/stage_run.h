@@ -3,7 +3,10 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
 #include <string>
+
+class beatEmUpStageBase;
 
 struct stageRunOptions
 {
@@ -13,6 +16,9 @@ struct stageRunOptions
     bool twoPlayers = false;     // a second player of the same character
     bool scripted = true;        // played by the scripted player, health held full
     std::string shotsDir;        // BMPs of the run when not empty
+    // Called on every presented frame after the scripted players' step: the
+    // benchmark times the frames and moves game time on with it.
+    std::function<void(beatEmUpStageBase&)> everyFrame;
 };
 
 struct stageRunResult
