@@ -204,6 +204,11 @@ menu_answers()
         poll 20 picture_changed_from "$picture" || break
         wait_for_still_picture || break
         [ "$picture" != "$before" ] || return 0
+        # The change after Down was the menu opening, which drops the keys
+        # that came before it; Up did move the highlight, so Down takes it
+        # back to where the menu opened.
+        press Down
+        poll 20 picture_changed_from "$picture" || break
     done
     return 1
 }
@@ -457,7 +462,7 @@ case_story_chapter()
     pause_the_stage
     screenshot story-stage-paused
     menu_deadline=$((SECONDS + 60))
-    press Down; step z                          # QUIT
+    step Down; step z                           # QUIT
     wait_for_menu
     press Escape
     expect_exit_code 0
