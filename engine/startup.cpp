@@ -9,6 +9,7 @@
 #include "engine/present.h"
 #include "screens/main_menu.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -52,13 +53,29 @@ void setVideoModeSetter(VideoModeSetter setter)
     videoModeSetter = std::move(setter);
 }
 
+// A new video mode can make the window anew, and the new one never hears the
+// release of the key that asked for it. SDL would still count that key as
+// held and drop its next press as a repeat: the first confirm after choosing a
+// window size went unheard. Nothing is held across a change of window.
+static void forgetHeldKeys()
+{
+    int count = 0;
+    Uint8* held = SDL_GetKeyState(&count);
+    if (held)
+        std::fill(held, held + count, Uint8{0});
+    SDL_SetModState(KMOD_NONE);
+}
+
 SDL_Surface* openWindow(int width, int height, bool full)
 {
     const Uint32 flags = full ? (SDL_FULLSCREEN | SDL_HWPALETTE) : SDL_HWPALETTE;
     SDL_Surface* window =
         videoModeSetter ? videoModeSetter(width, height, 32, flags) : SDL_SetVideoMode(width, height, 32, flags);
     if (window)
+    {
         setWindowSurface(window);
+        forgetHeldKeys();
+    }
     return window;
 }
 

@@ -10,15 +10,22 @@
 #include "fighter/character_data.h"
 #include "fighter/input_checker.h"
 #include "fighter/move_set.h"
+#include "modes/ally_select.h"
 #include "modes/loot_rules.h"
+#include "modes/shop.h"
 #include "modes/story_fighters.h"
-
-#include <memory>
+#include "modes/weapon_select.h"
+#include "scenes/scene_list.h"
 #include "screens/beat_em_up_stage.h"
+#include "screens/dialogue_screen.h"
 #include "screens/fight_screen.h"
 #include "screens/level_select.h"
 #include "screens/loot_screen.h"
 #include "screens/small_menus.h"
+#include "stages/stage_table.h"
+
+#include <memory>
+#include <string>
 
 void storyMode::init(SDL_Surface* target)
 {
@@ -35,6 +42,64 @@ StorySteps::MapChoice storyMode::map(int cursor)
     levels.selectedNode = cursor;
     runScreen(levels);
     return {levels.selectedNode, levels.backedOut};
+}
+
+void storyMode::scene(int number)
+{
+    // Built before the screen that plays it, so it goes after it.
+    std::unique_ptr<dialogueSegmentBuilder> builder = makeScene(number);
+    if (builder)
+        playScene(surface, *builder);
+}
+
+const stageEntry* storyStage(int level)
+{
+    return findStage(level == kCreditsStage ? "Credits" : "Lv" + std::to_string(level));
+}
+
+FightEnd storyMode::stage(const StageFight& stage)
+{
+    const stageEntry* entry = storyStage(stage.level);
+    if (!entry)
+        return FightEnd::Left;
+    // The script goes after the stage that plays it.
+    std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
+    return runStage(stage.background, script.get(), true);
+}
+
+FightEnd storyMode::credits()
+{
+    const stageEntry* entry = storyStage(kCreditsStage);
+    if (!entry)
+        return FightEnd::Left;
+    std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
+    return runStage(entry->background, script.get(), false);
+}
+
+void storyMode::playStage(beatEmUpStage& stage)
+{
+    stage.update();
+}
+
+void storyMode::shop()
+{
+    ::shop screen;
+    screen.init(surface);
+    runScreen(screen);
+}
+
+void storyMode::weaponSelect()
+{
+    weaponSelectScreen2 screen;
+    screen.init(surface);
+    runScreen(screen);
+}
+
+void storyMode::allySelect()
+{
+    allySelectScreen screen;
+    screen.init(surface);
+    runScreen(screen);
 }
 
 void storyMode::reward(int bundle)
@@ -220,7 +285,7 @@ FightEnd storyMode::runStage(const char* background, beatEmUpSegmentBuilder* bui
                             &playerParticles, &opponentParticles);
         if (!withAlly)
             stage.drawFightUI = false;
-        stage.update();
+        playStage(stage);
         end = fightEnd(stage.finished, stage.getWinner());
     }
     letGoOfFighters();

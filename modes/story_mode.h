@@ -15,7 +15,9 @@
 #include "screens/fight_ui.h"
 
 class beatEmUpSegmentBuilder;
+class beatEmUpStage;
 class characterData;
+struct stageEntry;
 
 // The campaign's steps run on the game's screens. The dialogue scenes, the
 // stages and the story's menus are played by the parts of the game that own
@@ -56,11 +58,20 @@ public:
 
 protected:
     MapChoice map(int cursor) override;
+    void scene(int number) override;
+    FightEnd stage(const StageFight& stage) override;
     FightEnd boss(const BossFight& fight) override { return runBoss(fight); }
+    FightEnd credits() override;
     void reward(int bundle) override;
     void hint(int number) override;
     bool gameOver() override;
+    void shop() override;
+    void weaponSelect() override;
+    void allySelect() override;
     bool windowClosed() override;
+    // Plays the built stage to its end; tests hand the stage to a scripted
+    // player here.
+    virtual void playStage(beatEmUpStage& stage);
 
 private:
     FightEnd runBoss(const BossFight& fight);
@@ -74,6 +85,10 @@ private:
 // strength, defence, speed and HP levels; each record's moves are locked to
 // its weapon's level.
 void setUpStoryPlayer(characterData& first, characterData& second, const storyFile& save, int x);
+
+// The stage of the stage table that story stage `level` plays (kCreditsStage
+// for the credits), or null.
+const stageEntry* storyStage(int level);
 
 // Width of the first picture of the fighter's current animation; 0 when it
 // has none.

@@ -91,3 +91,179 @@ public:
     void buildSegments() override;
     musicPlayer music;
 };
+
+// Scene 12: after Long Street, Private Rigby on a dead trooper's radio, and the tower as a trap.
+class diaSegBuilderScene12 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 13: Brask and Oleck at the tower's door, arguing over who has to fight Nick.
+class diaSegBuilderScene13 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 14: Brask and Oleck beaten at the tower's foot, and the way in open.
+class diaSegBuilderScene14 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 15: the deserted lobby of Golden Tower and a lift full of company.
+class diaSegBuilderScene15 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 16: on the roof, Rigby's news of the airship, its pass over the city and the navy bombed.
+class diaSegBuilderScene16 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 17: a soft-spoken stranger on the roof, named by Vlad as Giancarlo.
+class diaSegBuilderScene17 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 18: Giancarlo's last proverb and the road to the docks.
+class diaSegBuilderScene18 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 19: a street full of enemies between Nick and the docks.
+class diaSegBuilderScene19 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 20: Andy among the burning ships, and Rigby on the radio.
+class diaSegBuilderScene20 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 21: Spectre waiting at the burning navy for his second duel.
+class diaSegBuilderScene21 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 22: Spectre beaten, and joining Nick against the general.
+class diaSegBuilderScene22 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 23: the jump to the airship: Rigby's call, Spectre's teleport and a miss high in the sky.
+class diaSegBuilderScene23 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 24: the airship's rear hangar: Toulon the Fantastic's show and his war machine.
+class diaSegBuilderScene24 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 25: Toulon's end, the escape by teleport and the airship's fall.
+class diaSegBuilderScene25 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 26: Lilith's gate: the general shows herself and throws Nick into the underworld.
+class diaSegBuilderScene26 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 27: back from the underworld: the gate shut for good.
+class diaSegBuilderScene27 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 28: Johnny Blade waits on the dark street.
+class diaSegBuilderScene28 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 29: Johnny Blade's end in the gutter.
+class diaSegBuilderScene29 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 30: Rigby met in person, with Andy, before the final run.
+class diaSegBuilderScene30 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 31: after the final run: Rigby, Spectre and a nickname.
+class diaSegBuilderScene31 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 32: Lilith over the burning city before the last fight.
+class diaSegBuilderScene32 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};
+
+// Scene 33: the end of the story: Lilith's fall, the farewells and a new job for Nick.
+class diaSegBuilderScene33 : public dialogueSegmentBuilder
+{
+public:
+    void buildSegments() override;
+    musicPlayer music;
+};

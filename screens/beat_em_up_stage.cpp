@@ -79,6 +79,7 @@ beatEmUpStageBase::beatEmUpStageBase(beatEmUpSegmentBuilder* b, playerBeatEmCont
     builder->cam = &view;
     builder->buildEnemies();
     builder->buildSegments();
+    lendEnemies(player);
 }
 
 beatEmUpStageBase::~beatEmUpStageBase()
@@ -86,6 +87,7 @@ beatEmUpStageBase::~beatEmUpStageBase()
     // The controls and fighters belong to the caller and outlive the stage:
     // let go of what they were lent from it.
     unlendEffects(player);
+    unlendEnemies(player);
     if (partner)
         unlendEffects(partner);
     if (player->fighter && player->fighter->comCounter == &combo)
@@ -104,6 +106,21 @@ void beatEmUpStageBase::unlendEffects(playerControl* control)
         control->effects = nullptr;
     if (control->specialBackdrop == &specialParticles)
         control->specialBackdrop = nullptr;
+}
+
+void beatEmUpStageBase::lendEnemies(playerBeatEmControl* control)
+{
+    control->enemyControls = builder->enemyAI;
+}
+
+void beatEmUpStageBase::unlendEnemies(playerBeatEmControl* control)
+{
+    if (control->enemyControls == builder->enemyAI)
+        control->enemyControls = nullptr;
+    // Every holder the player can have is one of the script's enemies, which
+    // go with the script: a hold must not reach into the next stage.
+    control->grabber = nullptr;
+    control->grabbed = false;
 }
 
 void beatEmUpStageBase::boundToView(Fighter* fighter)
@@ -426,6 +443,7 @@ beatEmUp2PlayerStage::beatEmUp2PlayerStage(beatEmUpSegmentBuilder* b, playerBeat
     player2->playerNumber = 2;
     lendEffects(player2);
     player2->fighter->setComCounter(&combo2);
+    lendEnemies(player2);
     boundToView(player2->fighter);
     for (playerBeatEmControl* c : {player, player2})
     {
@@ -438,6 +456,7 @@ beatEmUp2PlayerStage::beatEmUp2PlayerStage(beatEmUpSegmentBuilder* b, playerBeat
 
 beatEmUp2PlayerStage::~beatEmUp2PlayerStage()
 {
+    unlendEnemies(player2);
     if (player2->fighter && player2->fighter->comCounter == &combo2)
         player2->fighter->setComCounter(nullptr);
 }

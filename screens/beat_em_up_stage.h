@@ -82,6 +82,10 @@ protected:
     void updateEffects();
     void lendEffects(playerControl* control);
     void unlendEffects(playerControl* control);
+    // The script's enemy controls, which tell a player's grab shot whether its
+    // holder is switched on.
+    void lendEnemies(playerBeatEmControl* control);
+    void unlendEnemies(playerBeatEmControl* control);
 
     playerControl* partner;
     int fieldWidth = 0;

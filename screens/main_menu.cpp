@@ -4,6 +4,7 @@
 #include "engine/font.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "modes/story_mode.h"
 #include "modes/versus_mode.h"
 #include "screens/menu_input.h"
 #include "screens/options.h"
@@ -77,15 +78,16 @@ void mainMenu::activate(int entry)
     drainEvents();
 }
 
-// Story and arcade arrive with their own screens; until then choosing them
-// is acknowledged and the menu stays.
+// Arcade arrives with its own screens; until then choosing it is
+// acknowledged and the menu stays.
 void mainMenu::doStoryMode()
 {
+    storyMode mode;
+    mode.init(target);
+    mode.update();
 }
 
-void mainMenu::doArcadeMode()
-{
-}
+void mainMenu::doArcadeMode() {}
 
 void mainMenu::doOptions()
 {

@@ -711,6 +711,94 @@ TEST_F(AITest, AForwardJumpEndsInAnAirAttackOrASecondJump)
     }
 }
 
+// A jump at the target (state 4) steps forward every AI step. It enters
+// counting down, so the first steps only count; a countdown that runs out
+// draws the next one and opens the height test.
+TEST_F(AITest, AJumpAtTheTargetCountsDownBeforeItLooks)
+{
+    place(me, 300);
+    place(foe, 400);
+    ai.setState(4);
+    ASSERT_FALSE(fighter().grounded);
+    ASSERT_EQ(ai.attackKind, 1);
+    ai.stateTimer = 3.0f;
+    const int jumpsLeft = fighter().jumpsLeft;
+
+    ai.jumpUpAt();
+    EXPECT_EQ(fighter().x, 304);
+    EXPECT_FLOAT_EQ(ai.stateTimer, 2.0f);
+    ai.jumpUpAt();
+    EXPECT_EQ(fighter().x, 308);
+    EXPECT_FLOAT_EQ(ai.stateTimer, 1.0f);
+    EXPECT_EQ(ai.attackKind, 1) << "a timer of exactly 1 still counts";
+
+    scriptDraws({{20, 6}});
+    ai.jumpUpAt();
+    EXPECT_EQ(fighter().x, 312);
+    EXPECT_EQ(ai.attackKind, 0);
+    EXPECT_FLOAT_EQ(ai.stateTimer, 6.0f);
+    EXPECT_EQ(ai.state, 4);
+    EXPECT_EQ(fighter().jumpsLeft, jumpsLeft) << "no second jump while counting";
+}
+
+// Once looking, the height decides in the same step: within 100 pixels of
+// the target's y it attacks from the air, higher up it jumps again, lower
+// down it keeps looking. Landed, or unable to jump, it thinks again.
+TEST_F(AITest, AJumpAtTheTargetAttacksJumpsOrWaitsByHeight)
+{
+    const struct
+    {
+        const char* name;
+        int dy; // fighter y - target y (screen y grows downward)
+        bool grounded;
+        int jump;
+        int state;
+        int phase;
+        bool jumpsAgain;
+        float timer;
+        int x;
+    } cases[] = {
+        {"100 above: attacks", -100, false, 16, 2, 1, false, 4.0f, 304},
+        {"100 below: attacks", 100, false, 16, 2, 1, false, 4.0f, 304},
+        {"101 above: jumps again", -101, false, 16, 4, 1, true, 4.0f, 304},
+        {"101 below: looks on", 101, false, 16, 4, 0, false, 5.0f, 304},
+        {"landed", -101, true, 16, 0, 0, false, 5.0f, 300},
+        {"cannot jump", -101, false, 0, 0, 0, false, 5.0f, 300},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        place(me, 300);
+        place(foe, 400);
+        ai.setState(4);
+        ASSERT_FALSE(fighter().grounded);
+        const int jumpsLeft = fighter().jumpsLeft;
+        fighter().y = foe.fighter().y + c.dy;
+        fighter().grounded = c.grounded;
+        fighter().jump = c.jump;
+        ai.attackKind = 0;
+        ai.stateTimer = 5.0f;
+        ai.jumpUpAt();
+        EXPECT_EQ(ai.state, c.state);
+        EXPECT_EQ(ai.attackKind, c.phase);
+        EXPECT_EQ(fighter().jumpsLeft, c.jumpsAgain ? jumpsLeft - 1 : jumpsLeft);
+        EXPECT_FLOAT_EQ(ai.stateTimer, c.timer);
+        EXPECT_EQ(fighter().x, c.x);
+        fighter().jump = 16;
+    }
+    // The attack that follows picks from the air section.
+    place(me, 300);
+    ai.setState(4);
+    fighter().y = foe.fighter().y - 50;
+    ai.attackKind = 0;
+    ai.stateTimer = 5.0f;
+    ai.rangeLetter = 'S';
+    ai.jumpUpAt();
+    ASSERT_EQ(ai.state, 2);
+    ai.attack();
+    EXPECT_EQ(fighter().state, "airKick");
+}
+
 // ---- Moves looked up by name ----
 
 // Moves are found by their exact name: a name the set lacks starts nothing,

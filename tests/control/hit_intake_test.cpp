@@ -1,7 +1,7 @@
 // How every control takes a blow: the reaction, health, power, combos,
 // hit-stop, grabs, damage number, sparks, blood and sound, by kind of victim
-// and kind of blow; air lifts, defence, grab holds and releases, blocking
-// and deflection.
+// and kind of blow; the turn towards the attacker, air lifts, defence, grab
+// holds and releases, blocking and deflection.
 #include "control/ally_ai.h"
 #include "control/beat_em_up_control.h"
 #include "control/enemy_ai.h"
@@ -497,6 +497,63 @@ TEST_F(HitIntakeTest, KnockOutMarksTheVictimFallingAndShowsTheDamageForASecond)
     c.updateDamageCollision();
     EXPECT_FLOAT_EQ(c.damageTextEnd, static_cast<float>(kNow + 1000));
     EXPECT_FALSE(v().falling);
+}
+
+// A one-on-one blow turns a victim standing free on the ground to face the
+// attacker: right exactly when the attacker stands further right. A busy or
+// airborne victim, or one hit by a projectile, keeps its facing.
+TEST_F(HitIntakeTest, AOneOnOneBlowTurnsAFreeGroundedVictimTowardsTheAttacker)
+{
+    const struct
+    {
+        const char* name;
+        Victim who;           // Player, PlayerShot or Ai
+        int attackerX;        // the attacker faces the victim at x 240
+        bool facingRight;     // the victim's facing before the blow
+        const char* busyWith; // an interruptible move the victim plays, or null
+        bool grounded;
+        bool facingAfter;
+    } cases[] = {
+        {"attacker on the left", Victim::Player, 200, true, nullptr, true, false},
+        {"attacker on the right", Victim::Player, 280, false, nullptr, true, true},
+        {"attacker on the same spot", Victim::Player, 240, true, nullptr, true, false},
+        {"the computer opponent", Victim::Ai, 280, false, nullptr, true, true},
+        {"busy", Victim::Player, 200, true, "jab", true, true},
+        {"in the air", Victim::Player, 200, true, nullptr, false, true},
+        {"a projectile", Victim::PlayerShot, 200, true, nullptr, true, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        reset();
+        attacker->stand(c.attackerX, c.attackerX <= 240);
+        victim->stand(240, c.facingRight);
+        if (c.busyWith)
+            victim->perform(c.busyWith);
+        v().grounded = c.grounded;
+        if (c.who == Victim::PlayerShot)
+            shoot("shot");
+        else
+            attacker->perform("jab", 1);
+        playerControl player;
+        AI ai;
+        if (c.who == Victim::Ai)
+        {
+            bindAi(ai);
+            ai.aiLevel = 0;
+            ai.updateDamageCollision();
+        }
+        else
+        {
+            bindPlayer(player);
+            if (c.who == Victim::PlayerShot)
+                player.checkParticleCollision(&shots, 'E');
+            else
+                player.updateDamageCollision();
+        }
+        EXPECT_EQ(v().hp, 90) << "the blow landed";
+        EXPECT_EQ(v().dir, c.facingAfter);
+    }
 }
 
 // An airborne victim and its attacker rise together, except after a projectile.

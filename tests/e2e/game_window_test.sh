@@ -34,6 +34,11 @@ say() { echo "[$case_name] $*"; }
 fail()
 {
     echo "FAIL [$case_name]: $*" >&2
+    # What the window showed when the case gave up.
+    if [ -n "$display" ] && [ -n "${window:-}" ]; then
+        import -display "$display" -window "$window" "png:$artifacts/$case_name-failed.png" 2>/dev/null &&
+            echo "--- the window at the failure: $artifacts/$case_name-failed.png ---" >&2
+    fi
     if [ -s "$log" ]; then
         echo "--- the game's output ($log) ---" >&2
         tail -n 40 "$log" >&2
@@ -137,7 +142,10 @@ wait_for_window()
     say "window $window is up"
 }
 
-focus_window() { xdotool windowfocus --sync "$window" || fail "cannot focus window $window"; }
+# xdotool's --sync waits for the focus without end; a window not yet viewable
+# never gets it, so each try has a time limit and the next one asks again.
+try_focus() { timeout 3 xdotool windowfocus --sync "$window" >/dev/null 2>&1; }
+focus_window() { poll "$window_timeout" try_focus || fail "cannot focus window $window"; }
 
 expect_window_size()
 {
@@ -175,6 +183,21 @@ wait_for_still_picture()
 press() { xdotool key "$1" || fail "xdotool could not press $1"; }
 
 picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
+
+# Each screen drops what was pressed while it opened, so a key that opens or
+# leaves a screen waits for the picture to settle; keys within one screen are
+# read in turn. A busy machine can hold a picture still before the key is
+# read, so a step waits for the picture to change first. The case sets
+# menu_deadline for the settling.
+step()
+{
+    local before
+    before=$(window_picture)
+    press "$1"
+    poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
+    say "$1: the screen changed"
+    wait_for_still_picture || fail "the picture never settled after $1"
+}
 
 # The splash screens take no input and the main menu throws away what came
 # before it, so a key only counts once the menu is up. The menu is up when
@@ -334,20 +357,7 @@ case_options()
     wait_for_window
     expect_window_size 640x480
     wait_for_menu
-    # Each screen drops what was pressed while it opened, so a key that opens
-    # or leaves a screen waits for the picture to settle; keys within one
-    # screen are read in turn.
     menu_deadline=$((SECONDS + 90))
-    # A busy machine can hold a picture still before the key is read, so a
-    # step waits for the picture to change first.
-    step()
-    {
-        local before
-        before=$(window_picture)
-        press "$1"
-        poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
-        wait_for_still_picture || fail "the picture never settled after $1"
-    }
     press Down; press Down; press Down; step z  # OPTIONS
     step z                                      # SCREEN SIZE
     press Down; press Down; step z              # 800x600
@@ -382,6 +392,88 @@ case_options()
     expect_exit_code 0
 }
 
+# story.conf: the two weapons, progress, coins, the four stat levels, then
+# each of the nine weapons' lock, experience and level.
+story_save()
+{
+    local primary=$1 secondary=$2 progress=$3 coins=$4 strength=$5 weapon
+    printf '%s\n' "$primary" "$secondary" "$progress" "$coins" "$strength" 0 0 0
+    for weapon in 0 1 2 3 4 5 6 7 8; do
+        if [ "$weapon" -le 1 ]; then printf '0\n0\n0\n'; else printf '1\n0\n0\n'; fi
+    done
+}
+
+# expect_story_save LINES: data/gameFiles/story.conf holds exactly LINES.
+expect_story_save()
+{
+    local file="$work/game/data/gameFiles/story.conf"
+    [ -f "$file" ] || fail "the game left no data/gameFiles/story.conf"
+    [ "$(cat "$file")" = "$1" ] ||
+        fail "data/gameFiles/story.conf holds [$(tr '\n' ' ' <"$file")], expected [$(tr '\n' ' ' <<<"$1")]"
+    say "story.conf holds: $(tr '\n' ' ' <<<"$1")"
+}
+
+# A running stage never holds still; its pause menu does. Escape is pressed
+# until the picture settles on the pause menu (the loading picture holds
+# still too, but only before the stage runs).
+pause_the_stage()
+{
+    local before deadline=$((SECONDS + 60))
+    before=$(window_picture)
+    poll 30 picture_changed_from "$before" || fail "the stage never started"
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        press Escape
+        menu_deadline=$((SECONDS + 3))
+        wait_for_still_picture && { say "the stage is paused"; return 0; }
+    done
+    fail "the stage never showed its pause menu"
+}
+
+# A first visit to the story: the map, node 0's scene skipped with B, its
+# stage left through the pause menu; back at the main menu Escape ends the
+# game, and the new campaign's save holds its defaults.
+case_story_chapter()
+{
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    step z                                      # STORY: the map
+    screenshot story-map
+    step z                                      # node 0: scene 1
+    screenshot story-scene-1
+    press x                                     # B skips the scene
+    pause_the_stage
+    screenshot story-stage-paused
+    menu_deadline=$((SECONDS + 60))
+    press Down; step z                          # QUIT
+    wait_for_menu
+    press Escape
+    expect_exit_code 0
+    expect_story_save "$(story_save 1 1 0 0 0)"
+}
+
+# The shop node of a save that has reached it: strength bought for 500 of the
+# 1000 coins is saved as the shop is left.
+case_story_shop()
+{
+    story_save 1 1 4 1000 0 >"$work/game/data/gameFiles/story.conf"
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    step z                                      # STORY: the map on node 0
+    press Right; press Right; step Up           # nodes 1, 2, then Shops
+    step z                                      # the shop
+    screenshot story-shop
+    step z                                      # buy strength
+    step Escape                                 # leave the shop: back on the map
+    step Escape                                 # leave the story
+    press Escape
+    expect_exit_code 0
+    expect_story_save "$(story_save 1 1 4 500 1)"
+}
+
 need_tools
 mkdir -p "$artifacts"
 rm -f "$log"
@@ -392,6 +484,8 @@ window-800x600) run=case_window_800x600 ;;
 escape-on-menu) run=case_escape_on_menu ;;
 no-audio-device) run=case_no_audio_device ;;
 options) run=case_options ;;
+story-chapter) run=case_story_chapter ;;
+story-shop) run=case_story_shop ;;
 *) fail "unknown case" ;;
 esac
 start_x

@@ -234,6 +234,16 @@ protected:
 };
 } // namespace
 
+// The story plays every scene from 1 to 33; a missing one must fail here, not
+// be passed over in a chapter.
+TEST(SceneList, EveryStorySceneIsBuiltAndNoOther)
+{
+    for (int n = 1; n <= kSceneCount; ++n)
+        EXPECT_NE(makeScene(n), nullptr) << "scene " << n;
+    EXPECT_EQ(makeScene(0), nullptr);
+    EXPECT_EQ(makeScene(kSceneCount + 1), nullptr);
+}
+
 TEST_F(SceneTest, EveryBuiltSceneIsInTheOutlines)
 {
     std::set<int> outlined;

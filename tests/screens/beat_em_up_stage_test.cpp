@@ -6,6 +6,7 @@
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "fighter/fighter.h"
+#include "fighter/move_set.h"
 #include "screens/beat_em_up_stage.h"
 #include "tests/screens/stage_fixture.h"
 #include "tools/stagerun/scripted_player.h"
@@ -438,4 +439,64 @@ TEST_F(StageTest, TheAllyFightsTheStagesEnemies)
     EXPECT_TRUE(stage.finished);
     EXPECT_EQ(stage.getWinner(), 1);
     EXPECT_LT(script.enemies[0].fighter->hp, 1);
+}
+
+// The stage hands each player the script's enemy controls, so a grab shot
+// holds the player only by an enemy that is switched on; the stage takes them
+// back, and any hold, when it goes, since the enemies go with the script.
+TEST_F(StageTest, AGrabShotHoldsOnlyByASwitchedOnEnemyOfTheStage)
+{
+    for (bool two : {false, true})
+        for (bool switchedOn : {true, false})
+        {
+            SCOPED_TRACE(testing::Message() << (two ? "two players, " : "one player, ")
+                                            << (switchedOn ? "switched on" : "switched off"));
+            StagePlayers players(screen, "", two ? "Blue" : "");
+            TableScript script({EnemySpec{"Grunt", 30, 0, 240}}, {{k::posTrigger, 1100}});
+            auto check = [&](beatEmUpStageBase& stage, playerBeatEmControl& control, FighterRig& rig)
+            {
+                EXPECT_EQ(control.enemyControls, script.enemyAI);
+                Fighter& me = rig.fighter();
+                Fighter& enemy = *script.enemies[0].fighter;
+                rig.stand(200, true);
+                me.setHP(100, 100);
+                enemy.x = 240;
+                enemy.y = me.y;
+                enemy.dir = false;
+                enemy.setHP(30, 30);
+                script.enemyAI[0].active = switchedOn;
+                enemy.changeAction(script.enemyAI[0].moves->findMove("throw"));
+                enemy.setFrame(1);
+                // The blow marks the enemy as the player's holder; the reaction is over when the shot lands.
+                control.updateDamageCollision(script.enemies, script.numEnemies);
+                ASSERT_EQ(control.grabber, &enemy);
+                rig.stand(200, true);
+                stage.enemyParticles->addParticleXY("grabShot", false, &players.fx.kinds, screen, 100000,
+                                                    me.x, me.y);
+                control.checkParticleCollision(stage.enemyParticles, 'E');
+                EXPECT_EQ(control.grabbed, switchedOn);
+                EXPECT_EQ(enemy.grabbing, switchedOn);
+            };
+            if (two)
+            {
+                {
+                    beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui,
+                                               screen, "street", nullptr, &players.playerParticles,
+                                               &players.enemyParticles);
+                    check(stage, players.control2, *players.rig2);
+                }
+                EXPECT_EQ(players.control2.enemyControls, nullptr);
+                EXPECT_EQ(players.control2.grabber, nullptr);
+                EXPECT_FALSE(players.control2.grabbed);
+            }
+            else
+            {
+                beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street",
+                                    nullptr, &players.playerParticles, &players.enemyParticles);
+                check(stage, players.control1, *players.rig1);
+            }
+            EXPECT_EQ(players.control1.enemyControls, nullptr);
+            EXPECT_EQ(players.control1.grabber, nullptr);
+            EXPECT_FALSE(players.control1.grabbed);
+        }
 }

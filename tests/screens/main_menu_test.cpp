@@ -1,5 +1,5 @@
 // The main menu's input: cursor, confirm after the queue is read, Escape and
-// exit; the versus entry and the key legend.
+// exit; the story and versus entries and the key legend.
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "screens/main_menu.h"
@@ -65,14 +65,38 @@ TEST_F(MainMenuTest, ConfirmActsOnTheButtonSelectedOnceTheQueueIsRead)
 
 TEST_F(MainMenuTest, ModesNotYetPlayableKeepTheMenuOpen)
 {
-    // Versus and the options run their screens; the others arrive with their own.
-    for (int entry : {mainMenu::Story, mainMenu::Arcade})
+    // Story, versus and the options run their screens; arcade arrives with its own.
+    menu.buttons.setSelection(mainMenu::Arcade);
+    pushKey(SDLK_z);
+    menu.update();
+    EXPECT_FALSE(menu.done);
+}
+
+TEST_F(MainMenuTest, StoryShowsTheMapUntilItIsLeftAndTheMenuStays)
+{
+    constexpr Colour kCity{30, 60, 30};
+    writePictures("data/screens/levelSelect", {Picture{640, 480, kCity}});
+    int frames = 0;
+    bool mapShown = false;
     {
-        menu.buttons.setSelection(entry);
+        FrameWatch watch(
+            [&](SDL_Surface* s)
+            {
+                if (frames++ == 0)
+                {
+                    mapShown = shows(s, 600, 400, kCity);
+                    pushKey(SDLK_ESCAPE);
+                }
+            },
+            100);
+        menu.buttons.setSelection(mainMenu::Story);
         pushKey(SDLK_z);
         menu.update();
-        EXPECT_FALSE(menu.done) << entry;
+        EXPECT_FALSE(watch.ranAway);
     }
+    EXPECT_TRUE(mapShown);
+    EXPECT_FALSE(menu.done);
+    EXPECT_FALSE(fullyQuit);
 }
 
 TEST_F(MainMenuTest, StickMovesOncePerPushAndOnlyForTheBoundJoystick)

@@ -88,6 +88,25 @@ TEST_F(OptionsTest, ASizeIsSavedAndShownAtOnce)
     EXPECT_EQ(sounds.names().back(), kCancel);
 }
 
+TEST_F(OptionsTest, NoKeyStaysHeldAcrossAChangeOfSize)
+{
+    // On X11 the new window never hears the confirm key go up, and the mode
+    // change itself says nothing of the keys. Were SDL still to count the key
+    // as held, it would drop its next press as a repeat.
+    SDL_Surface* other = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, screen->format->Rmask,
+                                              screen->format->Gmask, screen->format->Bmask, 0);
+    setVideoModeSetter([&](int, int, int, Uint32) { return other; });
+    optionsScreenSizeScreen sizes;
+    sizes.init(screen);
+    choose(sizes.buttons, 2);
+    SDL_GetKeyState(nullptr)[kConfirm1] = SDL_PRESSED;
+    sizes.update();
+    ASSERT_EQ(windowSurface(), other);
+    EXPECT_EQ(SDL_GetKeyState(nullptr)[kConfirm1], SDL_RELEASED);
+    setWindowSurface(nullptr);
+    SDL_FreeSurface(other);
+}
+
 TEST_F(OptionsTest, AModeTheDisplayRefusesLeavesEverythingAsItWas)
 {
     config.soundVolume = 33;

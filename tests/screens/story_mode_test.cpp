@@ -9,6 +9,7 @@
 #include "modes/story_fighters.h"
 #include "modes/story_mode.h"
 #include "screens/level_select.h"
+#include "stages/stage_table.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/screens/stage_fixture.h"
 
@@ -431,5 +432,86 @@ TEST_F(StoryStageTest, StagesAndTheCreditsRunWithThePlayerAsSavedAndTheirEndIsRe
         EXPECT_TRUE(playerSideOnly) << "the HUD shows the player's side only";
         EXPECT_EQ(mode.fightUI.fighter1, nullptr);
     }
+}
+} // namespace
+
+namespace
+{
+class StoryMenuNodesTest : public ::testing::Test
+{
+protected:
+    StoryMenuNodesTest()
+    {
+        writePads();
+        makeDirs("data/gameFiles");
+        writePictures("data/screens/shop", {Picture{640, 480, kShop}});
+        writePictures("data/screens/weaponSelect/new", {Picture{640, 480, kWeapons}});
+        writePictures("data/screens/allySelect", {Picture{640, 480, kAllies}});
+        fullyQuit = false;
+        drainQueue();
+    }
+    ~StoryMenuNodesTest() override
+    {
+        fullyQuit = false;
+        drainQueue();
+    }
+
+    static constexpr Colour kShop{200, 120, 40};
+    static constexpr Colour kWeapons{40, 120, 200};
+    static constexpr Colour kAllies{120, 200, 40};
+    ScratchDir dir;
+    SDL_Surface* screen = openTestVideo();
+};
+
+TEST_F(StoryMenuNodesTest, TheShopWeaponAndAllyNodesOpenTheirScreensAndLeaveTheModeRunning)
+{
+    const struct
+    {
+        int node;
+        Colour shown;
+    } cases[] = {{4, kShop}, {11, kShop}, {5, kWeapons}, {16, kWeapons}, {6, kAllies}, {12, kAllies}};
+    for (const auto& c : cases)
+    {
+        storyMode mode;
+        mode.init(screen);
+        int frames = 0;
+        bool shown = false;
+        {
+            FrameWatch watch(
+                [&](SDL_Surface* s)
+                {
+                    if (frames++ == 0)
+                    {
+                        shown = shows(s, 620, 10, c.shown);
+                        pushKey(SDLK_ESCAPE);
+                    }
+                },
+                100);
+            mode.selectLevel(c.node);
+            EXPECT_FALSE(watch.ranAway) << "node " << c.node;
+        }
+        EXPECT_TRUE(shown) << "node " << c.node;
+        EXPECT_FALSE(mode.flow.quit) << "node " << c.node;
+        EXPECT_FALSE(mode.flow.gameOver) << "node " << c.node;
+    }
+}
+
+TEST(StoryStagesTest, EveryChapterStageAndTheCreditsAreStagesOfTheGameOnTheirOwnBackground)
+{
+    int stages = 0;
+    for (const Chapter& chapter : kChapters)
+    {
+        if (!chapter.stage.background)
+            continue;
+        ++stages;
+        const stageEntry* entry = storyStage(chapter.stage.level);
+        ASSERT_NE(entry, nullptr) << chapter.name;
+        EXPECT_STREQ(entry->background, chapter.stage.background) << chapter.name;
+    }
+    EXPECT_EQ(stages, 10);
+    const stageEntry* credits = storyStage(kCreditsStage);
+    ASSERT_NE(credits, nullptr);
+    EXPECT_STREQ(credits->background, "credits");
+    EXPECT_EQ(storyStage(10), nullptr);
 }
 } // namespace

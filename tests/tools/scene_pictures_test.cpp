@@ -248,3 +248,39 @@ TEST_F(ScenePictures, SceneOnePlaysToItsEndAndSkipsWithTheMusicStopped)
     Mix_CloseAudio();
     g_audioOpen = false;
 }
+
+TEST_F(ScenePictures, TheWholeStoryPlaysSceneAfterSceneWithConfirms)
+{
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+    ASSERT_TRUE(g_audioOpen) << Mix_GetError();
+    SDL_Surface* screen = testing_support::openTestVideo();
+    int steps = 0;
+    for (int n = 1; n <= kSceneCount; ++n)
+    {
+        SCOPED_TRACE("scene " + std::to_string(n));
+        std::unique_ptr<dialogueSegmentBuilder> scene = makeScene(n);
+        ASSERT_NE(scene, nullptr);
+        dialogueScreen s;
+        s.init(screen, scene.get());
+        for (int frames = 0; !s.done && !fullyQuit && frames < 1000; ++frames)
+        {
+            s.update();
+            s.draw();
+            if (!s.done && s.index < scene->numSegments &&
+                dynamic_cast<diaSegWaitForInput*>(scene->segments[s.index]))
+            {
+                EXPECT_EQ(Mix_PlayingMusic(), 1);
+                pushKey(static_cast<SDLKey>(GPad1.keyA));
+            }
+        }
+        ASSERT_TRUE(s.done);
+        EXPECT_FALSE(s.skipMode);
+        EXPECT_EQ(s.index, scene->numSegments);
+        EXPECT_EQ(Mix_PlayingMusic(), 0) << "the music stops before the next chapter step";
+        steps += scene->numSegments;
+    }
+    EXPECT_EQ(steps, 1507);
+    Mix_CloseAudio();
+    g_audioOpen = false;
+}

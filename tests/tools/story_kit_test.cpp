@@ -1,6 +1,9 @@
-// The story picture kit's hooks: a pose changed before a figure is drawn, and
-// something painted over a stage's sky but behind its scenery.
+// The story picture kit's hooks: a pose changed before a figure is drawn, a
+// figure drawn from a look outside the roster, and something painted over a
+// stage's sky but behind its scenery.
 #include "content/story_kit.h"
+
+#include "content/story.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,22 @@ TEST(StoryKit, ReposeChangesTheFigureBeforeItIsDrawn)
     ASSERT_GT(a.height(), 0);
     EXPECT_GT(b.height(), a.height() + 15) << a.height() << " standing";
     EXPECT_EQ(story::figure(plain).height(), a.height()) << "the hook of one pose leaves the next alone";
+}
+
+TEST(StoryKit, ALookOfItsOwnDrawsSomeoneOutsideTheRoster)
+{
+    story::Pose toulon{"Toulon"};
+    EXPECT_EQ(story::figure(toulon).height(), 0) << "not in the roster";
+    toulon.look = &story::toulonLook();
+    const Canvas drawn = story::figure(toulon);
+    EXPECT_GT(drawn.height(), 0);
+    // The look, not the name, decides what is drawn: Nick's name over Toulon's look wears the top hat.
+    story::Pose nick{"Nick"};
+    nick.unarmed = true;
+    story::Pose dressed = nick;
+    dressed.look = toulon.look;
+    dressed.unarmed = true;
+    EXPECT_GT(story::figure(dressed).height(), story::figure(nick).height() + 15);
 }
 
 TEST(StoryKit, OverSkyPaintsBehindTheSceneryAndOverTheSky)

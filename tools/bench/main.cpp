@@ -1,24 +1,38 @@
-// Times a computer-against-computer fight headless: the set-up of the fight
-// and its frames, at 640x480 and zoomed to 1024x768.
+// Times, headless, what a player waits for and what a frame costs: character
+// select's loading, an AI-against-AI fight (its set-up and its frames, at
+// 640x480 and zoomed to 1024x768) and a stage run (Lv9, its build and its
+// frames with the scripted player). Game time runs at 60 steps a second
+// through the game's clock, so each frame does a real fight's work.
 //
 // usage: quillfen_bench [data folder] [frames] [640 | 1024]
 // The data folder defaults to the one the build generated. Two roster
 // fighters fight when the folder has them; otherwise the benchmark writes its
-// own small fighter to a temporary folder.
+// own small fighter to a temporary folder and runs no stage.
 #include "control/ai.h"
+#include "control/beat_em_up_control.h"
+#include "engine/background.h"
+#include "engine/clock.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "engine/startup.h"
 #include "fighter/animation_set.h"
 #include "fighter/character_data.h"
+#include "fighter/fighter.h"
 #include "fighter/input_checker.h"
 #include "fighter/move_set.h"
 #include "fighter/particles.h"
 #include "fighter/target.h"
+#include "screens/beat_em_up_stage.h"
+#include "screens/character_select.h"
 #include "screens/fight_screen.h"
 #include "screens/fight_ui.h"
+#include "screens/segment_builder.h"
+#include "stages/stage_table.h"
 #include "tools/bench/bench_character.h"
+#include "tools/stagerun/stage_run.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +50,16 @@ namespace
 {
 using Clock = std::chrono::steady_clock;
 
+// Where game time starts; it then moves one step a presented frame.
+constexpr Uint32 kStartTick = 1000;
+constexpr int kStepsPerSecond = 60;
+// Frames of a fight shown before any is timed.
+constexpr int kWarmUp = 120;
+// The stage run is left when it takes longer than this much game time.
+constexpr Uint32 kStageLimitMs = 20 * 60 * 1000;
+// The stage player's strength: five times the damage.
+constexpr int kStageStrength = 40;
+
 double msSince(Clock::time_point t)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
@@ -47,8 +71,78 @@ bool isFile(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// Game time held by the clock and moved on one step (1/60 s) a presented
+// frame, and the wall time of the frames chosen to count.
+class frameTimer
+{
+public:
+    frameTimer()
+    {
+        setTestClock(kStartTick);
+        // The clock starts again: an earlier run's hit-stop must not hold this one.
+        freezeEnd = 0;
+        setTestClockAutoAdvance(0);
+        last = Clock::now();
+    }
+    ~frameTimer() { releaseTestClock(); }
+    frameTimer(const frameTimer&) = delete;
+    frameTimer& operator=(const frameTimer&) = delete;
+
+    // On every presented frame: notes how long it took when it counts, then
+    // moves game time to the next step.
+    void frame(bool counts)
+    {
+        const Clock::time_point now = Clock::now();
+        if (counts)
+        {
+            times.push_back(std::chrono::duration<double, std::milli>(now - last).count());
+            if (times.back() >= worst())
+                worstAt = gameMs();
+        }
+        last = now;
+        ++steps;
+        setTestClock(kStartTick + static_cast<Uint32>(steps * 1000 / kStepsPerSecond));
+    }
+
+    int counted() const { return static_cast<int>(times.size()); }
+    Uint32 gameMs() const { return static_cast<Uint32>(steps * 1000 / kStepsPerSecond); }
+
+    double mean() const
+    {
+        double sum = 0;
+        for (double t : times)
+            sum += t;
+        return times.empty() ? 0 : sum / static_cast<double>(times.size());
+    }
+    double median() const
+    {
+        if (times.empty())
+            return 0;
+        std::vector<double> sorted = times;
+        std::sort(sorted.begin(), sorted.end());
+        const std::size_t n = sorted.size();
+        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    }
+    double worst() const { return times.empty() ? 0 : *std::max_element(times.begin(), times.end()); }
+
+    void print(const char* indent) const
+    {
+        std::printf(
+            "%s%d frames: mean %.3f ms, median %.3f ms, worst %.3f ms a frame (at %.1f s); %.0f frames/s\n",
+            indent, counted(), mean(), median(), worst(), worstAt / 1000.0,
+            mean() > 0 ? 1000.0 / mean() : 0.0);
+    }
+
+private:
+    long steps = 0;
+    Uint32 worstAt = 0;
+    Clock::time_point last;
+    std::vector<double> times;
+};
+
 struct Fighters
 {
+    bool roster = false;
     std::string chardata[2];
     std::string aiFolder[2];
     std::string where;
@@ -66,6 +160,7 @@ bool chooseFighters(const std::string& scratch, Fighters& out)
             out.chardata[i] = std::string("data/characters/") + roster[i] + "/chardata";
             out.aiFolder[i] = std::string("data/characters/") + roster[i] + "/ai";
         }
+        out.roster = true;
         out.where = std::string("roster: ") + roster[0] + " against " + roster[1];
         return true;
     }
@@ -78,6 +173,43 @@ bool chooseFighters(const std::string& scratch, Fighters& out)
     }
     out.where = "the benchmark's own fighter against itself (no Nick and ZombieGuy in the data)";
     return ok;
+}
+
+// Opens the window at the size and the game's 640x480 picture composed into it.
+bool openScreen(int width, int height)
+{
+    SCREEN_WIDTH = width;
+    SCREEN_HEIGHT = height;
+    if (screen)
+        SDL_FreeSurface(screen);
+    screen = nullptr;
+    SDL_Surface* window = openWindow(width, height, false);
+    if (!window)
+    {
+        std::fprintf(stderr, "no %dx%d video mode: %s\n", width, height, SDL_GetError());
+        return false;
+    }
+    screen = makeComposeSurface(window);
+    return screen != nullptr;
+}
+
+// Character select as versus mode opens it: both panels, every character in
+// all its palettes.
+void timeCharacterSelect()
+{
+    const std::vector<std::string> names = characterSelectScreen::getAllCharacters();
+    const Clock::time_point start = Clock::now();
+    characterSelectScreen select;
+    select.init(screen, 2, names);
+    const double ms = msSince(start);
+    int pictures = 0;
+    for (const characterSelectPanel* panel : {&select.panel1, &select.panel2})
+        for (const auto& d : panel->descriptions)
+            for (const CSpriteFrame& f : d->characterSheet.normal)
+                pictures += f.image ? 1 : 0;
+    std::printf("character select: %zu characters, both panels, %d character pictures (all palettes) loaded "
+                "in %.1f ms\n\n",
+                names.size(), pictures, ms);
 }
 
 // How the colour-keyed frames of a set of sheets stand: keyed, marked for
@@ -102,33 +234,22 @@ struct KeyedFrames
     }
 };
 
-struct Result
+struct FightResult
 {
     double setupMs = 0;
-    double firstFrameMs = 0;
-    int frames = 0;
-    double fightMs = 0;
+    bool complete = false;
     // Health lost by each fighter: shows that blows were traded.
     int lost[2] = {0, 0};
     KeyedFrames keyedFrames;
 };
 
-// One fight at the given window size: set up as versus mode sets it up, with
-// two aggressive computer players, run until `frames` frames of fighting
-// have been shown (after `warmUp` more), then left.
-Result runFight(const Fighters& who, int width, int height, int warmUp, int frames)
+// One fight as versus mode sets it up, with two aggressive computer players,
+// run until `frames` frames of fighting have been timed (after kWarmUp more),
+// then left.
+FightResult runFight(const Fighters& who, int frames, frameTimer& timer)
 {
-    Result r;
-    SCREEN_WIDTH = width;
-    SCREEN_HEIGHT = height;
-    screen = SDL_SetVideoMode(width, height, 32, SDL_HWPALETTE);
-    if (!screen)
-    {
-        std::fprintf(stderr, "no %dx%d video mode: %s\n", width, height, SDL_GetError());
-        return r;
-    }
+    FightResult r;
     fullyQuit = false;
-
     const Clock::time_point start = Clock::now();
     soundSet sounds;
     characterData one(who.chardata[0].c_str(), screen, 0, &sounds);
@@ -174,24 +295,15 @@ Result runFight(const Fighters& who, int width, int height, int warmUp, int fram
     {
         PlayerVsPlayerScreen match(&ai1, &ai2, &ui, screen, "burningBase", nullptr, &list1, &list2, 2);
         r.setupMs = msSince(start);
-
-        const Clock::time_point updateStart = Clock::now();
-        int seen = 0;
-        int counted = 0;
-        Clock::time_point countStart;
+        int fighting = 0;
         setFrameObserver(
             [&](SDL_Surface*)
             {
-                if (seen++ == 0)
-                    r.firstFrameMs = msSince(updateStart);
-                if (match.state != 2 || fullyQuit)
-                    return;
-                if (counted == warmUp)
-                    countStart = Clock::now();
-                if (++counted == warmUp + frames)
+                const bool counts = match.state == 2 && !fullyQuit && fighting++ >= kWarmUp;
+                timer.frame(counts);
+                if (timer.counted() == frames)
                 {
-                    r.fightMs = msSince(countStart);
-                    r.frames = frames;
+                    r.complete = true;
                     fullyQuit = true;
                 }
             });
@@ -214,6 +326,77 @@ Result runFight(const Fighters& who, int width, int height, int warmUp, int fram
     list2.removeAll();
     fullyQuit = false;
     return r;
+}
+
+// The fight at one window size; false when it fell short of what it must show.
+bool benchFight(const Fighters& who, int width, int height, int frames)
+{
+    if (!openScreen(width, height))
+        return false;
+    frameTimer timer;
+    const FightResult r = runFight(who, frames, timer);
+    if (!r.complete)
+    {
+        std::printf("%4dx%-4d  the fight ended before %d frames were timed\n\n", width, height, frames);
+        return false;
+    }
+    std::printf("%4dx%-4d  set-up %.1f ms; %.1f s of game time\n", width, height, r.setupMs,
+                timer.gameMs() / 1000.0);
+    timer.print("           ");
+    std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
+    std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n\n",
+                r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
+    bool ok = r.keyedFrames.rleAllowed == r.keyedFrames.keyed;
+    if (r.lost[0] == 0 || r.lost[1] == 0)
+    {
+        std::printf("           a fighter lost no health: the fight did not happen\n\n");
+        ok = false;
+    }
+    return ok;
+}
+
+// Lv9 with the scripted player, health held full and blows strengthened, at
+// 640x480: the script's hundred enemies built, then every wave woken and
+// beaten in turn.
+bool benchStage()
+{
+    if (!openScreen(640, 480))
+        return false;
+    frameTimer timer;
+    stageRunOptions o;
+    o.stage = "Lv9";
+    o.everyFrame = [&](beatEmUpStageBase& stage)
+    {
+        // Blows strengthened as the stage clears are tested, so the hundred
+        // enemies go down in minutes of game time.
+        stage.player->fighter->strength = kStageStrength;
+        timer.frame(stage.state == 2);
+        if (timer.gameMs() > kStageLimitMs)
+            fullyQuit = true;
+    };
+    const stageEntry* entry = findStage(o.stage);
+    if (!entry)
+    {
+        std::printf("stage %s: not in the stage table\n", o.stage.c_str());
+        return false;
+    }
+    // The background alone, to tell its share of the build.
+    const Clock::time_point backgroundStart = Clock::now();
+    {
+        background alone(screen);
+        alone.init(entry->background);
+    }
+    const double backgroundMs = msSince(backgroundStart);
+    const stageRunResult r = runStage(screen, o);
+    fullyQuit = false;
+    std::printf("stage Lv9 at 640x480, scripted player: %s, steps %d of %d, enemies down %d of %d, "
+                "%.1f s of game time\n",
+                r.finished ? "finished" : "left", r.segmentsReached, r.segmentCount, r.enemiesDown,
+                r.enemyCount, timer.gameMs() / 1000.0);
+    std::printf("           built in %.1f ms (the background alone loads in %.1f ms)\n", r.buildMs,
+                backgroundMs);
+    timer.print("           ");
+    return r.finished && r.winner == 1;
 }
 } // namespace
 
@@ -257,40 +440,34 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write the benchmark's fighter in %s\n", scratch);
         return 1;
     }
-    // Hit-stops are waits, not work: the frames are timed without them.
-    freeze_kill = freeze_50ms = freeze_20ms = 0;
+    // Hit-stops are waits, not work. Game time stands still within a frame, so
+    // a hit-stop ends a millisecond before it starts: no hit holds the game
+    // (a wait of 0 would last for ever) or draws its frame twice.
+    freeze_kill = freeze_50ms = freeze_20ms = -1;
     g_randomNumber.seed(1);
 
-    std::printf("data: %s\nfighters: %s\n%d frames of fighting timed after 120 more, two aggressive "
-                "computer players, hit-stop off\n\n",
-                dataReal, who.where.c_str(), frames);
+    std::printf("data: %s\nfighters: %s\ngame time at %d steps a second; %d frames of fighting timed after "
+                "%d more, two aggressive computer players, hit-stop off\n\n",
+                dataReal, who.where.c_str(), kStepsPerSecond, frames, kWarmUp);
+    int status = 0;
+    if (onlyWidth == 0 || onlyWidth == 640)
+    {
+        if (!openScreen(640, 480))
+            return 1;
+        timeCharacterSelect();
+    }
     const struct
     {
         int width, height;
     } sizes[] = {{640, 480}, {1024, 768}};
-    int status = 0;
     for (const auto& s : sizes)
-    {
-        if (onlyWidth != 0 && onlyWidth != s.width)
-            continue;
-        const Result r = runFight(who, s.width, s.height, 120, frames);
-        if (r.frames == 0)
-        {
-            std::printf("%4dx%-4d  the fight ended before %d frames were shown\n", s.width, s.height, frames);
+        if ((onlyWidth == 0 || onlyWidth == s.width) && !benchFight(who, s.width, s.height, frames))
             status = 1;
-            continue;
-        }
-        std::printf(
-            "%4dx%-4d  set-up %7.1f ms, first frame %6.1f ms later; %8.0f frames/s, %6.3f ms a frame\n",
-            s.width, s.height, r.setupMs, r.firstFrameMs, r.frames * 1000.0 / r.fightMs,
-            r.fightMs / r.frames);
-        std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
-        std::printf(
-            "           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n",
-            r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
-        if (r.keyedFrames.rleAllowed != r.keyedFrames.keyed)
-            status = 1;
-    }
+    if (who.roster && (onlyWidth == 0 || onlyWidth == 640) && !benchStage())
+        status = 1;
+    if (screen)
+        SDL_FreeSurface(screen);
+    screen = nullptr;
     SDL_Quit();
     // The link first, so nothing of the data tree can be removed with the folder.
     unlink((std::string(scratch) + "/data").c_str());

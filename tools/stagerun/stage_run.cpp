@@ -149,6 +149,8 @@ void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerContro
                 bot1->step();
             if (bot2)
                 bot2->step();
+            if (o.everyFrame)
+                o.everyFrame(stage);
         });
     stage.update();
     setFrameObserver(nullptr);

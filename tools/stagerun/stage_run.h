@@ -3,7 +3,10 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
 #include <string>
+
+class beatEmUpStageBase;
 
 struct stageRunOptions
 {
@@ -14,6 +17,9 @@ struct stageRunOptions
     bool scripted = true;        // played by the scripted player, health held full, on the test clock
     int strength = 0;            // the players' strength: 40 makes their blows five times as strong
     std::string shotsDir;        // BMPs of the run when not empty
+    // Called on every presented frame after the scripted players' step: the
+    // benchmark times the frames and moves game time on with it.
+    std::function<void(beatEmUpStageBase&)> everyFrame;
 };
 
 struct stageRunResult

@@ -4,6 +4,8 @@
 #include "content/story_kit.h"
 #include "core/jobs.h"
 
+#include <algorithm>
+
 namespace datagen
 {
 namespace story
@@ -56,19 +58,74 @@ const std::vector<StoryPicture>& storyPictures()
         {"scene2/spectrePhone", K::Portrait, spectrePhone},
         {"scene2/spectrePort", K::Portrait, spectrePort},
         {"storyCharas/don1", K::Portrait, donatello},
+        // Scenes 12 to 22.
+        {"storyBG/braskolkill", K::Still, braskOlKill},
+        {"storyBG/goldFoyer", K::Still, goldFoyer},
+        {"storyBG/gRoof1", K::Still, gRoof1},
+        {"storyBG/gRoof2", K::Still, gRoof2},
+        {"storyBG/gRoof3", K::Still, gRoof3},
+        {"storyBG/gRoof4", K::Still, gRoof4},
+        {"storyBG/airstrike", K::Still, airstrike},
+        {"storyBG/navyDown", K::Still, navyDown},
+        {"storyBG/navyFire", K::Still, navyFire},
+        {"storyBG/giankill", K::Still, gianKill},
+        {"storyCharas/nickRadio", K::Portrait, nickRadio},
+        {"storyCharas/brask", K::Portrait, brask},
+        {"storyCharas/oleck", K::Portrait, oleck},
+        {"storyCharas/oleck2", K::Portrait, oleck2},
+        {"storyCharas/braskdie", K::Portrait, braskDie},
+        {"storyCharas/oleck2die", K::Portrait, oleck2Die},
+        {"storyCharas/gian1", K::Portrait, gian1},
+        {"storyCharas/gian2", K::Portrait, gian2},
+        {"storyCharas/andy", K::Portrait, andy},
+        // Scenes 23 to 33.
+        {"storyBG/navyJump", K::Still, navyJump},
+        {"storyBG/upHigh", K::Still, upHigh},
+        {"storyBG/hangar", K::Still, hangar},
+        {"storyBG/toulonDance", K::Still, toulonDance},
+        {"storyBG/mk2", K::Still, mk2},
+        {"storyBG/nickGetGloves", K::Still, nickGetGloves},
+        {"storyBG/toulonkill", K::Still, toulonKill},
+        {"storyBG/hangarTeleport", K::Still, hangarTeleport},
+        {"storyBG/airshipSplode1", K::Still, airshipSplode1},
+        {"storyBG/airshipSplode2", K::Still, airshipSplode2},
+        {"storyBG/airshipSplode3", K::Still, airshipSplode3},
+        {"storyBG/airshipSplode4", K::Still, airshipSplode4},
+        {"storyBG/hellgate", K::Still, hellgate},
+        {"storyBG/hellgateOpen", K::Still, hellgateOpen},
+        {"storyBG/lilithThrow1", K::Still, lilithThrow1},
+        {"storyBG/lilithThrow2", K::Still, lilithThrow2},
+        {"storyBG/johnnykill", K::Still, johnnyKill},
+        {"storyBG/johnnyGutter", K::Still, johnnyGutter},
+        {"storyBG/cityOnFire", K::Still, cityOnFire},
+        {"storyBG/lilithFinal", K::Still, lilithFinal},
+        {"storyBG/lilithkill1", K::Still, lilithKill1},
+        {"storyBG/lilithkill2", K::Still, lilithKill2},
+        {"storyBG/lilithkill3", K::Still, lilithKill3},
+        {"storyBG/rigspec", K::Still, rigSpec},
+        {"storyCharas/toulon", K::Portrait, toulon},
+        {"storyCharas/nickGauntlets", K::Portrait, nickGauntlets},
+        {"storyCharas/lilith", K::Portrait, lilith},
+        {"storyCharas/johnny", K::Portrait, johnny},
+        {"storyCharas/rigby", K::Portrait, rigby},
     };
     return pictures;
 }
 } // namespace story
 
-bool writeStoryPictures(const std::string& dataDir)
+bool writeStoryPictures(const std::string& dataDir, const std::vector<std::string>& folders)
 {
-    const std::vector<story::StoryPicture>& all = story::storyPictures();
-    std::vector<char> ok(all.size(), 0);
-    parallelFor(static_cast<int>(all.size()),
+    std::vector<const story::StoryPicture*> chosen;
+    for (const story::StoryPicture& p : story::storyPictures())
+        if (folders.empty() || std::find(folders.begin(), folders.end(), p.folder) != folders.end())
+            chosen.push_back(&p);
+    if (chosen.size() < folders.size())
+        return false;
+    std::vector<char> ok(chosen.size(), 0);
+    parallelFor(static_cast<int>(chosen.size()),
                 [&](int i)
                 {
-                    const story::StoryPicture& p = all[static_cast<std::size_t>(i)];
+                    const story::StoryPicture& p = *chosen[static_cast<std::size_t>(i)];
                     const Canvas picture = p.paint();
                     bool written = false;
                     switch (p.kind)
@@ -89,5 +146,10 @@ bool writeStoryPictures(const std::string& dataDir)
         if (!c)
             return false;
     return true;
+}
+
+bool writeStoryPictures(const std::string& dataDir)
+{
+    return writeStoryPictures(dataDir, {});
 }
 } // namespace datagen

@@ -7,10 +7,17 @@
 
 #include "core/canvas.h"
 
+namespace datagen::roster
+{
+struct CharacterSpec;
+}
+
 namespace datagen
 {
 // The "story" step: data/screens/story/.
 bool writeStoryPictures(const std::string& dataDir);
+// Only the pictures of these folders, for tests that play a few scenes.
+bool writeStoryPictures(const std::string& dataDir, const std::vector<std::string>& folders);
 
 namespace story
 {
@@ -76,5 +83,58 @@ Canvas spectre();
 Canvas spectrePhone();
 Canvas spectrePort();
 Canvas donatello();
+// Scenes 12 to 22.
+Canvas braskOlKill();
+Canvas goldFoyer();
+Canvas gRoof1();
+Canvas gRoof2();
+Canvas gRoof3();
+Canvas gRoof4();
+Canvas airstrike();
+Canvas navyDown();
+Canvas navyFire();
+Canvas gianKill();
+Canvas nickRadio();
+Canvas brask();
+Canvas oleck();
+Canvas oleck2();
+Canvas braskDie();
+Canvas oleck2Die();
+Canvas gian1();
+Canvas gian2();
+Canvas andy();
+// Scenes 23 to 33.
+Canvas navyJump();
+Canvas upHigh();
+Canvas hangar();
+Canvas toulonDance();
+Canvas mk2();
+Canvas nickGetGloves();
+Canvas toulonKill();
+Canvas hangarTeleport();
+Canvas airshipSplode1();
+Canvas airshipSplode2();
+Canvas airshipSplode3();
+Canvas airshipSplode4();
+Canvas hellgate();
+Canvas hellgateOpen();
+Canvas lilithThrow1();
+Canvas lilithThrow2();
+Canvas johnnyKill();
+Canvas johnnyGutter();
+Canvas cityOnFire();
+Canvas lilithFinal();
+Canvas lilithKill1();
+Canvas lilithKill2();
+Canvas lilithKill3();
+Canvas rigSpec();
+Canvas toulon();
+Canvas nickGauntlets();
+Canvas lilith();
+Canvas johnny();
+Canvas rigby();
+
+// Toulon the Fantastic never fights in the game: his look, for the pictures he is in.
+const roster::CharacterSpec& toulonLook();
 } // namespace story
 } // namespace datagen

@@ -99,23 +99,28 @@ Canvas place(const Stage& stage, float cameraX, const std::function<void(Canvas&
 
 Canvas figure(const Pose& pose)
 {
+    const roster::CharacterSpec* look = pose.look;
     for (const roster::CharacterSpec& cast : cast())
-        if (cast.name == pose.character)
-        {
-            roster::CharacterSpec spec = cast;
-            if (pose.unarmed)
-                spec.style.weapon = roster::Weapon::None;
-            if (pose.coatOff)
-                spec.style.coat = roster::Coat::None;
-            Canvas c = toCanvas(
-                roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette, pose.repose));
-            if (pose.faceLeft)
-                c = mirrored(c);
-            const Extent e = extentOf(c);
-            return e.empty() ? Canvas() : c.crop(e.x0, e.y0, e.x1 - e.x0, e.y1 - e.y0);
-        }
-    std::fprintf(stderr, "datagen: no character \"%s\" to draw in a story picture\n", pose.character.c_str());
-    return Canvas();
+        if (!look && cast.name == pose.character)
+            look = &cast;
+    if (!look)
+    {
+        std::fprintf(stderr, "datagen: no character \"%s\" to draw in a story picture\n",
+                     pose.character.c_str());
+        return Canvas();
+    }
+    roster::CharacterSpec spec = *look;
+    if (pose.unarmed)
+        spec.style.weapon = roster::Weapon::None;
+    if (pose.holding)
+        spec.style.weapon = *pose.holding;
+    if (pose.coatOff)
+        spec.style.coat = roster::Coat::None;
+    Canvas c = toCanvas(roster::renderPose(spec, pose.clip, pose.key, pose.scale, pose.palette, pose.repose));
+    if (pose.faceLeft)
+        c = mirrored(c);
+    const Extent e = extentOf(c);
+    return e.empty() ? Canvas() : c.crop(e.x0, e.y0, e.x1 - e.x0, e.y1 - e.y0);
 }
 
 void stand(Canvas& onto, const Canvas& fig, float cx, float feetY)
@@ -333,6 +338,68 @@ void bigText(Canvas& c, const std::string& text, float cx, float cy, float size,
     c.fill(m.grown(size * 0.06f + 2.0f), solid(edge));
     c.fill(m, linear(0, cy - size * 0.5f, 0, cy + size * 0.4f,
                      Gradient{{0.0f, mix(fill, hex(0xffffff), 0.5f)}, {1.0f, fill}}));
+}
+
+void bloodied(Canvas& c, std::uint32_t seed)
+{
+    const Mask body = c.alphaMask();
+    int x0 = c.width(), y0 = c.height(), x1 = 0, y1 = 0;
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.at(x, y).a > 0.5f)
+            {
+                x0 = std::min(x0, x);
+                y0 = std::min(y0, y);
+                x1 = std::max(x1, x + 1);
+                y1 = std::max(y1, y + 1);
+            }
+    if (x1 <= x0)
+        return;
+    Rng rng(seed);
+    Mask blood(c.width(), c.height()), drips(c.width(), c.height()), bruises(c.width(), c.height());
+    for (int i = 0; i < 14; ++i)
+    {
+        const float x = rng.range(x0, x1), y = rng.range(y0, y1);
+        blood.circle(x, y, rng.range(3.0f, 9.0f));
+        drips.line({x, y}, {x + rng.range(-2.0f, 2.0f), y + rng.range(10.0f, 40.0f)}, rng.range(1.5f, 3.0f));
+    }
+    for (int i = 0; i < 5; ++i)
+        bruises.circle(rng.range(x0, x1), rng.range(y0, y1), rng.range(8.0f, 16.0f));
+    c.fill(bruises.blurred(4.0f).times(body), solid(hex(0x4a2a4a)), Blend::Multiply, 0.5f);
+    c.fill(blood.times(body), solid(hex(0x8a0a0a)), Blend::Normal, 0.9f);
+    c.fill(drips.times(body), solid(hex(0xa01010)), Blend::Normal, 0.85f);
+}
+
+// Pale spirits with hollow eyes round a point, trailing wisps; `scatter` 0
+// keeps them close, 1 flings them out and shrinks them.
+void spirits(Canvas& c, float cx, float cy, float spread, int count, std::uint32_t seed, float scatter)
+{
+    Rng rng(seed);
+    for (int i = 0; i < count; ++i)
+    {
+        const float a = rng.range(0.0f, 6.2831853f);
+        const float d = spread * rng.range(0.35f, 1.0f) * (1.0f + scatter);
+        const float x = cx + std::cos(a) * d, y = cy + std::sin(a) * d * 0.8f;
+        const float r = rng.range(18.0f, 30.0f) * (1.0f - 0.3f * scatter);
+        Mask wisp(c.width(), c.height()), eyes(c.width(), c.height());
+        std::vector<Vec2> tail;
+        for (int k = 0; k <= 10; ++k)
+        {
+            const float t = k / 10.0f;
+            tail.push_back({x - std::cos(a) * r * 3.0f * t + std::sin(t * 6.0f + i) * r * 0.3f,
+                            y - std::sin(a) * r * 3.0f * t + r * 0.5f * t});
+        }
+        wisp.polyline(tail, r * 0.9f);
+        wisp.circle(x, y, r);
+        eyes.ellipse(x - r * 0.35f, y - r * 0.1f, r * 0.18f, r * 0.28f);
+        eyes.ellipse(x + r * 0.35f, y - r * 0.1f, r * 0.18f, r * 0.28f);
+        eyes.ellipse(x, y + r * 0.45f, r * 0.2f, r * 0.15f);
+        c.fill(wisp.blurred(r * 0.6f), solid(hex(0x80ffe0)), Blend::Screen, 0.6f);
+        c.fill(wisp.blurred(1.5f),
+               linear(x, y - r, x, y + r * 3.0f,
+                      Gradient{{0.0f, hex(0xe8fff8, 0.9f)}, {1.0f, hex(0x60d0c0, 0.0f)}}));
+        c.fill(eyes, solid(hex(0x0a2a2a)), Blend::Normal, 0.9f);
+    }
 }
 
 bool writeStill(const std::string& dataDir, const std::string& folder, const Canvas& picture)

@@ -5,13 +5,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <functional>
 #include <string>
 
 #include "content/backgrounds_scenes.h"
+#include "content/roster/figure.h"
 #include "content/roster/rig.h"
 #include "core/canvas.h"
 #include "core/mask.h"
+
+namespace datagen::roster
+{
+struct CharacterSpec;
+}
 
 namespace datagen::story
 {
@@ -44,9 +51,13 @@ struct Pose
     // At home: no weapon in hand, no coat over the shirt.
     bool unarmed = false;
     bool coatOff = false;
+    // A weapon other than its own in its hands.
+    std::optional<roster::Weapon> holding = std::nullopt;
     // The key's pose changed before it is drawn, for a gesture no fight clip
     // holds (a fist raised, a phone at the ear, the blade on a shoulder).
     std::function<void(roster::Pose&)> repose = {};
+    // Someone outside the roster, drawn from a look of their own; `character` is then only a name.
+    const roster::CharacterSpec* look = nullptr;
 };
 // The posed figure cropped close, clear round it. An unknown character
 // gives an empty canvas (and says so on stderr).
@@ -85,6 +96,12 @@ void teleportFlare(Canvas& c, float x, float feetY, float height, Colour colour,
 void vladBlade(Canvas& c, Vec2 guard, float degrees, float length, float aura, float width = 0.11f);
 // Words painted large with a dark edge (screen captions such as "K.O.").
 void bigText(Canvas& c, const std::string& text, float cx, float cy, float size, Colour fill, Colour edge);
+
+// Cuts, bruises and running blood on a figure, kept inside its outline.
+void bloodied(Canvas& figure, std::uint32_t seed);
+// Pale spirits with hollow eyes trailing wisps round (cx, cy), `count` of
+// them within `spread`; `scatter` 0 holds them close, 1 flings them apart.
+void spirits(Canvas& c, float cx, float cy, float spread, int count, std::uint32_t seed, float scatter);
 
 // Writers: one-frame sprite folders under data/screens/story/, each picture
 // quantised to its own 256 colours. A still is cut or padded to 640x480 and

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <functional>
 
+#include <cmath>
+
+#include "content/roster/cast.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -376,5 +379,320 @@ Canvas spectrePort()
 Canvas donatello()
 {
     return portrait(Pose{"Weldy", "pose1", 2}, 0.6f);
+}
+
+// Scenes 12 to 22.
+namespace
+{
+// The middle of a portrait's head, taking its top `rows` rows as the head.
+Vec2 headCentre(const Canvas& c, int rows)
+{
+    const Head h = headOf(c, rows);
+    return {(h.left + h.right) / 2.0f, h.top + rows * 0.5f};
+}
+
+// A portrait of someone taking it easy on a supply crate, its lid tilted by `tilt`.
+Canvas onCrate(const Canvas& portrait, float crateTop, float tilt)
+{
+    Canvas c(kPortraitW, kPortraitH);
+    Mask box(c.width(), c.height()), slats(c.width(), c.height());
+    const float x0 = 10.0f, x1 = 310.0f, bottom = kPortraitH + 20.0f;
+    box.polygon({{x0, crateTop + tilt}, {x1, crateTop - tilt}, {x1, bottom}, {x0, bottom}});
+    for (float x = x0 + 6.0f; x < x1; x += 26.0f)
+        slats.rect(x, crateTop - std::fabs(tilt), x + 3.0f, bottom);
+    slats.line({x0, crateTop + tilt + 10.0f}, {x1, crateTop - tilt + 10.0f}, 3.0f);
+    c.fill(box, linear(0, crateTop, 0, bottom, Gradient{{0.0f, hex(0x8a6a3a)}, {1.0f, hex(0x4a3418)}}));
+    c.fill(slats.times(box), solid(hex(0x3a2a14)), Blend::Normal, 0.7f);
+    c.fill(box.grown(2.0f).minus(box), solid(hex(0x1a1208)));
+    c.draw(portrait, 0, 0);
+    return c;
+}
+} // namespace
+
+Canvas nickRadio()
+{
+    Pose nick{"Nick"};
+    nick.unarmed = true;
+    // The far hand holds the handset to his ear; the near arm hangs easy.
+    nick.repose = [](roster::Pose& q)
+    {
+        q.armF = {115.0f, 140.0f};
+        q.armN = {-5.0f, 25.0f};
+        q.head = 6.0f;
+    };
+    const Canvas figure = portrait(nick);
+    const Head h = headOf(figure, 90);
+    const float midX = (h.left + h.right) / 2.0f;
+    Canvas c(kPortraitW, kPortraitH);
+    // The red sword slung on his back, its hilt standing over the far shoulder.
+    vladBlade(c, {h.left + 10.0f, h.top + 150.0f}, 65.0f, 260.0f, 0.0f, 0.1f);
+    c.draw(figure, 0, 0);
+    // A soldier's radio handset from his ear to the hand at his chin, its
+    // cord coiling down and away.
+    const Vec2 ear{midX - 8.0f, h.top + 105.0f}, mouth{h.right - 10.0f, h.top + 140.0f};
+    Mask handset(kPortraitW, kPortraitH), cord(kPortraitW, kPortraitH);
+    handset.line(ear, mouth, 9.0f);
+    handset.ellipse(ear.x, ear.y, 13.0f, 17.0f);
+    handset.ellipse(mouth.x, mouth.y, 12.0f, 10.0f);
+    std::vector<Vec2> coil;
+    for (int k = 0; k <= 60; ++k)
+    {
+        const float t = k / 60.0f;
+        coil.push_back({mouth.x - t * 140 + std::sin(t * 40) * 5, mouth.y + 10 + t * 220});
+    }
+    cord.polyline(coil, 2.2f);
+    c.fill(cord, solid(hex(0x1a1a14)));
+    c.fill(handset.grown(1.5f), solid(hex(0x101008)));
+    c.fill(handset,
+           linear(ear.x, ear.y, mouth.x, mouth.y, Gradient{{0.0f, hex(0x3a4a2a)}, {1.0f, hex(0x5a6a3a)}}));
+    return c;
+}
+
+Canvas brask()
+{
+    // Slouched on a crate, elbows on his knees.
+    return onCrate(portrait(Pose{"Brask", "duck", 0, 2.0f, 0, false}, 0.75f), 300.0f, 0.0f);
+}
+
+Canvas oleck()
+{
+    Pose oleck{"Oleck"};
+    oleck.unarmed = true;
+    // Leaning far back, hands on his belly, eyes shut.
+    oleck.repose = [](roster::Pose& q)
+    {
+        q.lean = -22.0f;
+        q.head = -12.0f;
+        q.armN = {10.0f, 100.0f};
+        q.armF = {5.0f, 105.0f};
+        q.eyes = 0.0f;
+    };
+    return onCrate(portrait(oleck, 0.7f), 310.0f, 12.0f);
+}
+
+Canvas oleck2()
+{
+    Pose oleck{"Oleck"};
+    // On guard, the spear upright in his fist.
+    oleck.repose = [](roster::Pose& q)
+    {
+        q.armN = {40.0f, 50.0f};
+        q.armF = {30.0f, 60.0f};
+        q.weapon = 0.0f;
+        q.lean = 6.0f;
+    };
+    return portrait(oleck);
+}
+
+namespace
+{
+// Beaten and sagging: the head dropped, shoulders slumped, arms hanging.
+void sagging(roster::Pose& q)
+{
+    q.lean = 14.0f;
+    q.head = 24.0f;
+    q.armN = {8.0f, 10.0f};
+    q.armF = {-4.0f, 8.0f};
+    q.eyes = 0.3f;
+    q.jaw = 0.4f;
+}
+} // namespace
+
+Canvas braskDie()
+{
+    Pose brask{"Brask"};
+    brask.repose = sagging;
+    Canvas c = portrait(brask);
+    bloodied(c, 301);
+    return c;
+}
+
+Canvas oleck2Die()
+{
+    Pose oleck{"Oleck"};
+    oleck.unarmed = true;
+    oleck.repose = sagging;
+    Canvas c = portrait(oleck);
+    bloodied(c, 303);
+    return c;
+}
+
+namespace
+{
+// Giancarlo at his ease, arms folded, eyes half shut.
+Canvas giancarloCalm()
+{
+    Pose gian{"Giancarlo"};
+    gian.unarmed = true;
+    gian.repose = [](roster::Pose& q)
+    {
+        q.armN = {30.0f, 130.0f};
+        q.armF = {30.0f, 125.0f};
+        q.lean = -3.0f;
+        q.eyes = 0.5f;
+    };
+    return portrait(gian);
+}
+} // namespace
+
+Canvas gian1()
+{
+    return giancarloCalm();
+}
+
+Canvas gian2()
+{
+    const Canvas figure = giancarloCalm();
+    const Vec2 head = headCentre(figure, 80);
+    Canvas c(kPortraitW, kPortraitH);
+    spirits(c, head.x, head.y + 120, 140, 6, 311, 0.0f);
+    c.draw(figure, 0, 0);
+    spirits(c, head.x, head.y + 150, 150, 3, 313, 0.0f);
+    return c;
+}
+
+Canvas andy()
+{
+    Pose andy{"Andy", "blockHi", 0, 2.0f, 0, false};
+    andy.holding = roster::Weapon::Pistols;
+    Canvas c = portrait(andy);
+    const Vec2 head = headCentre(c, 80);
+    // Shaking hands and a sweating brow.
+    Mask shake(kPortraitW, kPortraitH), sweat(kPortraitW, kPortraitH);
+    for (float side : {-1.0f, 1.0f})
+        for (int k = 0; k < 3; ++k)
+        {
+            const float x = head.x + side * (70 + k * 8);
+            shake.line({x, head.y + 60 + k * 6}, {x + side * 4, head.y + 80 + k * 6}, 2.0f);
+        }
+    sweat.ellipse(head.x + 30, head.y - 10, 4, 7);
+    sweat.ellipse(head.x - 28, head.y + 2, 3, 6);
+    c.fill(shake, solid(hex(0xffffff)), Blend::Normal, 0.9f);
+    c.fill(sweat, solid(hex(0xa8d8ff)));
+    return c;
+}
+
+// Scenes 23 to 33: Toulon the Fantastic, Nick in the gauntlets, Lilith, Johnny Blade and Rigby.
+const roster::CharacterSpec& toulonLook()
+{
+    static const roster::CharacterSpec look = []
+    {
+        using namespace roster;
+        CharacterSpec s;
+        s.name = "Toulon";
+        s.style.hair = HairStyle::Slick;
+        s.style.hat = Headgear::TopHat;
+        s.style.halfMask = true;
+        s.style.coat = Coat::LongCoat;
+        s.style.cape = true;
+        s.style.gloves = true;
+        s.style.boots = true;
+        s.style.weapon = Weapon::Cane;
+        s.style.body.limb = 0.95f;
+        s.colours = colours({{Skin, 0xe8d4c4},
+                             {Hair, 0x2a1a12},
+                             {Top, 0x1e1a2a},
+                             {Bottom, 0x1a1620},
+                             {Inner, 0xf0ece4},
+                             {Accent, 0xd0a030},
+                             {Extra1, 0x8a1020},
+                             {Eye, 0xf4f0e8},
+                             {Dark, 0x141018},
+                             {Shoes, 0x0e0c10}});
+        KitOptions o;
+        o.fighting = Fighting::Blunt;
+        o.swagger = true;
+        buildKit(s, o);
+        return s;
+    }();
+    return look;
+}
+
+namespace
+{
+Pose toulonPose(const std::function<void(roster::Pose&)>& repose = {})
+{
+    Pose p{"Toulon"};
+    p.look = &toulonLook();
+    p.repose = repose;
+    return p;
+}
+} // namespace
+
+Canvas toulon()
+{
+    // The cane held upright before his chest like a wand, the free hand behind it.
+    return portrait(toulonPose(
+        [](roster::Pose& q)
+        {
+            q.armN = {30.0f, 130.0f};
+            q.weapon = 0.0f;
+            q.armF = {20.0f, 120.0f};
+            q.head = -6.0f;
+            q.jaw = 0.4f;
+        }));
+}
+
+Canvas nickGauntlets()
+{
+    Pose p{"NickGauntlets"};
+    // Both armoured fists up before the chest.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {60.0f, 90.0f};
+        q.armF = {45.0f, 100.0f};
+        q.lean = 6.0f;
+        q.jaw = 0.3f;
+    };
+    return portrait(p);
+}
+
+Canvas lilith()
+{
+    Pose p{"Lilith"};
+    p.unarmed = true;
+    p.repose = [](roster::Pose& q)
+    {
+        armsFolded(q);
+        q.head = -8.0f;
+        q.wings = 0.2f;
+    };
+    Canvas c = portrait(p);
+    // A cold smile: a thin curve under the nose.
+    const Head h = headOf(c, 60);
+    const float x = h.left + (h.right - h.left) * 0.72f, y = h.top + 58.0f;
+    Mask smile(kPortraitW, kPortraitH);
+    smile.polyline({{x - 9, y - 2}, {x - 2, y + 2}, {x + 7, y - 3}}, 1.6f);
+    c.fill(smile.times(c.alphaMask()), solid(hex(0x5a0a1a)));
+    return c;
+}
+
+Canvas johnny()
+{
+    Pose p{"Johnny"};
+    // The knife held up by the face, grinning.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {120.0f, 80.0f};
+        q.weapon = -90.0f;
+        q.armF = {20.0f, 60.0f};
+        q.head = -10.0f;
+        q.lean = 10.0f;
+        q.jaw = 0.8f;
+    };
+    return portrait(p);
+}
+
+Canvas rigby()
+{
+    Pose p{"Rigby"};
+    // The rifle resting on her shoulder.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {30.0f, 130.0f};
+        q.weapon = 180.0f;
+        q.armF = {-10.0f, 30.0f};
+    };
+    return portrait(p);
 }
 } // namespace datagen::story

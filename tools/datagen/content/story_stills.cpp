@@ -1,9 +1,12 @@
 // The story's backgrounds and stills, and the dialogue box and blank
 // background every scene starts from.
+#include <algorithm>
 #include <cmath>
 
+#include "content/airship_drawing.h"
 #include "content/backgrounds_scenes.h"
 #include "content/look.h"
+#include "content/stage_kit.h"
 #include "content/story.h"
 #include "content/story_kit.h"
 #include "core/mask.h"
@@ -606,5 +609,1143 @@ Canvas darkness()
 Canvas goldenTowerStreet()
 {
     return place(longStreet(), 1800.0f, goldenTower);
+}
+
+// Scenes 12 to 22: the tower, the airship's raid and the navy.
+namespace
+{
+// The tower's roof at night, an airship in the sky when `ship` is given.
+Canvas roofUnder(const AirshipPose* ship)
+{
+    Canvas c = place(towerTop(), 80.0f);
+    if (ship)
+        drawAirship(c, *ship);
+    return c;
+}
+
+// A warship seen from high above, foreshortened: a pointed hull, decks,
+// turrets and a funnel; `angle` turns it on the water.
+void shipFromAbove(Canvas& c, Vec2 centre, float length, float angle, Colour grey)
+{
+    const auto at = [&](float u, float v)
+    {
+        const float x = u * length, y = v * length * 0.8f;
+        return Vec2{centre.x + x * std::cos(angle) - y * std::sin(angle),
+                    centre.y + x * std::sin(angle) * 0.55f + y * std::cos(angle)};
+    };
+    const auto beam = [](float u)
+    {
+        const float bow = std::max(0.0f, (u - 0.1f) / 0.4f);
+        return 0.12f * std::sqrt(std::max(0.0f, 1.0f - bow * bow)) * (u < -0.45f ? 0.85f : 1.0f);
+    };
+    Mask hull(c.width(), c.height()), decks(c.width(), c.height()), guns(c.width(), c.height());
+    std::vector<Vec2> outline;
+    for (int i = 0; i <= 24; ++i)
+        outline.push_back(at(-0.5f + i / 24.0f, -beam(-0.5f + i / 24.0f)));
+    for (int i = 24; i >= 0; --i)
+        outline.push_back(at(-0.5f + i / 24.0f, beam(-0.5f + i / 24.0f)));
+    hull.polygon(outline);
+    c.fill(hull.grown(3.0f).blurred(3.0f), solid(hex(0x0a1418)), Blend::Normal, 0.6f);
+    c.fill(hull, solid(grey));
+    decks.polygon({at(-0.12f, -0.04f), at(0.1f, -0.04f), at(0.1f, 0.04f), at(-0.12f, 0.04f)});
+    c.fill(decks, solid(shade(grey, 0.15f)));
+    for (float u : {-0.32f, -0.2f, 0.22f, 0.34f})
+    {
+        const Vec2 p = at(u, 0.0f);
+        guns.circle(p.x, p.y, length * 0.022f);
+        guns.line(p, at(u + (u > 0.0f ? 0.08f : -0.08f), 0.0f), std::max(1.0f, length * 0.006f));
+    }
+    c.fill(guns, solid(shade(grey, -0.25f)));
+    Mask funnel(c.width(), c.height());
+    const Vec2 f = at(-0.02f, 0.0f);
+    funnel.ellipse(f.x, f.y, length * 0.02f, length * 0.014f);
+    c.fill(funnel, solid(hex(0x1a1a1e)));
+}
+
+// A fireball with smoke rising from it.
+void blast(Canvas& c, Vec2 at, float r, std::uint32_t seed)
+{
+    Mask fire(c.width(), c.height()), core(c.width(), c.height()), smoke(c.width(), c.height());
+    Rng rng(seed);
+    for (int i = 0; i < 9; ++i)
+    {
+        const float a = rng.range(0.0f, 6.2832f), d = rng.range(0.0f, r * 0.6f);
+        fire.circle(at.x + std::cos(a) * d, at.y + std::sin(a) * d * 0.7f, rng.range(r * 0.35f, r * 0.6f));
+    }
+    for (int i = 0; i < 7; ++i)
+        smoke.circle(at.x + rng.range(-r, r) * 0.6f, at.y - r * rng.range(0.5f, 2.2f),
+                     rng.range(r * 0.4f, r * 0.8f));
+    core.circle(at.x, at.y, r * 0.35f);
+    c.fill(smoke.blurred(r * 0.15f), solid(hex(0x1a1210)), Blend::Normal, 0.85f);
+    c.fill(fire.grown(r * 0.3f).blurred(r * 0.4f), solid(hex(0xff5a10)), Blend::Add, 0.6f);
+    c.fill(fire, radial(at.x, at.y, r,
+                        Gradient{{0.0f, hex(0xfff0a0)}, {0.5f, hex(0xffa030)}, {1.0f, hex(0xc03a10)}}));
+    c.fill(core.blurred(r * 0.1f), solid(hex(0xffffff)), Blend::Normal, 0.8f);
+}
+
+// A falling bomb, nose along `angle`, with a faint streak behind it.
+void bomb(Canvas& c, Vec2 at, float size, float angle)
+{
+    const float ca = std::cos(angle), sa = std::sin(angle);
+    const auto p = [&](float u, float v) {
+        return Vec2{at.x + (u * ca - v * sa) * size, at.y + (u * sa + v * ca) * size};
+    };
+    Mask body(c.width(), c.height()), fins(c.width(), c.height()), streak(c.width(), c.height());
+    std::vector<Vec2> outline;
+    for (int i = 0; i < 20; ++i)
+    {
+        const float a = 6.2832f * i / 20.0f;
+        outline.push_back(p(std::cos(a) * (std::cos(a) > 0.0f ? 1.0f : 1.6f), std::sin(a) * 0.45f));
+    }
+    body.polygon(outline);
+    fins.polygon({p(-1.3f, 0.0f), p(-2.0f, -0.6f), p(-2.0f, 0.6f)});
+    streak.line(p(-2.0f, 0.0f), p(-7.0f, 0.0f), size * 0.3f);
+    c.fill(streak.blurred(size * 0.3f), solid(hex(0xffc080)), Blend::Normal, 0.25f);
+    c.fill(fins, solid(hex(0x2a2a2a)));
+    c.fill(body, solid(hex(0x3a3834)));
+}
+
+// A warship broadside, bow to the right, heeled over by `list` radians and
+// settled `sink` pixels deeper, burning on its decks.
+void listingWarship(Canvas& c, float x0, float x1, float water, float list, float sink, std::uint32_t seed)
+{
+    const float len = x1 - x0, mid = (x0 + x1) / 2.0f;
+    const auto at = [&](float x, float up)
+    {
+        const float dx = x - mid, dy = -up;
+        return Vec2{mid + dx * std::cos(list) - dy * std::sin(list),
+                    water + sink + dx * std::sin(list) + dy * std::cos(list)};
+    };
+    const auto box = [&](Mask& m, float a, float b, float y0, float y1) {
+        m.polygon({at(a, y0), at(b, y0), at(b, y1), at(a, y1)});
+    };
+    Mask hull(c.width(), c.height()), works(c.width(), c.height()), guns(c.width(), c.height());
+    hull.polygon({at(x0, 50), at(x1, 60), at(x1 - 40, -10), at(x0 + 20, -10)});
+    box(works, x0 + len * 0.35f, x0 + len * 0.6f, 50, 100);
+    box(works, x0 + len * 0.42f, x0 + len * 0.54f, 100, 150);
+    box(works, x0 + len * 0.47f, x0 + len * 0.49f, 150, 200);
+    box(works, x0 + len * 0.62f, x0 + len * 0.68f, 50, 120);
+    for (float t : {0.18f, 0.8f})
+    {
+        box(guns, x0 + len * t - 24, x0 + len * t + 24, 50, 72);
+        box(guns, x0 + len * t, x0 + len * t + 60, 62, 66);
+    }
+    Mask sea(c.width(), c.height());
+    sea.rect(0, water, c.width(), c.height());
+    const Colour grey = hex(0x3a3636);
+    c.fill(hull.minus(sea), solid(shade(grey, -0.1f)));
+    c.fill(works.minus(sea), solid(shade(grey, 0.05f)));
+    c.fill(guns.minus(sea), solid(shade(grey, -0.3f)));
+    Mask ports(c.width(), c.height());
+    for (float x = x0 + 40; x < x1 - 60; x += 26)
+    {
+        const Vec2 p = at(x, 30);
+        ports.circle(p.x, p.y, 2.2f);
+    }
+    c.fill(ports.minus(sea), solid(hex(0xffa040)));
+    Rng rng(seed);
+    for (int i = 0; i < 3; ++i)
+    {
+        const Vec2 p = at(rng.range(x0 + len * 0.1f, x1 - len * 0.2f), 60);
+        const int w = static_cast<int>(rng.range(70.0f, 130.0f)),
+                  h = static_cast<int>(rng.range(60.0f, 120.0f));
+        flamesAt(c, p.x, p.y + 10.0f, w, h, seed + static_cast<std::uint32_t>(i));
+    }
+}
+} // namespace
+
+Canvas braskOlKill()
+{
+    Canvas c = place(towerBase(), 80.0f);
+    Pose brask{"Brask", "crash", 2, 2.3f, 0, true};
+    Pose oleck{"Oleck", "crash", 2, 2.3f, 0, false};
+    oleck.unarmed = true;
+    Canvas b = figure(brask), o = figure(oleck);
+    bloodied(b, 321);
+    bloodied(o, 323);
+    const float ground = 356.0f;
+    Mask pools(c.width(), c.height());
+    pools.ellipse(230, ground + 2, 80, 8);
+    pools.ellipse(420, ground + 4, 90, 9);
+    c.fill(pools, solid(hex(0x6a0808)), Blend::Normal, 0.7f);
+    // Slumped head to head at the tower's foot, hands meeting in a last slap.
+    stand(c, b, 334.0f - b.width() / 2.0f, ground);
+    stand(c, o, 306.0f + o.width() / 2.0f, ground);
+    impactBurst(c, 320, ground - std::min(b.height(), o.height()) * 0.7f, 22, hex(0xfff0c0), 325);
+    return c;
+}
+
+Canvas goldFoyer()
+{
+    Canvas c(kStillW, kStillH);
+    // Veined cream marble on the back wall, a gilt cornice and skirting.
+    c.fill(
+        [](float x, float y)
+        {
+            const float n = fractalNoise(x / 90.0f, y / 60.0f, 251, 5);
+            const float vein = 1.0f - std::min(1.0f, std::fabs(n - 0.5f) * 40.0f);
+            return shade(mix(hex(0xeee4d0), hex(0xd8cab0), y / 320.0f), -0.35f * vein);
+        });
+    Mask ceiling(kStillW, kStillH), trim(kStillW, kStillH);
+    ceiling.rect(0, 0, kStillW, 36);
+    trim.rect(0, 34, kStillW, 40);
+    trim.rect(0, 300, kStillW, 306);
+    c.fill(ceiling, linear(0, 0, 0, 36, Gradient{{0.0f, hex(0x3a2a18)}, {1.0f, hex(0x6a4a20)}}));
+    c.fill(trim, solid(hex(0xc8a040)));
+    // The lift: brass doors shut, the floor dial above them.
+    Mask lift(kStillW, kStillH), seam(kStillW, kStillH), dial(kStillW, kStillH), needle(kStillW, kStillH);
+    lift.rect(470, 150, 570, 300);
+    seam.rect(519, 150, 521, 300);
+    dial.ellipse(520, 128, 30, 14);
+    needle.line({520, 134}, {540, 120}, 2);
+    c.fill(lift.grown(6), solid(hex(0x8a6a28)));
+    c.fill(lift, linear(470, 0, 570, 0,
+                        Gradient{{0.0f, hex(0xa88a40)}, {0.5f, hex(0xf0d890)}, {1.0f, hex(0x9a7a30)}}));
+    c.fill(seam, solid(hex(0x5a4418)));
+    c.fill(dial, solid(hex(0xd8b860)));
+    c.fill(needle, solid(hex(0x2a1a08)));
+    const Gradient gold{
+        {0.0f, hex(0x7a5a18)}, {0.35f, hex(0xf8e090)}, {0.6f, hex(0xd0a840)}, {1.0f, hex(0x5a4010)}};
+    for (float cx : {40.0f, 190.0f, 420.0f, 610.0f})
+    {
+        Mask column(kStillW, kStillH), ends(kStillW, kStillH), flutes(kStillW, kStillH);
+        column.rect(cx - 20, 40, cx + 20, 306);
+        ends.rect(cx - 28, 40, cx + 28, 56);
+        ends.rect(cx - 28, 290, cx + 28, 306);
+        for (float fx = cx - 14; fx < cx + 16; fx += 7)
+            flutes.rect(fx, 60, fx + 1.5f, 286);
+        c.fill(column, linear(cx - 20, 0, cx + 20, 0, gold));
+        c.fill(flutes, solid(hex(0x6a4a10)), Blend::Normal, 0.4f);
+        c.fill(ends, linear(cx - 28, 0, cx + 28, 0, gold));
+    }
+    // Black and white marble tiles running back to the wall, a red runner on them.
+    Mask floor(kStillW, kStillH);
+    floor.rect(0, 306, kStillW, kStillH);
+    c.fill(floor,
+           [](float x, float y)
+           {
+               const float depth = y - 300.0f;
+               const int across = static_cast<int>(std::floor((x - 320.0f) / depth * 60.0f / 40.0f));
+               const int back = static_cast<int>(std::floor(4000.0f / depth / 20.0f));
+               const bool dark = (across + back) % 2 != 0;
+               return shade(dark ? hex(0x2a2624) : hex(0xe8e0d0),
+                            (fractalNoise(x / 30, y / 10, 253, 3) - 0.5f) * 0.2f);
+           });
+    Mask runner(kStillW, kStillH);
+    runner.polygon({{280, 330}, {360, 330}, {450, 480}, {190, 480}});
+    c.fill(runner.grown(3.0f), solid(hex(0xc8a040)));
+    c.fill(runner, linear(0, 330, 0, 480, Gradient{{0.0f, hex(0x6a1010)}, {1.0f, hex(0xa01818)}}));
+    // The reception desk, nobody behind it.
+    Mask desk(kStillW, kStillH), top(kStillW, kStillH), band(kStillW, kStillH), bell(kStillW, kStillH);
+    desk.rect(230, 240, 410, 330);
+    top.rect(222, 232, 418, 242);
+    band.rect(230, 270, 410, 276);
+    bell.ellipse(380, 230, 8, 5);
+    c.fill(desk, linear(0, 240, 0, 330, Gradient{{0.0f, hex(0x5a3018)}, {1.0f, hex(0x2a160a)}}));
+    c.fill(band, solid(hex(0xd8b050)));
+    c.fill(top, solid(hex(0x3a1e10)));
+    c.fill(bell, solid(hex(0xe8c860)));
+    // Two lit chandeliers.
+    for (float cx : {130.0f, 330.0f})
+    {
+        Mask chain(kStillW, kStillH), frame(kStillW, kStillH), drops(kStillW, kStillH),
+            bulbs(kStillW, kStillH);
+        chain.rect(cx - 1, 36, cx + 1, 70);
+        frame.ellipse(cx, 84, 46, 8);
+        frame.ellipse(cx, 100, 26, 6);
+        for (int i = 0; i < 18; ++i)
+        {
+            const float a = 6.2832f * i / 18.0f;
+            drops.ellipse(cx + std::cos(a) * 44, 92 + std::sin(a) * 7, 2, 5);
+        }
+        for (int i = 0; i < 8; ++i)
+        {
+            const float a = 6.2832f * i / 8.0f;
+            bulbs.circle(cx + std::cos(a) * 40, 76 + std::sin(a) * 7, 3);
+        }
+        c.fill(chain, solid(hex(0x8a6a28)));
+        c.fill(frame, solid(hex(0xb89038)), Blend::Normal, 0.6f);
+        c.fill(frame.minus(frame.shifted(0, 3)), solid(hex(0xd8b050)));
+        c.fill(drops, solid(hex(0xf8f8ff)), Blend::Normal, 0.85f);
+        glow(c, cx, 80, 60, hex(0xfff0c0), 0.6f);
+        c.fill(bulbs, solid(hex(0xfff8e0)));
+    }
+    c.vignette(0.3f);
+    return c;
+}
+
+Canvas gRoof1()
+{
+    return roofUnder(nullptr);
+}
+
+// The airship comes over the roof in three pictures: a speck in the far sky,
+// larger and lower with its engines glowing, then its belly overhead.
+Canvas gRoof2()
+{
+    AirshipPose ship;
+    ship.centre = {470, 150};
+    ship.length = 46;
+    ship.noseLeft = true;
+    ship.glow = 0.3f;
+    ship.haze = 0.55f;
+    ship.hazeColour = hex(0x3a2a5a);
+    return roofUnder(&ship);
+}
+
+Canvas gRoof3()
+{
+    AirshipPose ship;
+    ship.centre = {330, 150};
+    ship.length = 420;
+    ship.tilt = -0.06f;
+    ship.belly = 0.3f;
+    ship.noseLeft = true;
+    ship.glow = 1.0f;
+    ship.haze = 0.35f;
+    ship.hazeColour = hex(0x2a2040);
+    return roofUnder(&ship);
+}
+
+Canvas gRoof4()
+{
+    AirshipPose ship;
+    ship.centre = {330, 20};
+    ship.length = 1900;
+    ship.tilt = 0.08f;
+    ship.belly = 1.0f;
+    ship.noseLeft = true;
+    ship.glow = 1.0f;
+    ship.haze = 0.2f;
+    ship.hazeColour = hex(0x1a1020);
+    Canvas c = roofUnder(&ship);
+    // Its shadow over the roof.
+    c.fill(linear(0, 120, 0, kStillH, Gradient{{0.0f, hex(0x000000, 0.35f)}, {1.0f, hex(0x000000, 0.1f)}}));
+    return c;
+}
+
+Canvas airstrike()
+{
+    Canvas c(kStillW, kStillH);
+    c.fill(linear(0, 0, 0, 200, Gradient{{0.0f, hex(0x0c0a14)}, {1.0f, hex(0x3a1a1a)}}));
+    // The harbour far below: dark water and a long quay in steep perspective.
+    Mask sea(kStillW, kStillH), quay(kStillW, kStillH), edge(kStillW, kStillH), marks(kStillW, kStillH);
+    sea.rect(0, 170, kStillW, kStillH);
+    c.fill(sea,
+           [](float x, float y)
+           {
+               const float n = fractalNoise(x / 50.0f, y / 12.0f, 211, 4);
+               return shade(mix(hex(0x0e2430), hex(0x1a3a48), (y - 170.0f) / 310.0f), (n - 0.5f) * 0.5f);
+           });
+    quay.polygon({{640, 180}, {420, 180}, {250, 480}, {640, 480}});
+    c.fill(quay, [](float x, float y)
+           { return shade(hex(0x5a5852), (fractalNoise(x / 20, y / 20, 213, 3) - 0.5f) * 0.3f); });
+    edge.line({420, 180}, {250, 480}, 3);
+    c.fill(edge, solid(hex(0x2a2826)));
+    for (float t = 0.1f; t < 1.0f; t += 0.15f)
+    {
+        const Vec2 a = lerp({440, 180}, {290, 480}, t);
+        marks.rect(a.x + 10, a.y, a.x + 60 + t * 40, a.y + 4 + t * 4);
+    }
+    c.fill(marks, solid(hex(0x7a7668)));
+    shipFromAbove(c, {230, 215}, 260, -0.25f, hex(0x6a727e));
+    shipFromAbove(c, {330, 320}, 360, -0.5f, hex(0x646c78));
+    shipFromAbove(c, {150, 420}, 380, -0.45f, hex(0x5e6672));
+    // The airship above them, side on, its bombs falling in lines.
+    AirshipPose ship;
+    ship.centre = {360, 70};
+    ship.length = 380;
+    ship.belly = 0.25f;
+    ship.noseLeft = true;
+    ship.glow = 1.0f;
+    ship.haze = 0.3f;
+    ship.hazeColour = hex(0x2a1a20);
+    drawAirship(c, ship);
+    blast(c, {300, 300}, 46, 221);
+    blast(c, {180, 400}, 60, 223);
+    blast(c, {250, 230}, 30, 227);
+    for (int i = 0; i < 5; ++i)
+        bomb(c, {330.0f - i * 10.0f, 125.0f + i * 30.0f}, 7.0f + i * 1.2f, 1.75f);
+    for (int i = 0; i < 3; ++i)
+        bomb(c, {420.0f - i * 6.0f, 120.0f + i * 34.0f}, 7.0f + i * 1.2f, 1.7f);
+    c.vignette(0.4f);
+    return c;
+}
+
+Canvas navyDown()
+{
+    Canvas c(kStillW, kStillH);
+    stage::SkyStyle sky = nightSky(231, hex(0xb03a1a));
+    sky.sky = Gradient{{0.0f, hex(0x100606)}, {0.6f, hex(0x4a1410)}, {1.0f, hex(0xd05a20)}};
+    sky.moon = false;
+    sky.skylines = 0;
+    sky.clouds = 0.6f;
+    sky.cloudDark = hex(0x2a1410);
+    sky.cloudLit = hex(0xa04020);
+    sky.horizon = 280.0f;
+    c.draw(stage::paintSky(sky), 0, 0);
+    smokeOver(c, 0, 0, kStillW, 260, hex(0x1a1010), 0.9f, 233);
+    Mask sea(kStillW, kStillH);
+    sea.rect(0, 280, kStillW, kStillH);
+    c.fill(sea,
+           [](float x, float y)
+           {
+               const float n = fractalNoise(x / 40.0f, y / 6.0f, 235, 3);
+               return shade(mix(hex(0x2a1410), hex(0x0a0a10), (y - 280.0f) / 200.0f), (n - 0.5f) * 0.4f);
+           });
+    // Two warships at their berths, burning and heeling over.
+    listingWarship(c, 380, 700, 300, 0.12f, 8, 237);
+    listingWarship(c, -80, 320, 330, -0.2f, 14, 239);
+    Mask firelight(kStillW, kStillH);
+    for (int y = 290; y < kStillH; y += 2)
+        for (int x = 0; x < kStillW; ++x)
+            if (valueNoise(x / 10.0f, y / 2.0f, 241) > 0.8f)
+                firelight.cell(x, y) = 1.0f;
+    c.fill(firelight, solid(hex(0xff8a30)), Blend::Normal, 0.45f);
+    // The quay's edge in front.
+    Mask quay(kStillW, kStillH), bollards(kStillW, kStillH);
+    quay.rect(0, 430, kStillW, kStillH);
+    for (float x = 60; x < kStillW; x += 180)
+    {
+        bollards.roundedRect(x - 9, 414, x + 9, 434, 3);
+        bollards.roundedRect(x - 12, 411, x + 12, 417, 2);
+    }
+    c.fill(quay, linear(0, 430, 0, 480, Gradient{{0.0f, hex(0x4a403a)}, {1.0f, hex(0x1a1614)}}));
+    c.fill(bollards, solid(hex(0x1a1618)));
+    c.vignette(0.4f);
+    return c;
+}
+
+Canvas navyFire()
+{
+    return place(burningNavy(), 80.0f);
+}
+
+Canvas gianKill()
+{
+    Canvas c = place(towerTop(), 200.0f);
+    Pose nick{"Nick", "slash1", 2, 2.0f, 0, false};
+    Pose gian{"Giancarlo", "hit3", 0, 2.0f, 0, true};
+    gian.unarmed = true;
+    // The red blade's cut through him at the roof's edge, his spirits flung away.
+    stand(c, figure(gian), 420, 360);
+    stand(c, figure(nick), 230, 360);
+    speedLines(c, 300, 150, 560, 330, -35, hex(0xff4040), 331);
+    Mask cut(kStillW, kStillH);
+    cut.line({300, 300}, {540, 170}, 6);
+    c.fill(cut.blurred(6), solid(hex(0xff3030)), Blend::Add, 0.8f);
+    c.fill(cut, solid(hex(0xfff0f0)));
+    spirits(c, 430, 230, 200, 9, 333, 0.6f);
+    return c;
+}
+
+// Scenes 23 to 33: the docks, the airship's hangar, Lilith's gate, the dark
+// street and the burning city.
+namespace
+{
+const Colour kTeleportTeal = hex(0x60ffd0);
+
+// Where the hangar stills look from: the great door open on the sky in the middle.
+constexpr float kHangarCamera = 80.0f;
+// Feet on the hangar and street floors.
+constexpr float kFloor = 366.0f;
+
+// A stage light from `from` falling on the floor round (x, floorY).
+void spotlight(Canvas& c, Vec2 from, float x, float floorY, float halfWidth, Colour colour, float strength)
+{
+    Mask cone(c.width(), c.height());
+    cone.polygon(
+        {{from.x - 8.0f, from.y}, {from.x + 8.0f, from.y}, {x + halfWidth, floorY}, {x - halfWidth, floorY}});
+    c.fill(cone.blurred(8.0f), solid(colour), Blend::Screen, 0.35f * strength);
+    Mask pool(c.width(), c.height());
+    pool.ellipse(x, floorY, halfWidth * 1.1f, halfWidth * 0.18f);
+    c.fill(pool.blurred(6.0f), solid(colour), Blend::Screen, 0.45f * strength);
+    glow(c, from.x, from.y, 30.0f, colour, strength);
+}
+
+// A figure drawn to stand `height` pixels tall, however big its body.
+Canvas figureOfHeight(Pose pose, float height)
+{
+    const Canvas first = figure(pose);
+    if (first.height() == 0)
+        return first;
+    pose.scale *= height / static_cast<float>(first.height());
+    return figure(pose);
+}
+
+// The hangar with its lamps dimmed for a show, lit by spotlights from the trusses.
+Canvas hangarShow(float dim)
+{
+    Canvas c = place(airshipHangar(), kHangarCamera);
+    darken(c, dim);
+    return c;
+}
+
+Pose toulonIn(const std::string& clip, int key, float scale,
+              const std::function<void(roster::Pose&)>& repose = {})
+{
+    Pose p{"Toulon", clip, key, scale};
+    p.look = &toulonLook();
+    p.repose = repose;
+    return p;
+}
+
+// A rift of torn air standing on the street: a jagged red tear `open` wide
+// (0 a crack .. 1 gaping), what lies beyond painted by `inside`.
+void rift(Canvas& c, float cx, float feetY, float height, float open, const Canvas* inside,
+          std::uint32_t seed)
+{
+    Rng rng(seed);
+    const float top = feetY - height, halfW = 10.0f + 110.0f * open;
+    std::vector<Vec2> left, right;
+    const int steps = 14;
+    for (int i = 0; i <= steps; ++i)
+    {
+        const float t = static_cast<float>(i) / steps;
+        const float y = top + height * t;
+        // Widest a little below the middle, pinched at both ends.
+        const float w = halfW * std::pow(std::sin(3.14159265f * t), 0.7f);
+        const float jag = (i == 0 || i == steps) ? 0.0f : rng.range(-0.35f, 0.35f) * w;
+        left.push_back({cx - w + jag, y});
+        right.push_back({cx + w + jag * 0.6f, y});
+    }
+    std::vector<Vec2> outline = left;
+    outline.insert(outline.end(), right.rbegin(), right.rend());
+    Mask tear(c.width(), c.height());
+    tear.polygon(outline);
+    glow(c, cx, feetY - height * 0.5f, height * (0.6f + 0.4f * open), hex(0xff2010), 0.7f);
+    c.fill(tear.grown(8.0f).blurred(6.0f), solid(hex(0xff3010)), Blend::Add, 0.9f);
+    c.fill(tear.grown(3.0f), solid(hex(0xffb060)));
+    if (inside)
+    {
+        Canvas beyond = *inside;
+        c.fill(tear,
+               [&beyond](float x, float y)
+               {
+                   const int ix = std::clamp(static_cast<int>(x), 0, beyond.width() - 1);
+                   const int iy = std::clamp(static_cast<int>(y), 0, beyond.height() - 1);
+                   return beyond.at(ix, iy);
+               });
+    }
+    else
+        c.fill(tear, solid(hex(0x1a0204)));
+    // Sparks torn off its edges.
+    Mask sparks(c.width(), c.height());
+    for (int i = 0; i < 50; ++i)
+    {
+        const Vec2 p = (i % 2 ? left : right)[static_cast<std::size_t>(rng.range(1.0f, steps - 1.0f))];
+        const Vec2 d{rng.range(-30.0f, 30.0f), rng.range(-30.0f, 10.0f)};
+        sparks.line(p + d * 0.3f, p + d, rng.range(1.0f, 2.0f));
+    }
+    c.fill(sparks, solid(hex(0xffd080)), Blend::Add);
+}
+
+// The smoky street where Lilith opens her gate.
+Canvas gateStreet()
+{
+    Canvas c = place(destroyedStreet(), 200.0f);
+    darken(c, 0.3f);
+    smokeOver(c, 0, 0, 640, 300, hex(0x2a2020), 0.8f, 233);
+    return c;
+}
+
+// The underworld beyond the gate, in the colours of its road.
+Canvas underworld()
+{
+    Canvas c = place(hellRoad(), 600.0f);
+    glow(c, 320, 240, 260, hex(0xff6020), 0.4f);
+    return c;
+}
+
+// The burning city of the last fight, at dusk.
+Canvas burningCity()
+{
+    Canvas c = place(destroyedStreet(), 420.0f);
+    c.fill(solid(hex(0x4a1a2a)), Blend::Multiply, 0.35f);
+    flamesAt(c, 90, 330, 140, 170, 251);
+    flamesAt(c, 560, 326, 120, 150, 253, 0.9f);
+    flamesAt(c, 330, 300, 70, 80, 255, 0.7f);
+    smokeOver(c, 0, 0, 640, 240, hex(0x2a1a1a), 0.75f, 257);
+    glow(c, 320, 320, 340, hex(0xff6a20), 0.25f);
+    return c;
+}
+
+// The dark street where Johnny Blade waits.
+Canvas johnnysStreet()
+{
+    return place(darkStreet(), 300.0f);
+}
+
+// Lilith beaten to her knees, looking up, her blade gone.
+Pose kneeling(float head, float jaw, float wings)
+{
+    Pose p{"Lilith", "crash", 4, 3.0f, 0, true};
+    p.unarmed = true;
+    p.repose = [=](roster::Pose& q)
+    {
+        q.head = head;
+        q.jaw = jaw;
+        q.wings = wings;
+        q.eyes = 1.0f;
+        q.armN = {30.0f, 40.0f};
+        q.armF = {10.0f, 30.0f};
+        // Both knees on the street, the shins behind her.
+        q.pelvis = {0.0f, -0.5f};
+        q.footN = {-0.12f, -0.02f};
+        q.footF = {-0.3f, -0.02f};
+        q.toeN = -60.0f;
+        q.toeF = -60.0f;
+        q.lean = 8.0f;
+    };
+    return p;
+}
+
+// A demon's bat wings spread wide from `root` to either side, `span` across.
+void batWings(Canvas& c, Vec2 root, float span, Colour colour)
+{
+    for (const float side : {-1.0f, 1.0f})
+    {
+        const auto at = [&](float x, float y) {
+            return root + Vec2{side * x * span * 0.5f, y * span * 0.5f};
+        };
+        const Vec2 wrist = at(0.55f, -0.55f), tip = at(1.0f, -0.35f);
+        const Vec2 fingers[] = {tip, at(0.95f, 0.15f), at(0.7f, 0.45f)};
+        Mask membrane(c.width(), c.height()), bones(c.width(), c.height());
+        // Scalloped between the fingers.
+        membrane.polygon({root, wrist, fingers[0], at(0.8f, -0.05f), fingers[1], at(0.62f, 0.2f), fingers[2],
+                          at(0.3f, 0.25f), at(0.08f, 0.3f)});
+        bones.line(root, wrist, span * 0.018f);
+        for (const Vec2& f : fingers)
+            bones.line(wrist, f, span * 0.008f);
+        c.fill(membrane.grown(2.0f), solid(hex(0x12060c)));
+        c.fill(membrane,
+               linear(root.x, root.y, tip.x, tip.y, Gradient{{0.0f, colour}, {1.0f, shade(colour, 0.25f)}}));
+        c.fill(bones.grown(1.5f), solid(hex(0x12060c)));
+        c.fill(bones, solid(shade(colour, -0.3f)));
+    }
+}
+
+// Open sky far above the city: clouds round about, the streets a grey haze
+// at the bottom, smoke rising from them where `burning`.
+Canvas skyOverCity(float burning)
+{
+    stage::SkyStyle sky;
+    sky.sky = Gradient{{0.0f, hex(0x2a5ab0)}, {0.6f, hex(0x7ab0e8)}, {1.0f, hex(0xe8d8c8)}};
+    sky.horizon = 400.0f;
+    sky.clouds = 0.35f;
+    sky.cloudY = 150.0f;
+    sky.cloudDark = hex(0xc8d4e8);
+    sky.cloudLit = hex(0xffffff);
+    sky.skylines = 2;
+    sky.farCity = hex(0x8a94a8);
+    sky.nearCity = hex(0x6a7288);
+    sky.farTop = 400.0f;
+    sky.nearTop = 425.0f;
+    sky.seed = 281;
+    Canvas c = stage::paintSky(sky);
+    if (burning > 0.0f)
+    {
+        Rng rng(283);
+        for (int i = 0; i < 5; ++i)
+        {
+            const float x = rng.range(40.0f, 600.0f);
+            glow(c, x, 440.0f, 50.0f, hex(0xff7020), 0.6f * burning);
+            smokeOver(c, x - 40.0f, 260.0f, x + 40.0f, 440.0f, hex(0x3a3434), 0.6f * burning, 285 + i);
+        }
+    }
+    return c;
+}
+
+// The airship side on over the city, as the escape shows it from outside.
+AirshipPose shipOutside()
+{
+    AirshipPose ship;
+    ship.centre = {330.0f, 170.0f};
+    ship.length = 470.0f;
+    ship.belly = 0.15f;
+    ship.noseLeft = true;
+    ship.glow = 0.8f;
+    ship.haze = 0.1f;
+    return ship;
+}
+
+// Fire breaking out along the hull from the stern (`along` -0.5) to `reach`.
+void hullFire(Canvas& c, const AirshipPose& ship, float reach, float heat, std::uint32_t seed)
+{
+    Rng rng(seed);
+    for (float along = -0.45f; along <= reach; along += 0.12f)
+    {
+        const Vec2 p = airshipPoint(ship, along, rng.range(-0.05f, 0.08f));
+        const float size = ship.length * rng.range(0.12f, 0.2f);
+        flamesAt(c, p.x, p.y + size * 0.3f, static_cast<int>(size), static_cast<int>(size * 1.2f),
+                 seed + static_cast<std::uint32_t>(along * 100.0f + 50.0f), heat);
+    }
+}
+
+// A jagged scrap of hull r across round p, turned by `turn` radians.
+std::vector<Vec2> shard(Vec2 p, float r, float turn)
+{
+    std::vector<Vec2> out;
+    for (const float a : {0.0f, 2.1f, 3.4f, 4.6f})
+        out.push_back(p + Vec2{std::cos(a + turn), std::sin(a + turn)} * (a == 3.4f ? r * 0.5f : r));
+    return out;
+}
+
+// Black smoke trailing back and up from a point on the ship.
+void smokeTrail(Canvas& c, Vec2 from, float width, std::uint32_t seed)
+{
+    smokeOver(c, from.x - width * 0.4f, from.y - width * 1.4f, from.x + width * 1.6f, from.y + width * 0.2f,
+              hex(0x1a1616), 0.85f, seed);
+}
+
+// Ash and motes of light rising from a figure as it comes apart.
+void ashAndLight(Canvas& c, float x0, float y0, float x1, float y1, std::uint32_t seed)
+{
+    Rng rng(seed);
+    Mask ash(c.width(), c.height()), motes(c.width(), c.height());
+    for (int i = 0; i < 160; ++i)
+    {
+        const Vec2 p{rng.range(x0, x1), rng.range(y0, y1)};
+        if (i % 3 == 0)
+            motes.circle(p.x, p.y, rng.range(1.0f, 2.5f));
+        else
+            ash.polygon({p, p + Vec2{rng.range(2.0f, 6.0f), rng.range(-2.0f, 2.0f)},
+                         p + Vec2{rng.range(0.0f, 4.0f), rng.range(2.0f, 5.0f)}});
+    }
+    c.fill(ash, solid(hex(0x2a2426)), Blend::Normal, 0.85f);
+    c.fill(motes.grown(2.0f).blurred(2.0f), solid(hex(0xffd0a0)), Blend::Add, 0.8f);
+    c.fill(motes, solid(hex(0xffffff)), Blend::Add);
+}
+} // namespace
+
+Canvas navyJump()
+{
+    Canvas c = place(burningNavy(), 200.0f);
+    darken(c, 0.35f);
+    glow(c, 320, 240, 360, kTeleportTeal, 0.3f);
+    // Nick, Spectre and Vlad, thinning to bands of light in the flare.
+    const struct
+    {
+        Pose pose;
+        float x;
+    } three[] = {{Pose{"Nick", "standing", 0, 2.2f}, 200.0f},
+                 {Pose{"Vlad", "standing", 0, 2.2f}, 330.0f},
+                 {Pose{"Spectre", "standing", 0, 2.2f, 0, true}, 460.0f}};
+    std::uint32_t seed = 201;
+    for (const auto& one : three)
+    {
+        Canvas fig = figure(one.pose);
+        for (int y = 0; y < fig.height(); ++y)
+            for (int x = 0; x < fig.width(); ++x)
+            {
+                Colour& px = fig.at(x, y);
+                if (px.a > 0.0f)
+                    px = withAlpha(mix(px, kTeleportTeal, (y / 3) % 2 ? 0.75f : 0.35f),
+                                   px.a * ((y / 3) % 2 ? 0.5f : 0.85f));
+            }
+        stand(c, fig, one.x, kFloor);
+        teleportFlare(c, one.x, kFloor, 300.0f, kTeleportTeal, seed++);
+    }
+    return c;
+}
+
+Canvas upHigh()
+{
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship;
+    ship.centre = {420.0f, 100.0f};
+    ship.length = 600.0f;
+    ship.belly = 0.35f;
+    ship.tilt = 0.04f;
+    ship.noseLeft = true;
+    ship.glow = 0.9f;
+    drawAirship(c, ship);
+    // Nick, Vlad and Spectre tumbling past its flank, small against the sky.
+    const struct
+    {
+        const char* who;
+        Vec2 at;
+        float spin;
+    } three[] = {{"Nick", {150.0f, 250.0f}, 40.0f},
+                 {"Vlad", {230.0f, 310.0f}, -30.0f},
+                 {"Spectre", {100.0f, 330.0f}, 70.0f}};
+    for (const auto& one : three)
+    {
+        Pose p{one.who, "inAir", 0, 0.65f};
+        const float spin = one.spin;
+        p.repose = [spin](roster::Pose& q)
+        {
+            q.spin = spin;
+            q.armN = {160.0f, 20.0f};
+            q.armF = {140.0f, 30.0f};
+            q.jaw = 1.0f;
+        };
+        stand(c, figure(p), one.at.x, one.at.y);
+    }
+    speedLines(c, 40, 200, 340, 380, -90.0f, hex(0xffffff), 287);
+    return c;
+}
+
+Canvas hangar()
+{
+    return place(airshipHangar(), kHangarCamera);
+}
+
+Canvas toulonDance()
+{
+    Canvas c = hangarShow(0.55f);
+    spotlight(c, {140.0f, 40.0f}, 320.0f, kFloor, 90.0f, hex(0xfff0c0), 1.0f);
+    spotlight(c, {520.0f, 40.0f}, 320.0f, kFloor, 80.0f, hex(0xffa0e0), 0.8f);
+    // On his toes, the cane flung up, the cape swinging.
+    stand(c,
+          figure(toulonIn("standing", 0, 2.6f,
+                          [](roster::Pose& q)
+                          {
+                              q.armN = {150.0f, 10.0f};
+                              q.weapon = 20.0f;
+                              q.armF = {-100.0f, 20.0f};
+                              q.footF = {-0.3f, -0.15f};
+                              q.toeN = -20.0f;
+                              q.cape = 1.0f;
+                              q.lean = -8.0f;
+                              q.jaw = 0.6f;
+                          })),
+          320.0f, kFloor);
+    // Confetti in the light.
+    Rng rng(211);
+    for (int i = 0; i < 70; ++i)
+    {
+        Mask bit(640, 480);
+        const Vec2 p{rng.range(180.0f, 460.0f), rng.range(30.0f, 360.0f)};
+        bit.rect(p.x, p.y, p.x + rng.range(3.0f, 6.0f), p.y + rng.range(2.0f, 4.0f));
+        const Colour colours[] = {hex(0xffd030), hex(0xff4060), hex(0x60c0ff), hex(0xffffff)};
+        c.fill(bit, solid(colours[i % 4]));
+    }
+    return c;
+}
+
+Canvas mk2()
+{
+    Canvas c = hangarShow(0.6f);
+    spotlight(c, {90.0f, 30.0f}, 320.0f, kFloor + 10.0f, 170.0f, hex(0xfff0d0), 1.0f);
+    spotlight(c, {560.0f, 30.0f}, 320.0f, kFloor + 10.0f, 150.0f, hex(0xffd0a0), 0.9f);
+    const Canvas mech = figureOfHeight(Pose{"Mech", "pose1", 1}, 350.0f);
+    stand(c, mech, 320.0f, kFloor + 14.0f);
+    glow(c, 320.0f, kFloor + 14.0f - mech.height() * 0.85f, 60.0f, hex(0xff4a30), 0.9f);
+    return c;
+}
+
+Canvas nickGetGloves()
+{
+    Canvas c = hangarShow(0.5f);
+    c.fill(radial(320, 200, 400, Gradient{{0.0f, hex(0x000000, 0.0f)}, {1.0f, hex(0x000000, 0.7f)}}));
+    speedLines(c, 0, 0, 640, kBoxTop, 0.0f, hex(0xffffff), 221);
+    // The two steel fists, close up, knuckles forward: the front of a
+    // huge figure with both arms thrust out, cut round the far-reaching hands.
+    Pose p{"NickGauntlets", "standing", 0, 7.0f};
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {95.0f, 5.0f};
+        q.armF = {80.0f, 10.0f};
+    };
+    const Canvas fig = figure(p);
+    int reachX = 0, reachY = fig.height() / 3;
+    for (int y = 0; y < fig.height(); ++y)
+        for (int x = fig.width() - 1; x > reachX; --x)
+            if (fig.at(x, y).a > 0.5f)
+            {
+                reachX = x;
+                reachY = y;
+                break;
+            }
+    const int w = 520, h = 360;
+    const int x0 = std::max(0, reachX - w + 40), y0 = std::max(0, reachY - h / 2);
+    const Canvas fists = fig.crop(x0, y0, std::min(w, fig.width() - x0), std::min(h, fig.height() - y0));
+    glow(c, 330.0f, 190.0f, 300.0f, hex(0xffc060), 0.4f);
+    c.draw(fists, 60, 10);
+    // Sparks off the steel.
+    Rng rng(223);
+    Mask sparks(640, 480);
+    for (int i = 0; i < 60; ++i)
+    {
+        const Vec2 at{rng.range(300.0f, 620.0f), rng.range(40.0f, 340.0f)};
+        const Vec2 d{rng.range(-24.0f, 24.0f), rng.range(-24.0f, 24.0f)};
+        sparks.line(at, at + d, rng.range(1.0f, 2.5f));
+    }
+    c.fill(sparks.grown(1.5f).blurred(2.0f), solid(hex(0xff9020)), Blend::Add, 0.8f);
+    c.fill(sparks, solid(hex(0xfff0c0)), Blend::Add);
+    return c;
+}
+
+Canvas toulonKill()
+{
+    Canvas c = hangarShow(0.35f);
+    Pose struck = toulonIn("hit3", 0, 2.6f);
+    struck.faceLeft = true;
+    stand(c, figure(struck), 400.0f, kFloor);
+    stand(c, figure(Pose{"NickGauntlets", "rushStrike", 2, 2.6f}), 230.0f, kFloor);
+    impactBurst(c, 360.0f, 200.0f, 90.0f, hex(0xffd040), 223);
+    speedLines(c, 60, 120, 360, 280, 180.0f, hex(0xffffff), 225);
+    return c;
+}
+
+Canvas hangarTeleport()
+{
+    Canvas c = hangar();
+    c.fill(solid(hex(0x3a1008)), Blend::Multiply, 0.4f);
+    flamesAt(c, 80, kFloor, 220, 260, 227, 1.2f);
+    flamesAt(c, 560, kFloor, 240, 280, 229, 1.2f);
+    flamesAt(c, 330, kFloor - 30, 160, 120, 231, 0.8f);
+    smokeOver(c, 0, 0, 640, 220, hex(0x201414), 0.85f, 233);
+    teleportFlare(c, 320, kFloor, 330, kTeleportTeal, 235);
+    return c;
+}
+
+Canvas airshipSplode1()
+{
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.35f, 0.8f, 291);
+    smokeTrail(c, airshipPoint(ship, -0.45f, -0.1f), 90.0f, 293);
+    return c;
+}
+
+Canvas airshipSplode2()
+{
+    Canvas c = skyOverCity(0.5f);
+    const AirshipPose ship = shipOutside();
+    drawAirship(c, ship);
+    hullFire(c, ship, -0.2f, 1.0f, 295);
+    smokeTrail(c, airshipPoint(ship, -0.4f, -0.1f), 120.0f, 297);
+    const Vec2 blast = airshipPoint(ship, -0.25f, 0.0f);
+    impactBurst(c, blast.x, blast.y, 110.0f, hex(0xffb040), 299);
+    return c;
+}
+
+Canvas airshipSplode3()
+{
+    Canvas c = skyOverCity(0.6f);
+    AirshipPose ship = shipOutside();
+    ship.tilt = -0.08f;
+    drawAirship(c, ship);
+    hullFire(c, ship, 0.3f, 1.2f, 301);
+    // The hull torn open in the middle, the sky showing through, fragments flung out.
+    const Vec2 tear = airshipPoint(ship, 0.0f, 0.0f);
+    smokeTrail(c, airshipPoint(ship, -0.3f, -0.1f), 160.0f, 303);
+    impactBurst(c, tear.x, tear.y, 220.0f, hex(0xffd060), 305);
+    glow(c, tear.x, tear.y, 260.0f, hex(0xff8020), 0.8f);
+    Rng rng(307);
+    Mask shards(640, 480);
+    for (int i = 0; i < 30; ++i)
+    {
+        const float a = rng.range(0.0f, 6.2831853f), d = rng.range(120.0f, 280.0f),
+                    r = rng.range(6.0f, 16.0f);
+        const Vec2 p = tear + Vec2{std::cos(a) * d, std::sin(a) * d * 0.7f};
+        shards.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(shards.grown(1.0f), solid(hex(0x1a1010)));
+    c.fill(shards, solid(hex(0x5a4a48)));
+    return c;
+}
+
+Canvas airshipSplode4()
+{
+    Canvas c = skyOverCity(1.0f);
+    c.fill(solid(hex(0x5a3a3a)), Blend::Multiply, 0.3f);
+    // Broken in two and nose down, trailing fire and smoke toward the streets.
+    AirshipPose bow = shipOutside();
+    bow.centre = {250.0f, 250.0f};
+    bow.length = 420.0f;
+    bow.tilt = -0.45f;
+    bow.glow = 0.0f;
+    AirshipPose stern = bow;
+    stern.centre = {470.0f, 170.0f};
+    stern.length = 300.0f;
+    stern.tilt = 0.5f;
+    smokeOver(c, 0, 0, 640, 300, hex(0x2a2222), 0.8f, 311);
+    Canvas front(640, 480), back(640, 480);
+    drawAirship(front, bow);
+    drawAirship(back, stern);
+    // Keep the nose half of one and the tail half of the other.
+    const Vec2 cutA = airshipPoint(bow, 0.0f, 0.0f), cutB = airshipPoint(stern, 0.0f, 0.0f);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+        {
+            if (x > cutA.x)
+                front.at(x, y) = Colour{0, 0, 0, 0};
+            if (x < cutB.x)
+                back.at(x, y) = Colour{0, 0, 0, 0};
+        }
+    c.draw(back, 0, 0);
+    c.draw(front, 0, 0);
+    hullFire(c, bow, 0.0f, 1.2f, 313);
+    hullFire(c, stern, 0.0f, 1.1f, 315);
+    smokeTrail(c, cutA, 150.0f, 317);
+    smokeTrail(c, cutB, 120.0f, 319);
+    Rng rng(321);
+    Mask debris(640, 480);
+    for (int i = 0; i < 24; ++i)
+    {
+        const Vec2 p{rng.range(120.0f, 560.0f), rng.range(240.0f, 400.0f)};
+        const float r = rng.range(4.0f, 12.0f);
+        debris.polygon(shard(p, r, rng.range(0.0f, 6.2831853f)));
+    }
+    c.fill(debris, solid(hex(0x201818)));
+    return c;
+}
+
+Canvas hellgate()
+{
+    Canvas c = gateStreet();
+    rift(c, 330.0f, kFloor, 300.0f, 0.15f, nullptr, 241);
+    return c;
+}
+
+Canvas hellgateOpen()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 330.0f, kFloor, 330.0f, 1.0f, &beyond, 241);
+    return c;
+}
+
+Canvas lilithThrow1()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 500.0f, kFloor, 320.0f, 0.8f, &beyond, 243);
+    // Lilith lifts Nick off his feet by the collar.
+    stand(c, figure(Pose{"Lilith", "grab", 1, 2.6f, 0, false, true}), 230.0f, kFloor);
+    Pose nick{"Nick", "hit1", 0, 2.4f, 0, true};
+    nick.repose = [](roster::Pose& q)
+    {
+        q.footN = {0.2f, 0.15f};
+        q.footF = {-0.05f, 0.1f};
+        q.jaw = 0.8f;
+    };
+    stand(c, figure(nick), 340.0f, kFloor - 40.0f);
+    return c;
+}
+
+Canvas lilithThrow2()
+{
+    Canvas c = gateStreet();
+    const Canvas beyond = underworld();
+    rift(c, 470.0f, kFloor, 330.0f, 0.9f, &beyond, 243);
+    stand(c, figure(Pose{"Lilith", "slash1", 3, 2.6f, 0, false, true}), 170.0f, kFloor);
+    // Nick flying head first into it.
+    Pose nick{"Nick", "fallUp", 0, 2.4f};
+    nick.repose = [](roster::Pose& q) { q.spin = 80.0f; };
+    stand(c, figure(nick), 420.0f, 260.0f);
+    speedLines(c, 200, 150, 420, 300, 0.0f, hex(0xffffff), 245);
+    return c;
+}
+
+Canvas johnnyKill()
+{
+    Canvas c = johnnysStreet();
+    darken(c, 0.2f);
+    stand(c, figure(Pose{"Johnny", "hit3", 0, 2.6f, 0, true}), 410.0f, kFloor);
+    stand(c, figure(Pose{"Nick", "slash2", 2, 2.6f}), 240.0f, kFloor);
+    impactBurst(c, 380.0f, 210.0f, 80.0f, hex(0xff5040), 247);
+    speedLines(c, 150, 90, 380, 260, 30.0f, hex(0xffffff), 249);
+    return c;
+}
+
+Canvas johnnyGutter()
+{
+    Canvas c = johnnysStreet();
+    darken(c, 0.25f);
+    // Flat on his back by the curb, the knife fallen from his hand.
+    Pose down{"Johnny", "crash", 2, 2.6f};
+    down.unarmed = true;
+    stand(c, figure(down), 300.0f, kFloor + 8.0f);
+    Mask knife(640, 480), handle(640, 480);
+    knife.polygon({{150, 374}, {214, 366}, {226, 371}, {214, 377}});
+    handle.roundedRect(118, 370, 152, 381, 3);
+    c.fill(knife.grown(1.5f), solid(hex(0x101014)));
+    c.fill(knife, linear(150, 366, 150, 377, Gradient{{0.0f, hex(0xf0f4f8)}, {1.0f, hex(0x8a9098)}}));
+    c.fill(handle.grown(1.5f), solid(hex(0x101014)));
+    c.fill(handle, solid(hex(0x3a2a2a)));
+    glow(c, 200, 370, 40, hex(0xffffff), 0.3f);
+    return c;
+}
+
+Canvas cityOnFire()
+{
+    return burningCity();
+}
+
+Canvas lilithFinal()
+{
+    Canvas c = burningCity();
+    darken(c, 0.2f);
+    Pose p{"Lilith", "standing", 0};
+    p.repose = [](roster::Pose& q)
+    {
+        q.wings = 1.0f;
+        q.armN = {40.0f, 30.0f};
+        q.armF = {-40.0f, 30.0f};
+        q.lean = -4.0f;
+        q.head = -6.0f;
+    };
+    const Canvas fig = figureOfHeight(p, 350.0f);
+    glow(c, 320.0f, kFloor - fig.height() * 0.6f, 260.0f, hex(0xff3a6a), 0.5f);
+    batWings(c, {300.0f, kFloor + 20.0f - fig.height() * 0.68f}, 560.0f, hex(0x4a1028));
+    stand(c, fig, 320.0f, kFloor + 20.0f);
+    return c;
+}
+
+Canvas lilithKill1()
+{
+    Canvas c = burningCity();
+    darken(c, 0.25f);
+    stand(c, figure(Pose{"Lilith", "hit2", 0, 2.6f, 0, true}), 420.0f, kFloor);
+    stand(c, figure(Pose{"Nick", "thrust", 2, 2.6f}), 240.0f, kFloor);
+    impactBurst(c, 395.0f, 220.0f, 70.0f, hex(0xff3a6a), 261);
+    return c;
+}
+
+Canvas lilithKill2()
+{
+    Canvas c = burningCity();
+    darken(c, 0.35f);
+    stand(c, figure(kneeling(-20.0f, 0.6f, -0.6f)), 330.0f, kFloor + 20.0f);
+    return c;
+}
+
+Canvas lilithKill3()
+{
+    Canvas c = burningCity();
+    darken(c, 0.3f);
+    Canvas fig = figure(kneeling(-30.0f, 0.0f, 0.8f));
+    // Bands of her turning to light from the top down.
+    for (int y = 0; y < fig.height(); ++y)
+        for (int x = 0; x < fig.width(); ++x)
+        {
+            Colour& px = fig.at(x, y);
+            const float t = 1.0f - static_cast<float>(y) / fig.height();
+            if (px.a > 0.0f)
+                px = withAlpha(mix(px, hex(0xfff0d0), 0.3f + 0.5f * t), px.a * (1.0f - 0.6f * t));
+        }
+    glow(c, 330.0f, kFloor - fig.height() * 0.6f, 220.0f, hex(0xffe0b0), 0.7f);
+    stand(c, fig, 330.0f, kFloor + 20.0f);
+    ashAndLight(c, 230.0f, 40.0f, 450.0f, kFloor - fig.height() * 0.4f, 263);
+    return c;
+}
+
+Canvas rigSpec()
+{
+    Canvas c = place(destroyedStreet(), 600.0f);
+    // Dusk: a low orange sun behind the smoke.
+    c.fill(solid(hex(0x6a3a5a)), Blend::Multiply, 0.35f);
+    glow(c, 520.0f, 250.0f, 300.0f, hex(0xff9040), 0.5f);
+    flamesAt(c, 60, 330, 100, 120, 271, 0.7f);
+    smokeOver(c, 0, 0, 640, 200, hex(0x3a2a2a), 0.5f, 273);
+    // Side by side, small, walking off toward the light.
+    stand(c, figure(Pose{"Rigby", "walk", 1, 1.3f}), 420.0f, kFloor - 30.0f);
+    stand(c, figure(Pose{"Spectre", "walk", 2, 1.35f}), 460.0f, kFloor - 30.0f);
+    return c;
 }
 } // namespace datagen::story

@@ -240,6 +240,20 @@ void drawWeapon(Drawing& d, Weapon w, float size, Vec2 grip, float foreAngle, fl
         tipRadius = 5.0f;
         return;
     }
+    case Weapon::Cane:
+    {
+        // Held by the knob, hanging on along the forearm.
+        const Vec2 u = fromDown(foreAngle + turn);
+        Part& stick = d.add(Dark, light);
+        stick.gloss = 0.6f;
+        stick.prims.push_back(capsule(grip - u * (4.0f * s), grip + u * (30.0f * s), 1.3f * s, 1.3f * s));
+        Part& knob = d.add(Accent, light);
+        knob.gloss = 0.8f;
+        knob.prims.push_back(circle(grip - u * (5.0f * s), 3.2f * s));
+        tipOut = grip + u * (30.0f * s);
+        tipRadius = 4.0f;
+        return;
+    }
     case Weapon::ShieldBaton: // the baton; the shield is drawn with the near arm
     {
         const Vec2 u = fromDown(foreAngle + 90.0f + turn);
@@ -522,6 +536,21 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
             capsule(h(0.52f * r, 0.5f * r), h(0.8f * r, 0.46f * r), 0.05f * r + 0.3f, 0.05f * r + 0.3f));
 
     drawHair(d, st, h, r, p.cape, false);
+    if (st.halfMask)
+    {
+        Part& mask = d.add(Eye);
+        mask.gloss = 0.5f;
+        mask.prims.push_back(polygon(pts(h, {{1.05f * r, -0.45f * r},
+                                             {1.08f * r, 0.2f * r},
+                                             {0.75f * r, 0.3f * r},
+                                             {0.2f * r, 0.05f * r},
+                                             {0.15f * r, -0.5f * r}}),
+                                     1.5f));
+        Part& hole = d.add(Dark);
+        hole.flat = true;
+        hole.edge = false;
+        hole.prims.push_back(ellipse(h(0.6f * r, -0.12f * r), 0.16f * r, 0.1f * r, k.headAngle));
+    }
     switch (st.hat)
     {
     case Headgear::Goggles:
@@ -602,6 +631,25 @@ void drawHead(Drawing& d, const Style& st, const Body& b, const Skeleton& k, con
                                               {-0.75f * r, -1.3f * r},
                                               {-0.65f * r, -0.65f * r}}),
                                       1.5f));
+        break;
+    }
+    case Headgear::TopHat:
+    {
+        Part& hat = d.add(Dark);
+        hat.gloss = 0.4f;
+        hat.prims.push_back(polygon(pts(h, {{0.55f * r, -0.8f * r},
+                                            {0.62f * r, -2.3f * r},
+                                            {-0.75f * r, -2.35f * r},
+                                            {-0.7f * r, -0.85f * r}}),
+                                    1.5f));
+        hat.prims.push_back(capsule(h(-1.2f * r, -0.78f * r), h(1.1f * r, -0.72f * r), 0.14f * r, 0.14f * r));
+        Part& band = d.add(Accent);
+        band.edge = false;
+        band.prims.push_back(polygon(pts(h, {{0.57f * r, -0.95f * r},
+                                             {0.59f * r, -1.25f * r},
+                                             {-0.72f * r, -1.28f * r},
+                                             {-0.7f * r, -0.98f * r}}),
+                                     1.0f));
         break;
     }
     default:

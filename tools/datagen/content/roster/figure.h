@@ -42,6 +42,7 @@ enum class Weapon
     Crowbar,
     ArmCannon, // the near forearm is a gun
     Pistols,   // a pistol in each hand
+    Cane,      // a showman's walking stick with a knob
 };
 
 enum class HairStyle
@@ -68,6 +69,7 @@ enum class Headgear
     Visor, // a machine's eye slit
     Bandana,
     Crown,
+    TopHat,
 };
 
 enum class Coat
@@ -104,6 +106,7 @@ struct Style
     bool armour = false;  // shoulder plates and a chest plate
     bool machine = false; // plated limbs and joints instead of cloth and skin
     bool bareChest = false;
+    bool halfMask = false; // a stage mask over the eyes and nose
     Weapon weapon = Weapon::None;
     float weaponSize = 1.0f;
 };
