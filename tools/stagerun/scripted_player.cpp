@@ -1,6 +1,8 @@
 // A player played by the program, for running stages headless: it walks to a
 // waiting trigger's place, else to the nearest awake enemy still standing,
 // faces it and strikes (A and B by turns), with the keys of its control's pad.
+// With power to spend it strikes with one of Nick's specials instead: no blow
+// stops a special, so a crowd cannot keep him down.
 #include "tools/stagerun/scripted_player.h"
 
 #include "control/enemy_ai.h"
@@ -12,6 +14,7 @@
 #include "screens/stage_segments.h"
 
 #include <cstdlib>
+#include <initializer_list>
 
 namespace
 {
@@ -19,6 +22,10 @@ namespace
 constexpr int kTriggerReach = 8;
 // How far beyond touching bodies a blow still lands.
 constexpr int kStrikeReach = 30;
+// How far beyond touching bodies the specials still land.
+constexpr int kSpecialReach = 60;
+// The power BloodBath and ImpaleStrike cost.
+constexpr int kSpecialCost = 20;
 
 int bodyWidth(const Fighter* f)
 {
@@ -41,6 +48,13 @@ void pressKey(int key)
     e.key.state = SDL_PRESSED;
     e.key.keysym.sym = static_cast<SDLKey>(key);
     SDL_PushEvent(&e);
+}
+
+// Presses keys in order, so the control reads them as one command.
+void pressKeys(std::initializer_list<int> keys)
+{
+    for (int key : keys)
+        pressKey(key);
 }
 
 // The awake enemy still standing nearest to x, or null.
@@ -125,8 +139,39 @@ void scriptedPlayer::step()
         return;
     }
     walk(0);
+    if (!control->pad)
+        return;
+    if (trySpecial(b))
+        return;
     // A and B by turns: the light and the heavy chains both land.
-    if (control->pad)
-        pressKey(heavyNext ? control->pad->keyB : control->pad->keyA);
+    pressKey(heavyNext ? control->pad->keyB : control->pad->keyA);
     heavyNext = !heavyNext;
+}
+
+bool scriptedPlayer::trySpecial(beatEmUpSegmentBuilder* b)
+{
+    Fighter* me = control->fighter;
+    if (me->power < kSpecialCost || me->returnBusy() || !me->grounded || me->falling)
+        return false;
+    bool ahead = false;
+    bool behind = false;
+    for (int i = 0; i < b->numEnemies; ++i)
+    {
+        Fighter* f = b->enemyAI[i].fighter;
+        if (!b->enemyAI[i].active || !f || f->hp < 1)
+            continue;
+        const int dx = f->x - me->x;
+        if (std::abs(dx) > (bodyWidth(me) + bodyWidth(f)) / 2 + kSpecialReach)
+            continue;
+        (dx == 0 || (dx > 0) == me->dir ? ahead : behind) = true;
+    }
+    const gamePad* pad = control->pad;
+    const int forward = me->dir ? pad->keyRight : pad->keyLeft;
+    // BloodBath (forward, down, B) cuts in front and behind; ImpaleStrike
+    // (down, forward, A) runs through what stands in front.
+    if (behind)
+        pressKeys({forward, pad->keyDown, pad->keyB});
+    else if (ahead)
+        pressKeys({pad->keyDown, forward, pad->keyA});
+    return ahead || behind;
 }
