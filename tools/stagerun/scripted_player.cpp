@@ -8,11 +8,13 @@
 #include "control/enemy_ai.h"
 #include "control/player_control.h"
 #include "engine/gamepad.h"
+#include "fighter/collision.h"
 #include "fighter/fighter.h"
 #include "screens/beat_em_up_stage.h"
 #include "screens/segment_builder.h"
 #include "screens/stage_segments.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -20,17 +22,34 @@ namespace
 {
 // Close enough to a trigger's x to set it off (it fires strictly within 20).
 constexpr int kTriggerReach = 8;
-// How far beyond touching bodies a blow still lands.
-constexpr int kStrikeReach = 30;
-// How far beyond touching bodies the specials still land.
-constexpr int kSpecialReach = 60;
+// How far from the enemy's body Nick strikes: near enough for his short blows,
+// which land a little beyond his own body.
+constexpr int kStrikeReach = 20;
+// How far from Nick's body an enemy is close enough to spend a special on.
+constexpr int kSpecialReach = 40;
 // The power BloodBath and ImpaleStrike cost.
 constexpr int kSpecialCost = 20;
 
-int bodyWidth(const Fighter* f)
+// The room between two fighters' bodies, below zero where they overlap. It is
+// taken from the body boxes, not the anchors, which may sit anywhere in a wide
+// body such as a tank's.
+int gapBetween(const Fighter* a, const Fighter* b)
 {
-    const colBox b = f->getCBox();
-    return b.x2 > b.x1 ? b.x2 - b.x1 : 0;
+    const colBox p = a->getCBox();
+    const colBox q = b->getCBox();
+    if (p.x2 <= p.x1 || q.x2 <= q.x1)
+        return std::abs(a->x - b->x);
+    return std::max(q.x1 - p.x2, p.x1 - q.x2);
+}
+
+// Whether b stands to the right of a, by the middles of their bodies.
+bool standsRightOf(const Fighter* b, const Fighter* a)
+{
+    const colBox p = a->getCBox();
+    const colBox q = b->getCBox();
+    if (p.x2 <= p.x1 || q.x2 <= q.x1)
+        return b->x >= a->x;
+    return q.x1 + q.x2 >= p.x1 + p.x2;
 }
 
 bool inRange(int key)
@@ -57,17 +76,22 @@ void pressKeys(std::initializer_list<int> keys)
         pressKey(key);
 }
 
-// The awake enemy still standing nearest to x, or null.
-Fighter* nearestEnemy(beatEmUpSegmentBuilder* b, int x)
+// The awake enemy still standing nearest to the fighter's body, or null.
+Fighter* nearestEnemy(beatEmUpSegmentBuilder* b, const Fighter* me)
 {
     Fighter* best = nullptr;
+    int bestGap = 0;
     for (int i = 0; i < b->numEnemies; ++i)
     {
         Fighter* f = b->enemyAI[i].fighter;
         if (!b->enemyAI[i].active || !f || f->hp < 1)
             continue;
-        if (!best || std::abs(f->x - x) < std::abs(best->x - x))
+        const int gap = gapBetween(me, f);
+        if (!best || gap < bestGap)
+        {
             best = f;
+            bestGap = gap;
+        }
     }
     return best;
 }
@@ -124,18 +148,16 @@ void scriptedPlayer::step()
             walk(std::abs(dx) > kTriggerReach ? dx : 0);
             return;
         }
-    Fighter* enemy = nearestEnemy(b, me->x);
+    Fighter* enemy = nearestEnemy(b, me);
     if (!enemy)
     {
         walk(0);
         return;
     }
-    const int dx = enemy->x - me->x;
-    const bool facingIt = dx == 0 || me->dir == (dx > 0);
-    const int reach = (bodyWidth(me) + bodyWidth(enemy)) / 2 + kStrikeReach;
-    if (std::abs(dx) > reach || !facingIt)
+    const bool toTheRight = standsRightOf(enemy, me);
+    if (gapBetween(me, enemy) > kStrikeReach || me->dir != toTheRight)
     {
-        walk(dx);
+        walk(toTheRight ? 1 : -1);
         return;
     }
     walk(0);
@@ -158,12 +180,8 @@ bool scriptedPlayer::trySpecial(beatEmUpSegmentBuilder* b)
     for (int i = 0; i < b->numEnemies; ++i)
     {
         Fighter* f = b->enemyAI[i].fighter;
-        if (!b->enemyAI[i].active || !f || f->hp < 1)
-            continue;
-        const int dx = f->x - me->x;
-        if (std::abs(dx) > (bodyWidth(me) + bodyWidth(f)) / 2 + kSpecialReach)
-            continue;
-        (dx == 0 || (dx > 0) == me->dir ? ahead : behind) = true;
+        if (b->enemyAI[i].active && f && f->hp >= 1 && gapBetween(me, f) <= kSpecialReach)
+            (standsRightOf(f, me) == me->dir ? ahead : behind) = true;
     }
     const gamePad* pad = control->pad;
     const int forward = me->dir ? pad->keyRight : pad->keyLeft;
