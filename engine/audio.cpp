@@ -119,6 +119,14 @@ const soundSet::node* soundSet::find(const std::string& name) const
     return nullptr;
 }
 
+std::vector<std::string> soundSet::names() const
+{
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count) && i < nodes.size(); ++i)
+        out.push_back(nodes[i].name);
+    return out;
+}
+
 namespace
 {
 SoundPlayObserver playObserver;

@@ -25,6 +25,8 @@ public:
     void addToList(const char* dir);
     // The first of the counted sounds with this exact name, or null.
     const node* find(const std::string& name) const;
+    // The counted names, in the order they were loaded.
+    std::vector<std::string> names() const;
     void Play(const std::string& name, int channel);
     Mix_Chunk* returnSound(const std::string& name) const;
 

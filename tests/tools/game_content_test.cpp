@@ -9,6 +9,7 @@
 #include "engine/globals.h"
 #include "engine/sprite_sheet.h"
 #include "fighter/particles.h"
+#include "stages/single_boss.h"
 #include "tests/support/test_support.h"
 
 #include <SDL_mixer.h>
@@ -181,8 +182,9 @@ TEST_F(GameContent, BackgroundsLoadWithMusicAndAFloorUnderEveryStep)
     }
 }
 
-// Every character folder the stages of levels 1 to 5 load, with each palette
-// they recolour it with (palette 0 is the folder's own colours, no file).
+// Every character folder the stage scripts load, the arcade's single bosses
+// included, with each palette they recolour it with (palette 0 is the
+// folder's own colours, no file).
 TEST_F(GameContent, StageTypesHaveTheirRecordAttacksSoundsAndPalettes)
 {
     ASSERT_TRUE(generate({"roster"}));
@@ -192,11 +194,28 @@ TEST_F(GameContent, StageTypesHaveTheirRecordAttacksSoundsAndPalettes)
         std::vector<int> palettes;
     };
     const Case cases[] = {
-        {"ZombieGuy", {6}}, {"FatZombie", {1}},  {"HellHound", {1}}, {"MegaZombie", {}}, {"GasSprayer", {}},
-        {"ZombieGal", {}},  {"ArmyGunner", {1}}, {"ArmyShield", {}}, {"Tank", {}},       {"Oleck", {}},
-        {"Brask", {}},      {"window1", {}},     {"window2", {}},
+        {"ZombieGuy", {1, 3, 6}},
+        {"FatZombie", {1, 3, 5}},
+        {"HellHound", {1}},
+        {"MegaZombie", {3}},
+        {"GasSprayer", {}},
+        {"ZombieGal", {3, 6}},
+        {"ArmyGunner", {1, 3, 5}},
+        {"ArmyShield", {5}},
+        {"Tank", {4}},
+        {"Oleck", {}},
+        {"Brask", {}},
+        {"window1", {}},
+        {"window2", {}},
+        {"AirshipDoor", {}},
+        {"HellSkull", {}},
+        {"FiendM", {}},
+        {"MegaGhost", {}},
     };
-    for (const Case& c : cases)
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    for (const arcadeBoss& b : kArcadeBosses)
+        all.push_back({b.name, {}});
+    for (const Case& c : all)
     {
         SCOPED_TRACE(c.type);
         const std::string folder = std::string("data/characters/") + c.type + "/";

@@ -2,8 +2,7 @@
 // headless with the scripted player.
 //
 // usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] [--player NAME]
-//                          [--ally NAME]
-#include "engine/clock.h"
+//                          [--ally NAME] [--strength N]
 #include "engine/globals.h"
 #include "engine/startup.h"
 #include "tools/stagerun/stage_run.h"
@@ -21,7 +20,7 @@ namespace
 int usage()
 {
     std::fprintf(stderr, "usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] "
-                         "[--player NAME] [--ally NAME]\n");
+                         "[--player NAME] [--ally NAME] [--strength N]\n");
     return 2;
 }
 } // namespace
@@ -48,6 +47,8 @@ int main(int argc, char** argv)
             o.player = argv[++i];
         else if (a == "--ally" && hasValue)
             o.ally = argv[++i];
+        else if (a == "--strength" && hasValue)
+            o.strength = std::atoi(argv[++i]);
         else
             return usage();
     }
@@ -96,12 +97,7 @@ int main(int argc, char** argv)
     }
     SDL_WM_SetCaption("Quillfen stage runner", nullptr);
     screen = makeComposeSurface(window);
-    if (o.scripted)
-    {
-        // Two runs give the same pictures: the clock and the draws are the run's own.
-        setTestClock(1000);
-        setTestClockAutoAdvance(1);
-    }
+    // Two scripted runs give the same pictures: the clock and the draws are the run's own.
     g_randomNumber.seed(seed);
     const stageRunResult r = runStage(screen, o);
     if (!r.found)

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+class beatEmUpSegmentBuilder;
 class beatEmUpStageBase;
 class playerControl;
 
@@ -24,6 +25,8 @@ public:
 private:
     void hold(int key, bool down);
     void walk(int dx);
+    // Starts a special on the enemies within its reach, if power allows; says whether it did.
+    bool trySpecial(beatEmUpSegmentBuilder* b);
 
     beatEmUpStageBase* stage;
     playerControl* control;

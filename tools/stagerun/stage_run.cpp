@@ -96,6 +96,12 @@ private:
     int count = 0;
 };
 
+// A headless run holds the game clock and moves it on by 33 ms a frame: every
+// frame then takes one step of movement (a step is due every 30 ms), the pace
+// of the game at 30 frames a second or more, and the game time is the time a
+// player would have played.
+constexpr Uint32 kFrameMs = 33;
+
 template <typename Stage>
 void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerControl* one, playerControl* two)
 {
@@ -109,6 +115,13 @@ void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerContro
     setFrameObserver(
         [&](SDL_Surface* s)
         {
+            if (o.scripted)
+            {
+                // A hit-stop holds this picture until it ends.
+                const Uint32 now = gameTicks();
+                const Uint32 next = freezeEnd >= now + kFrameMs ? freezeEnd + 1 : now + kFrameMs;
+                advanceTestClock(next - now);
+            }
             shots.look(s, stage);
             if (bot1)
                 bot1->step();
@@ -139,11 +152,15 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
     partInfoList effects;
     effects.addList("default", screen);
     arcadePlayer one(screen, o.player, 0, &sounds, &effects, &playerParticles, &GPad1);
+    one.data.fighter.strength = o.strength;
     std::unique_ptr<arcadePlayer> two;
     std::unique_ptr<rosterAlly> ally;
     if (o.twoPlayers)
+    {
         two =
             std::make_unique<arcadePlayer>(screen, o.player, 1, &sounds, &effects, &playerParticles, &GPad2);
+        two->data.fighter.strength = o.strength;
+    }
     else if (!o.ally.empty())
         ally = std::make_unique<rosterAlly>(screen, o.ally, &sounds, &effects, &playerParticles,
                                             &one.data.fighter);
@@ -153,6 +170,11 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 
     std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
     shotTaker shots(o.shotsDir);
+    if (o.scripted)
+    {
+        setTestClock(1000);
+        setTestClockAutoAdvance(0);
+    }
     const Uint32 start = gameTicks();
     const auto buildStart = std::chrono::steady_clock::now();
     auto report = [&](beatEmUpStageBase& stage)

@@ -14,7 +14,8 @@ struct stageRunOptions
     std::string player = "Nick"; // character folder name
     std::string ally;            // none when empty
     bool twoPlayers = false;     // a second player of the same character
-    bool scripted = true;        // played by the scripted player, health held full
+    bool scripted = true;        // played by the scripted player, health held full, on the test clock
+    int strength = 0;            // the players' strength: 40 makes their blows five times as strong
     std::string shotsDir;        // BMPs of the run when not empty
     // Called on every presented frame after the scripted players' step: the
     // benchmark times the frames and moves game time on with it.

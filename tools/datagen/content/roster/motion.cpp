@@ -19,6 +19,9 @@ struct Ctx
     const CharacterSpec& spec;
     const KitOptions& opt;
     bool human() const { return spec.style.kind == BodyKind::Human; }
+    // What cannot walk is not moved by its own dashes or by blows either: a
+    // gas node or a door pushed out of the field could never come back.
+    bool rooted() const { return spec.speed == 0; }
     std::string snd(const char* what) const { return soundName(spec.name, what); }
     int dmg(int base) const { return std::max(1, static_cast<int>(std::lround(base * opt.power))); }
     int ps(int pause) const { return std::max(20, static_cast<int>(std::lround(pause * opt.tempo))); }
@@ -1252,18 +1255,19 @@ void creatureReactions(const Ctx& c, const Pose& rest, std::vector<MoveDef>& mov
         p.broken = breakable ? 0.2f : 0.0f;
         return p;
     };
+    const bool rooted = breakable || c.rooted();
     std::vector<Key> h1 = {mk(shaken(1.0f), 40), mk(shaken(1.2f), 60), mk(rest, 50, 1)};
     h1[1].sound = c.snd("Hurt");
     moves.push_back(reaction("hit1", h1));
     std::vector<Key> h2 = {mk(shaken(1.6f), 40), mk(shaken(2.0f), 80), mk(rest, 50, 1)};
-    h2[0].xStep = -2;
+    h2[0].xStep = rooted ? 0 : -2;
     h2[1].sound = c.snd("Hurt");
     moves.push_back(reaction("hit2", h2));
     Pose over = shaken(3.0f);
     over.spin = -25.0f;
     std::vector<Key> h3 = {mk(shaken(2.5f), 40), mk(over, 60), mk(over, 60)};
     for (Key& k : h3)
-        k.xStep = breakable ? 0 : -5;
+        k.xStep = rooted ? 0 : -5;
     h3[1].sound = c.snd("Hurt");
     moves.push_back(reaction("hit3", h3));
     moves.push_back(reaction("hit1Low", h1));
@@ -1337,7 +1341,7 @@ void creatureReactions(const Ctx& c, const Pose& rest, std::vector<MoveDef>& mov
     brace.open = 0.0f;
     brace.jaw = 0.0f;
     std::vector<Key> b = {mk(brace, 30), mk(brace, 80), mk(rest, 40)};
-    b[1].xStep = -1;
+    b[1].xStep = rooted ? 0 : -1;
     moves.push_back(reaction("blockHi", b));
     moves.push_back(reaction("blockLo", b));
     moves.push_back(reaction("blockAir", b));
@@ -1410,7 +1414,7 @@ void creatureMovement(const Ctx& c, const Pose& rest, std::vector<MoveDef>& m)
     back.pelvis.y -= 0.15f;
     std::vector<Key> bj = {mk(rest, 40), mk(back, 50, 1), mk(back, 50), mk(rest, 40, 1)};
     for (std::size_t i = 1; i < bj.size(); ++i)
-        bj[i].xStep = -7;
+        bj[i].xStep = c.rooted() ? 0 : -7;
     bj[1].sound = c.snd("Swing");
     m.push_back(def("backJump", "zzz", bj));
     std::vector<Key> ab = bj;
@@ -1420,7 +1424,7 @@ void creatureMovement(const Ctx& c, const Pose& rest, std::vector<MoveDef>& m)
     fwd.cape = 1.0f;
     std::vector<Key> af = {mk(rest, 40), mk(fwd, 50, 1), mk(fwd, 50), mk(rest, 40, 1)};
     for (std::size_t i = 1; i < af.size(); ++i)
-        af[i].xStep = 8;
+        af[i].xStep = c.rooted() ? 0 : 8;
     af[1].sound = c.snd("Swing");
     m.push_back(def("airForward", "zzz", af));
     Pose loud = rest;

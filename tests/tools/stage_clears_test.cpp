@@ -1,0 +1,108 @@
+// The stages of the generated tree played to their end by the scripted Nick,
+// his health held full: each must finish won, every step reached and every
+// enemy down, within ten minutes of game time. One case a run, so ctest runs
+// them side by side.
+#include "engine/clock.h"
+#include "engine/globals.h"
+#include "tests/support/test_support.h"
+#include "tools/stagerun/stage_run.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+struct Clear
+{
+    const char* name;
+    const char* stage;
+    int strength; // 40 makes Nick's blows five times as strong
+    unsigned seed = 1;
+    const char* ally = "";
+    bool twoPlayers = false;
+};
+
+void PrintTo(const Clear& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const Clear kClears[] = {
+    {"Lv0", "Lv0", 0},
+    {"Lv0WithSadGhost", "Lv0", 0, 1, "SadGhost"},
+    {"Lv0TwoPlayers", "Lv0", 0, 1, "", true},
+    {"Lv1", "Lv1", 0},
+    {"Lv2", "Lv2", 40},
+    {"Lv3", "Lv3", 40},
+    {"Lv4", "Lv4", 40},
+    {"Lv4TwoPlayers", "Lv4", 40, 1, "", true},
+    {"Lv5", "Lv5", 40},
+    {"Lv6Seed1", "Lv6", 40, 1},
+    {"Lv6Seed2", "Lv6", 40, 2},
+    {"Lv7Seed1", "Lv7", 40, 1},
+    {"Lv7Seed2", "Lv7", 40, 2},
+    {"Lv8", "Lv8", 40},
+    {"Lv9Seed1", "Lv9", 40, 1},
+    {"Lv9Seed2", "Lv9", 40, 2},
+    {"Lv9WithSadGhost", "Lv9", 40, 1, "SadGhost"},
+    {"CreditsSeed1", "Credits", 40, 1},
+    {"CreditsSeed2", "Credits", 40, 2},
+    {"Boss1", "Boss1", 40},
+    {"Boss2", "Boss2", 40},
+    {"Boss3", "Boss3", 40},
+    {"Boss4", "Boss4", 40},
+    {"Boss5", "Boss5", 40},
+    {"Boss6", "Boss6", 40},
+    {"Boss7", "Boss7", 40},
+    {"Boss8", "Boss8", 40},
+};
+
+// Plays in a scratch folder whose data/ is the tree the build generated.
+class StageClear : public ::testing::TestWithParam<Clear>
+{
+protected:
+    void SetUp() override
+    {
+        screen = openTestVideo();
+        ASSERT_NE(screen, nullptr);
+        std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
+    }
+    void TearDown() override
+    {
+        releaseTestClock();
+        fullyQuit = false;
+    }
+
+    ScratchDir dir;
+    SDL_Surface* screen = nullptr;
+};
+} // namespace
+
+TEST_P(StageClear, TheScriptedNickClearsIt)
+{
+    const Clear& c = GetParam();
+    fullyQuit = false;
+    freezeEnd = 0;
+    g_randomNumber.seed(c.seed);
+    stageRunOptions o;
+    o.stage = c.stage;
+    o.strength = c.strength;
+    o.ally = c.ally;
+    o.twoPlayers = c.twoPlayers;
+    const stageRunResult r = runStage(screen, o);
+    ASSERT_TRUE(r.found);
+    EXPECT_TRUE(r.finished);
+    EXPECT_EQ(r.winner, 1);
+    EXPECT_GT(r.segmentCount, 0);
+    EXPECT_EQ(r.segmentsReached, r.segmentCount);
+    EXPECT_EQ(r.enemiesDown, r.enemyCount);
+    EXPECT_LT(r.gameMs, 10u * 60u * 1000u) << "ten minutes of game time";
+    std::printf("%s: game time %.1f s, enemies down %d of %d, built in %.0f ms\n", c.name, r.gameMs / 1000.0,
+                r.enemiesDown, r.enemyCount, r.buildMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratedTree, StageClear, ::testing::ValuesIn(kClears),
+                         [](const ::testing::TestParamInfo<Clear>& info)
+                         { return std::string(info.param.name); });
