@@ -95,11 +95,13 @@ need_tools()
 # A virtual screen on the first free display number; Xvfb writes the number
 # to the given descriptor once it accepts clients. Without -noreset the server
 # resets whenever its last client leaves, and SDL, which connects, leaves and
-# connects again while starting, then now and then finds it closed.
+# connects again while starting, then now and then finds it closed. With -r
+# the server repeats no key: on a busy machine a press whose release comes
+# late would otherwise reach the game twice and move a menu two steps.
 start_x()
 {
     local number_file="$work/display"
-    Xvfb -displayfd 9 -noreset -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 9 -noreset -r -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     poll 10 test -s "$number_file" || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
     display=":$(tr -d '[:space:]' <"$number_file")"
@@ -184,6 +186,68 @@ press() { xdotool key "$1" || fail "xdotool could not press $1"; }
 
 picture_changed_from() { [ "$(window_picture)" != "$1" ]; }
 
+# menu_answers: a menu is up when Down moves its highlight and Up brings back
+# the very same picture; returns 1 if none answers before the menu deadline.
+# Each key is seen to change the picture before the next, so on a busy
+# machine no key is still on its way when it returns.
+menu_answers()
+{
+    local before picture=""
+    while wait_for_still_picture; do
+        before=$picture
+        press Down
+        # A screen that reads no keys yet shows no change.
+        poll 3 picture_changed_from "$before" || continue
+        wait_for_still_picture || break
+        [ "$picture" != "$before" ] || continue
+        press Up
+        poll 20 picture_changed_from "$picture" || break
+        wait_for_still_picture || break
+        [ "$picture" != "$before" ] || return 0
+    done
+    return 1
+}
+
+# The first entry's button (STORY) of the main menu, as a fingerprint, at any
+# window size.
+story_button()
+{
+    import -display "$display" -window "$window" png:- 2>/dev/null | convert - -resize "640x480!" -crop 192x24+226+332 rgb:- |
+        md5sum
+}
+
+# A Down that lands as the menu opens cannot be told from the opening, so the
+# highlight may end anywhere; Down goes round the five entries, and the
+# first entry's button looks different in exactly one of them.
+main_menu_to_story()
+{
+    local i j same rows=()
+    for i in 0 1 2 3 4; do
+        rows[i]=$(story_button)
+        step Down
+    done
+    for i in 0 1 2 3 4; do
+        same=0
+        for j in 0 1 2 3 4; do [ "${rows[i]}" != "${rows[j]}" ] || same=$((same + 1)); done
+        if [ "$same" = 1 ]; then
+            for ((j = 0; j < i; j++)); do step Down; done
+            return 0
+        fi
+    done
+    fail "no entry of the main menu shows STORY highlighted"
+}
+
+# The splash screens take no input and the main menu throws away what came
+# before it, so a key only counts once the menu is up. It is left on STORY.
+wait_for_menu()
+{
+    menu_deadline=$((SECONDS + menu_timeout))
+    focus_window
+    menu_answers || fail "no main menu answering Down and Up within ${menu_timeout}s"
+    main_menu_to_story
+    say "the main menu is up on STORY and its highlight follows Down and Up"
+}
+
 # Each screen drops what was pressed while it opened, so a key that opens or
 # leaves a screen waits for the picture to settle; keys within one screen are
 # read in turn. A busy machine can hold a picture still before the key is
@@ -197,29 +261,6 @@ step()
     poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
     say "$1: the screen changed"
     wait_for_still_picture || fail "the picture never settled after $1"
-}
-
-# The splash screens take no input and the main menu throws away what came
-# before it, so a key only counts once the menu is up. The menu is up when
-# Down moves its highlight and Up brings back the very same picture.
-wait_for_menu()
-{
-    local before picture=""
-    menu_deadline=$((SECONDS + menu_timeout))
-    focus_window
-    while wait_for_still_picture; do
-        before=$picture
-        press Down
-        wait_for_still_picture || break
-        [ "$picture" != "$before" ] || continue
-        press Up
-        wait_for_still_picture || break
-        if [ "$picture" = "$before" ]; then
-            say "the main menu is up and its highlight follows Down and Up"
-            return 0
-        fi
-    done
-    fail "no main menu answering Down and Up within ${menu_timeout}s"
 }
 
 # screenshot NAME [AREA...]: keeps the window's picture as ARTIFACT_DIR/NAME.png
@@ -413,9 +454,9 @@ expect_story_save()
     say "story.conf holds: $(tr '\n' ' ' <<<"$1")"
 }
 
-# A running stage never holds still; its pause menu does. Escape is pressed
-# until the picture settles on the pause menu (the loading picture holds
-# still too, but only before the stage runs).
+# A running stage never holds still; its pause menu does, and answers Down
+# and Up. Escape is pressed until it does: a stage reads no keys while
+# "FIGHT!" shows, and the loading picture holds still but answers nothing.
 pause_the_stage()
 {
     local before deadline=$((SECONDS + 60))
@@ -423,8 +464,8 @@ pause_the_stage()
     poll 30 picture_changed_from "$before" || fail "the stage never started"
     while [ "$SECONDS" -lt "$deadline" ]; do
         press Escape
-        menu_deadline=$((SECONDS + 3))
-        wait_for_still_picture && { say "the stage is paused"; return 0; }
+        menu_deadline=$((SECONDS + 10))
+        menu_answers && { say "the stage is paused"; return 0; }
     done
     fail "the stage never showed its pause menu"
 }
@@ -446,7 +487,7 @@ case_story_chapter()
     pause_the_stage
     screenshot story-stage-paused
     menu_deadline=$((SECONDS + 60))
-    press Down; step z                          # QUIT
+    step Down; step z                           # QUIT
     wait_for_menu
     press Escape
     expect_exit_code 0
@@ -474,6 +515,62 @@ case_story_shop()
     expect_story_save "$(story_save 1 1 4 500 1)"
 }
 
+# The picture changes between two looks a fifth of a second apart.
+picture_moving()
+{
+    local first
+    first=$(window_picture)
+    sleep 0.2
+    [ "$(window_picture)" != "$first" ]
+}
+
+expect_only_settings_written()
+{
+    local files
+    files=$(ls -A "$work/game/data/gameFiles")
+    [ "$files" = config.conf ] || fail "data/gameFiles holds [$(echo $files)], expected only config.conf"
+    say "nothing but the settings was written"
+}
+
+# case_arcade PLAYERS: the main menu's arcade, the player count, player 1
+# confirming the first fighter and player 2 the second (D and G, right and A
+# of defualt2.GPad), the loading picture and the first stage; the pause
+# menu's quit ends the run and Escape on the main menu ends the game.
+case_arcade()
+{
+    local players=$1 before
+    start_game
+    wait_for_window
+    wait_for_menu
+    menu_deadline=$((SECONDS + 90))
+    # Keys pressed while the next screen loads are dropped, so each one waits
+    # for the picture to settle.
+    step Down; step z                           # ARCADE
+    [ "$players" = 1 ] || step Down             # 2 PLAYERS
+    step z                                      # character select, after the loading picture
+    # Player 1's Down and Up turn the colours and back once it reads keys.
+    menu_answers || fail "character select does not answer Down and Up"
+    before=$(window_picture)
+    press z
+    [ "$players" = 1 ] || { press d; press g; }  # player 2 takes the next fighter
+    poll 20 picture_changed_from "$before" || fail "character select stayed after the confirm"
+    poll 30 picture_moving || fail "no stage moving within 30s of the confirm"
+    say "the stage is up"
+    if [ "$players" = 2 ]; then
+        # Player 2 walks out from behind player 1, on its own keys.
+        xdotool keydown d && sleep 1.5 && xdotool keyup d || fail "xdotool could not hold D"
+    fi
+    screenshot "arcade-stage-$players-player"
+    pause_the_stage
+    menu_deadline=$((SECONDS + 60))
+    step Down; step z                           # QUIT
+    wait_for_menu
+    press Escape
+    expect_exit_code 0
+    expect_settings "${default_settings[@]}"
+    expect_only_settings_written
+}
+
 need_tools
 mkdir -p "$artifacts"
 rm -f "$log"
@@ -486,6 +583,8 @@ no-audio-device) run=case_no_audio_device ;;
 options) run=case_options ;;
 story-chapter) run=case_story_chapter ;;
 story-shop) run=case_story_shop ;;
+arcade-1-player) run="case_arcade 1" ;;
+arcade-2-players) run="case_arcade 2" ;;
 *) fail "unknown case" ;;
 esac
 start_x
