@@ -351,13 +351,7 @@ protected:
         // The new campaign's bat in both slots, and an ally's folder.
         writeStageData({"Grunt", "NickBBBat", "Helper"});
         makeDirs("data/gameFiles");
-        fullyQuit = false;
-        freezeEnd = 0;
-        shakeAmt = 0;
-        setTestClock(100000);
-        setTestClockAutoAdvance(1);
-        g_randomNumber.seed(7);
-        drainQueue();
+        readyForStage();
     }
     ~StoryStageTest() override
     {
