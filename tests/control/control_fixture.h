@@ -169,26 +169,6 @@ private:
     std::vector<SDLKey> held;
 };
 
-// An audio device (the dummy driver under test) for the holder's life, so
-// sound sets load their sounds and a test can see that one plays.
-class AudioSession
-{
-public:
-    AudioSession();
-    ~AudioSession();
-    AudioSession(const AudioSession&) = delete;
-    AudioSession& operator=(const AudioSession&) = delete;
-
-    bool open() const { return opened; }
-    // Channels playing now.
-    int playing() const;
-    // Stops every channel.
-    void silence() const;
-
-private:
-    bool opened;
-};
-
 // Saves the program-wide values the controls change (hit-stop, shake, quit
 // and debug flags, the dead zone) and puts them back, releasing the test
 // clock, when it goes.

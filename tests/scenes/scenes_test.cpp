@@ -15,6 +15,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -174,17 +175,14 @@ protected:
         writeFile("data/gamepad/defualt.GPad",
                   "1.0\nfixture\n276\n275\n274\n273\n122\n120\n99\n0\n0\n13\n-1\n\n0\n1\n2\n0\n0\n9\n");
         GPad1.loadGamePad(kPad1Path);
-        SDL_InitSubSystem(SDL_INIT_AUDIO);
-        g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+        audio = std::make_unique<AudioSession>();
         fullyQuit = false;
         drainQueue();
     }
     ~SceneTest() override
     {
         Mix_HaltMusic();
-        if (g_audioOpen)
-            Mix_CloseAudio();
-        g_audioOpen = false;
+        audio.reset();
         fullyQuit = false;
         drainQueue();
     }
@@ -228,6 +226,7 @@ protected:
     }
 
     ScratchDir dir;
+    std::unique_ptr<AudioSession> audio;
     SDL_Surface* screen = openTestVideo();
     std::vector<Outline> outlines;
     std::map<std::string, SDL_Color> colours;

@@ -94,17 +94,14 @@ protected:
         writeFile("data/music/Dialogue.dat", wavBytes());
         writePads();
         GPad1.loadGamePad(kPad1Path);
-        SDL_InitSubSystem(SDL_INIT_AUDIO);
-        g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+        audio = std::make_unique<AudioSession>();
         fullyQuit = false;
         drainQueue();
     }
     ~DialogueScreenTest() override
     {
         Mix_HaltMusic();
-        if (g_audioOpen)
-            Mix_CloseAudio();
-        g_audioOpen = false;
+        audio.reset();
         fullyQuit = false;
         drainQueue();
         GPad1.joystickIndex = -1;
@@ -117,6 +114,7 @@ protected:
     }
 
     ScratchDir dir;
+    std::unique_ptr<AudioSession> audio;
     GlobalsGuard globals;
     SDL_Surface* screen = openTestVideo();
 };

@@ -255,4 +255,32 @@ bool TextRecorder::drew(const std::string& text, int x, int y) const
             return true;
     return false;
 }
+AudioSession::AudioSession() : opened(false)
+{
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    opened = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) >= 0;
+    g_audioOpen = opened;
+}
+
+AudioSession::~AudioSession()
+{
+    if (opened)
+    {
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+    }
+    g_audioOpen = false;
+}
+
+int AudioSession::playing() const
+{
+    return opened ? Mix_Playing(-1) : 0;
+}
+
+void AudioSession::silence() const
+{
+    if (opened)
+        Mix_HaltChannel(-1);
+}
+
 } // namespace testing_support

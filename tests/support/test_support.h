@@ -121,4 +121,24 @@ public:
 private:
     std::vector<Text> drawn;
 };
+// An audio device (the dummy driver under test) for the holder's life, so
+// sound sets load their sounds and a test can see that one plays.
+class AudioSession
+{
+public:
+    AudioSession();
+    ~AudioSession();
+    AudioSession(const AudioSession&) = delete;
+    AudioSession& operator=(const AudioSession&) = delete;
+
+    bool open() const { return opened; }
+    // Channels playing now.
+    int playing() const;
+    // Stops every channel.
+    void silence() const;
+
+private:
+    bool opened;
+};
+
 } // namespace testing_support

@@ -33,14 +33,11 @@ protected:
     static void SetUpTestSuite()
     {
         scratch = std::make_unique<ScratchDir>();
-        SDL_InitSubSystem(SDL_INIT_AUDIO);
-        g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+        audio = std::make_unique<testing_support::AudioSession>();
     }
     static void TearDownTestSuite()
     {
-        if (g_audioOpen)
-            Mix_CloseAudio();
-        g_audioOpen = false;
+        audio.reset();
         written.clear();
         scratch.reset();
     }
@@ -62,9 +59,11 @@ protected:
     SDL_Surface* screen = nullptr;
     static std::unique_ptr<ScratchDir> scratch;
     static std::set<std::string> written;
+    static std::unique_ptr<testing_support::AudioSession> audio;
 };
 std::unique_ptr<ScratchDir> GameContent::scratch;
 std::set<std::string> GameContent::written;
+std::unique_ptr<testing_support::AudioSession> GameContent::audio;
 
 bool keyed(SDL_Surface* s, int x, int y)
 {

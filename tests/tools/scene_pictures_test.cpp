@@ -216,9 +216,8 @@ TEST_F(ScenePictures, EveryWrappedLineFitsTheBoxInItsFont)
 
 TEST_F(ScenePictures, SceneOnePlaysToItsEndAndSkipsWithTheMusicStopped)
 {
-    SDL_InitSubSystem(SDL_INIT_AUDIO);
-    g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
-    ASSERT_TRUE(g_audioOpen) << Mix_GetError();
+    testing_support::AudioSession audio;
+    ASSERT_TRUE(audio.open()) << Mix_GetError();
     SDL_Surface* screen = testing_support::openTestVideo();
     for (const bool skip : {false, true})
     {
@@ -245,15 +244,12 @@ TEST_F(ScenePictures, SceneOnePlaysToItsEndAndSkipsWithTheMusicStopped)
         EXPECT_EQ(frames, 76) << "one step a frame (each wait finds its answer queued), then the end";
         EXPECT_EQ(Mix_PlayingMusic(), 0);
     }
-    Mix_CloseAudio();
-    g_audioOpen = false;
 }
 
 TEST_F(ScenePictures, TheWholeStoryPlaysSceneAfterSceneWithConfirms)
 {
-    SDL_InitSubSystem(SDL_INIT_AUDIO);
-    g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
-    ASSERT_TRUE(g_audioOpen) << Mix_GetError();
+    testing_support::AudioSession audio;
+    ASSERT_TRUE(audio.open()) << Mix_GetError();
     SDL_Surface* screen = testing_support::openTestVideo();
     int steps = 0;
     for (int n = 1; n <= kSceneCount; ++n)
@@ -281,6 +277,4 @@ TEST_F(ScenePictures, TheWholeStoryPlaysSceneAfterSceneWithConfirms)
         steps += scene->numSegments;
     }
     EXPECT_EQ(steps, 1507);
-    Mix_CloseAudio();
-    g_audioOpen = false;
 }
