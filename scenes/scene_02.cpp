@@ -9,7 +9,7 @@ constexpr sceneStep kSteps[] = {
     background("scene0/vladAttack"),
     musicOn(),
     line("", "!?"),
-    line("Nick", "Whoa! Watch where you swing that thing, pal! You nearly took my head off!!!"),
+    line("Nick", "Whoa! Watch where you swing that thing, buddy! You nearly took my head off!"),
     background("scene0/bg1"),
     right("scene0/vladDraw"),
     line("???", "That was precisely the idea."),

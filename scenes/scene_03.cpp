@@ -10,8 +10,8 @@ constexpr sceneStep kSteps[] = {
     musicOn(),
     left("scene0/nickBat"),
     right("scene0/vladWeak"),
-    line("Vlad", "You have bested me, boy, and I admit so freely. Yet my duty remains, and duty says "
-                 "you must die this night."),
+    line("Vlad", "You have bested me, boy, and I admit it freely. Yet my duty remains, and my "
+                 "duty says you must die tonight."),
     line("Nick", "Oh, SHUT UP, you old bag!"),
     left("blankChara"),
     right("blankChara"),
@@ -22,8 +22,8 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Lucky thing nobody was around to hear that."),
     line("Nick", "Sorry about the head, old timer. You didn't leave me much of a choice..."),
     left("scene1/nickShowVlad"),
-    line("Nick", "Ooh, shiny. Nice blade, though. Red, sharp, a little bit evil... I'd say it really "
-                 "suits me, huh?"),
+    line("Nick", "Ooh, shiny! That's a nice blade. Red, sharp, a little bit evil... I'd say it "
+                 "really suits me, eh?"),
     line("Vlad", "I beg to differ. A blade of my noble standing ill befits a ruffian with a baseball "
                  "bat."),
     left("scene1/nickPumped"),
@@ -33,9 +33,10 @@ constexpr sceneStep kSteps[] = {
                  "to speak."),
     line("Vlad", "Long ago, when I was young and proud, I bound my soul to this very blade. So long "
                  "as it endures, so do I. It seemed clever at the time..."),
-    line("Vlad", "In hindsight, master, a plain and honest death might well have been the kinder fate."),
+    line("Vlad", "In hindsight, master, a plain death would've been kinder. Few know it better "
+                 "than I."),
     left("scene1/nickNormal"),
-    line("Nick", "Hold on. Why do you keep on calling me master, anyways?"),
+    line("Nick", "Um, hold on. Why do you keep calling me master, anyway?"),
     line("Vlad", "Whoever wields this blade is my master, by the terms of the binding. Should the "
                  "word displease you, I can call you sir."),
     left("scene1/nickPumped"),

@@ -16,8 +16,8 @@ constexpr sceneStep kSteps[] = {
     left("scene1/nickNormal"),
     line("Nick", "Huh. That's weird. Yesterday this whole street was crawling with zombies. So where "
                  "did they all go now?"),
-    line("Nick", "Aw, come on! I finally get a cool new toy and there isn't a single zombie around to "
-                 "try it out on!!!"),
+    line("Nick", "Aw, come on! I finally get a cool new toy, and there isn't a single zombie "
+                 "around to test it out on!"),
     line("Vlad", "A TOY?!"),
     right("scene1/zombie"),
     line("Zombie", "Uhhh"),

@@ -34,7 +34,7 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "...the pressure valves will fail and the whole node will rupture. And that appears "
                  "to be exactly what is happening now. We must go. Now!"),
     left("scene1/nickNormal"),
-    line("Nick", "Whoa, whoa, it's making a really scary noise! Vlad, we gotta get out of here!!"),
+    line("Nick", "Whoa, whoa, it's making a super scary noise! Vlad, we have to get out of here!"),
     right("scene0/vladWep"),
     line("Vlad", "*sigh*"),
     line("Nick", "Vlad! Hit the deck!!"),

@@ -11,7 +11,7 @@ constexpr sceneStep kSteps[] = {
     musicOn(),
     line("Vlad", "At last, an exit."),
     line("Nick", "At last? Dude, I did all the walking. You just hung out."),
-    line("Vlad", "I still had to be there all along, no?"),
+    line("Vlad", "Yet I had to be present the whole way."),
     background("storyBG/street3"),
     line("MEGAPHONE", "ATTENTION! ALL CITY STAFF MUST REPORT TO GOLDEN TOWER FOR EVACUATION IMMEDIATELY. "
                       "GO!"),

@@ -61,7 +61,8 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Heroes get the girl, Vlad. I can already see it. Our first date. The hugs..."),
     line("Vlad", "I am not at all sure..."),
     left("scene1/nickPumped"),
-    line("Nick", "Glory! Rescues! Romance! That's what heroes are all made of, Vlad. Now move it!"),
+    line("Nick", "Glory! Rescues! Romance! That's what a hero is made of, Vlad. Come on, move "
+                 "it!"),
     line("Vlad", "As you wish, master. I follow."),
     musicOff(),
 };

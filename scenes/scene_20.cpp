@@ -24,10 +24,12 @@ constexpr sceneStep kSteps[] = {
     line("Nick",
          "Fine, fine. Hey, kid, are you Rigby's little brother? Private Rigby, from the army's radio?"),
     right("storyCharas/andy"),
-    line("???", "Y-yeah, she's my sister. Why? And she's not that cute, if that's your next one."),
+    line("???", "Y-yeah, she's my sister. Why? And no, she's not that cute, before you even "
+                "ask."),
     left("scene1/nickNormal"),
-    line("Nick", "What luck, the first guy I find is the right one! So, is she cute? Come on, be honest with "
-                 "me. Tall? Short? Blonde? Brunette? Does she like a guy with a big sword?"),
+    line("Nick", "What luck, the first guy I find is the right one! So, is she cute? Come on, "
+                 "honestly. Tall? Short? Blonde? Brunette? Would she go for a guy with a big "
+                 "sword? Well?"),
     left("storyCharas/nickRadio"),
     line("", "Kssshhhh..."),
     line("Rigby", "Nick? Rigby here. Did you find Andy yet? C'mon, talk to me, what is going on?"),

@@ -23,7 +23,7 @@ constexpr sceneStep kSteps[] = {
     line("Vlad",
          "He is strong, master, and strong allies are rare. I would keep him, but watch him carefully."),
     right("scene2/spectre"),
-    line("Spectre", "Your sword is wise. And the general must be stopped."),
+    line("Spectre", "Your sword is wise. You need me to stop the general."),
     line("Nick", "Fine! Fine. You can tag along. But why are you helping us? What's in it for you, huh? "
                  "Spill it, man."),
     line("Spectre", "I want to know where your power comes from. Nothing more than that."),

@@ -15,11 +15,11 @@ constexpr sceneStep kSteps[] = {
     line("", "*kzzzrrrkk*"),
     line("Rigby", "Nick, it's Rigby! Bad news: the airship has gone rogue. Nobody flies it for us "
                   "anymore, and it keeps looping over the town."),
-    line("Rigby", "Every lap it drops more trouble on us. Bring it down. NOW!!!"),
-    line("Nick", "Relax, I've got a plan. Super easy. Zero sweat. Trust me, you'll be cheering "
-                 "in five minutes!!!"),
+    line("Rigby", "Bring it down, Nick, before its next bombing run. Right NOW!"),
+    line("Nick", "Relax, I've got a plan. Super easy. No sweat. Trust me, you'll all be cheering "
+                 "in five minutes."),
     line("Rigby", "What plan, Nick?"),
-    line("Nick", "Just trust me, Rig!!"),
+    line("Nick", "Just trust me, okay?"),
     line("", "*click*"),
     left("scene1/nickNormal"),
     line("Nick", "So, uh... Spectre, buddy? Got a plan, by any chance?!"),
@@ -36,7 +36,7 @@ constexpr sceneStep kSteps[] = {
     line("Nick", "Wait. Where are we?"),
     right("scene0/vladWep"),
     line("Vlad", "Spectre, why are we out here? We were to land inside it!"),
-    line("Nick", "We're in the SKY!!!!!"),
+    line("Nick", "We're... in the SKY?!"),
     right("scene2/spectre"),
     line("Spectre", "I missed. The hull was warded. So, we break in the hard way."),
     line("Nick", "MAGIC IS THE WORST!!"),

@@ -34,12 +34,12 @@ constexpr sceneStep kSteps[] = {
     line("???", "I am Colonel Toulon, commander of this fine vessel, but my audience knows me "
                 "by a grander name: Toulon the Fantastic! Charmed, boys."),
     line("Toulon the Fantastic", "Please, hold all applause until the very end of the show."),
-    line("Nick", "Toulon the FANTASTIC? More like Toulon the Lame-tastic!! Vlad, Spectre, "
-                 "somebody explain this clown to me!!"),
+    line("Nick", "Toulon the FANTASTIC? More like Toulon the Lame-tastic! Vlad, Spectre, can "
+                 "anyone explain this clown to me?"),
     right("scene0/vladWep"),
     line("Vlad", "He is Toulon the Puppeteer, master. He can seize any feeble mind and wear it "
-                 "like a glove. The weaker the will, the tighter his grip. Guard your minds, "
-                 "sir."),
+                 "like a glove, and the weaker the will, the stronger his grip. Guard your "
+                 "minds."),
     line("Vlad", "He made our soldiers turn their guns on the townsfolk. That was his work, not "
                  "theirs. All of it."),
     right("scene2/spectre"),
@@ -48,7 +48,7 @@ constexpr sceneStep kSteps[] = {
     line("Rigby", "Hell yes, he does!!"),
     line("Nick", "Wait, the radio is on?!"),
     line("Rigby", "You monster! Those soldiers were good men, and you made them gun down the "
-                  "people they swore to protect. Nick, wreck him!!"),
+                  "people they swore to protect. Nick, finish him!"),
     right("storyCharas/toulon"),
     line("Toulon the Fantastic",
          "My, my, such anger. Splendid! Anger makes for a marvellous audience. And now, "
@@ -61,9 +61,9 @@ constexpr sceneStep kSteps[] = {
          "enough raw power to flatten a city block. Isn't she magnificent, darlings?!"),
     line("Toulon the Fantastic",
          "A one-night-only show, never to be repeated, for the audience is never around "
-         "for the encore! Mwahahaha!!"),
+         "for the encore! Mwa-hahaha!"),
     left("scene1/nickPumped"),
-    line("Nick", "I'll tear that tin can apart, bolt by bolt. Piece by piece!!"),
+    line("Nick", "I'll rip that tin can apart bolt by bolt and piece by piece!"),
     musicOff(),
 };
 static_assert(segmentCount(kSteps) == 69, "scene 24 has 69 steps");

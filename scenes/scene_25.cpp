@@ -10,8 +10,8 @@ constexpr sceneStep kSteps[] = {
     musicOn(),
     line("Nick", "Your turn, Colonel."),
     right("scene2/spectre"),
-    line("Spectre", "This wreck is leaking fuel. It could blow any second. I can shift us out. "
-                    "Come, Nick."),
+    line("Spectre", "The wreck is leaking fuel. It could blow any time. I can shift us out. Hold on "
+                    "to me."),
     line("Nick", "Not till he pays."),
     right("scene2/spectre"),
     line("Spectre", "Then be quick."),
@@ -19,7 +19,7 @@ constexpr sceneStep kSteps[] = {
     line("Toulon the Fantastic",
          "Ah, well, this has been a delightful evening, truly, but I have a prior "
          "engagement elsewhere, so if you would excuse me, I shall just slip away now!"),
-    line("Nick", "That's for our soldiers, and for the worst show I've ever seen!!"),
+    line("Nick", "This is for our soldiers, and for the worst show I've ever seen!"),
     left("blankChara"),
     right("blankChara"),
     background("storyBG/nickGetGloves"),
@@ -45,7 +45,7 @@ constexpr sceneStep kSteps[] = {
     background("storyBG/airshipSplode4"),
     line("", "..."),
     left("storyCharas/nickGauntlets"),
-    line("Nick", "See? Told you the back door was the right way!!"),
+    line("Nick", "See? Told ya the back door was the best way in!"),
     line("", "*kshhhhkrrrkk*"),
     left("storyCharas/nickRadio"),
     line("Rigby", "Nick! You did it! I saw the whole thing from the tower. The airship is down, "
@@ -65,8 +65,8 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "Take what comfort you can: his host is gone, their ranks are thinned, and "
                  "their chain of command is broken to pieces. They won't regroup in any hurry, "
                  "Rigby."),
-    line("Vlad", "This war can be won. Only one enemy commander is left standing: their general. "
-                 "The last one."),
+    line("Vlad", "This war can be won, master. Only one of their commanders is left standing "
+                 "now: the general."),
     line("Nick", "Then that's who I'm hunting next. Watch out, General! Nick is coming for ya, "
                  "pal!"),
     musicOff(),

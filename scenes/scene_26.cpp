@@ -24,8 +24,8 @@ constexpr sceneStep kSteps[] = {
     left("scene1/nickNormal"),
     line("Nick", "Gee, thanks. So the zombies, the chaos, this whole mess... that's you?"),
     line("Lilith", "Took you long enough. Your fists are quicker than your wits."),
-    line("Nick", "Lady, you're about to get punched into next week. But first: why here? Why "
-                 "pick on our town of all the towns out there?"),
+    line("Nick", "Lady, you're about to get punched into next week. But first: why here? Of all "
+                 "the towns in the world, why pick on ours?"),
     line("Lilith", "Nothing personal, boy. Your town simply sits nearest to the underworld. "
                    "Closest door, shortest stroll. That's all."),
     line("Nick", "Location, location, location, huh? Okay, jokes aside: what is it you REALLY "
@@ -33,16 +33,16 @@ constexpr sceneStep kSteps[] = {
     left("scene0/vladWep"),
     line("Vlad", "Has the underworld run out of room, my lady? Too many souls down there to hold "
                  "them all?"),
-    line("Lilith", "Out of room? Oh, Vlad. Always the loyal little dog, always fetching the "
-                   "dullest answer. No. The underworld has room to spare, always. I want more than "
-                   "space, pet. I want far, far more than that."),
+    line("Lilith", "Out of room? Oh, Vlad. Ever the loyal little dog, fetching the dullest "
+                   "answers. No. The underworld has room to spare; it always will. I want more "
+                   "than space, pet. I want far, far more than that."),
     line("Lilith", "Let me put it simply. A quiz, pet. When the dead rise and walk the earth as "
                    "zombies, what happens to the soul inside them?"),
     left("scene0/vladWep"),
     line("Vlad", "It stays in the body."),
-    line("Lilith", "Correct. Trapped. It can't pass on, so it never reaches Heaven. No souls, no "
-                   "supply. Heaven starves slowly, for every single soul my zombies keep locked "
-                   "away from it."),
+    line("Lilith", "Correct. Trapped. It can't pass on, so it never reaches Heaven. Heaven lives "
+                   "on the souls that reach it, so it starves a little for each soul my zombies "
+                   "keep from it."),
     line("Vlad", "Heaven will not sit by and starve. It will strike back, with all its armies. "
                  "My lady, this is madness. Pure madness!"),
     line("Lilith", "Exactly. It will be soon, too. Heaven's armies will come pouring down upon "

@@ -22,7 +22,7 @@ constexpr sceneStep kSteps[] = {
     line("Johnny Blade", "No, no, no. No way out, little rabbit. You're caught, and Johnny picks your "
                          "end!"),
     left("scene1/nickNormal"),
-    line("Nick", "Vlad, who IS this psycho, man?"),
+    line("Nick", "Vlad, just who IS this psycho?"),
     right("scene0/vladWep"),
     line("Vlad", "Johnny Blade, sadly."),
     line("Nick", "I need way more than a name, Vlad!"),
@@ -34,7 +34,7 @@ constexpr sceneStep kSteps[] = {
     line("Johnny Blade", "Your blood, your blood, Johnny wants your blood! Give it here, give it here! "
                          "Heee hee heee!"),
     left("scene1/nickPumped"),
-    line("Nick", "That's it. I've had it with you. Let's dance, knife boy!!"),
+    line("Nick", "That's it. I've had it with you. Let's rumble, knife boy!"),
     musicOff(),
 };
 static_assert(segmentCount(kSteps) == 39, "scene 28 has 39 steps");

@@ -42,11 +42,11 @@ constexpr sceneStep kSteps[] = {
                  "know a great burger spot around here!"),
     line("Rigby", "A burger? Why?"),
     right("scene0/vladWep"),
-    line("Vlad", "Master, please. Lilith first, burgers later. Every minute we waste, she grows "
-                 "stronger."),
+    line("Vlad", "Master, please. Lilith first, burgers later. The longer we wait, the stronger "
+                 "she gets."),
     left("scene1/nickNormal"),
-    line("Nick", "Right, right. Let's punch our way over there and end this thing once and for "
-                 "all, people!"),
+    line("Nick", "Right, right. So let's punch our way through to Lilith and end this war once "
+                 "and for all!"),
     musicOff(),
 };
 static_assert(segmentCount(kSteps) == 55, "scene 30 has 55 steps");

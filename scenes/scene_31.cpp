@@ -14,7 +14,7 @@ constexpr sceneStep kSteps[] = {
     line("Rigby", "Thanks, but I couldn't have done it without Spectre. He covered me all the way "
                   "through that mess."),
     left("scene2/spectre"),
-    line("Spectre", "You covered mine, too. Your aim is true."),
+    line("Spectre", "You covered me, too. Your aim is steady."),
     line("Rigby", "Can I call you Joe?"),
     line("Spectre", "If you wish. It matters not to me."),
     left("scene0/nickFury"),

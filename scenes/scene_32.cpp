@@ -39,24 +39,24 @@ constexpr sceneStep kSteps[] = {
     line("Lilith", "They fought for ages, and then they just stopped. Called it a draw. Went home. "
                    "Do you know how dull eternity gets without a good war, boy?"),
     left("scene0/vladWep"),
-    line("Vlad", "If they fight, every soul on earth, in Heaven and below will be destroyed. "
-                 "Both realms would burn to nothing, my lady. Nothing will remain."),
+    line("Vlad", "If they fight, every soul on earth, in Heaven and below, will be destroyed. "
+                 "Both realms will burn to ash, my lady. Not a thing will remain."),
     left("scene0/nickFury"),
-    line("Nick", "Yeah! What Vlad said!!!"),
+    line("Nick", "Yep, what he said. Duh!"),
     line("Lilith", "Ha! Ha ha ha ha! Oh, you're adorable, the both of you."),
     line("Lilith", "A few thousand years of torturing the damned gets very old, boy. Same screams, "
                    "same fires, same sinners. I'm bored out of my mind."),
     left("scene1/nickPumped"),
     line("Nick", "So get a HOBBY! Knit a scarf! Take up bowling! Don't go blowing up the whole "
                  "world 'cause you're bored!"),
-    line("Lilith", "Oh, come now. A little apocalypse never hurt anyone. It's all harmless fun, "
-                   "darling."),
+    line("Lilith", "Come now. A little apocalypse never hurt anyone, dear. Who would know better "
+                   "than I?"),
     right("scene0/vladWep"),
     line("Vlad", "The angels are close, master. I can feel them coming."),
     line("Nick", "How do we stop this before it starts, Vlad?"),
     line("Vlad", "Kill her. With the general gone, the zombies have no leader, and Heaven has no "
                  "reason left to attack us, master."),
-    line("Nick", "With pleasure. Let's do this!"),
+    line("Nick", "With pleasure. GAME ON, lady!"),
     right("storyCharas/lilith"),
     line("Lilith", "Such boldness. You've been lucky, boy, nothing more. And luck runs out. Let me "
                    "show you how."),

@@ -10,7 +10,7 @@ constexpr sceneStep kSteps[] = {
     right("blankChara"),
     musicOn(),
     line("Lilith", "Impossible. How could a mere boy beat me? A boy, of all things!"),
-    line("Nick", "I'm not a kid! I'm TWENTY-FOUR, lady!!"),
+    line("Nick", "I am not a kid! I'm TWENTY-FOUR, lady!"),
     background("storyBG/lilithkill2"),
     line("Lilith", "AAAGH!!"),
     line("Lilith", "Beaten by a boy. This is utterly humiliating."),
@@ -26,14 +26,14 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "Indeed, master. That was your very worst joke yet."),
     right("storyCharas/rigby"),
     line("Rigby", "Nick, we just watched the end of the end of the world, and THAT is what you "
-                  "say? History will remember that forever. Ugh. Really?!"),
+                  "say? That is the line every history book will include."),
     left("scene0/nickFury"),
     line("Nick", "Oh, come ON! I just saved the entire planet, Heaven, AND the underworld, and "
                  "all I get is jokes about my jokes? Where's the thanks, people?!"),
     line("Rigby", "Okay, okay. It is over, Nick. It is finally over. Thank you. Truly. For "
                   "everything. For Andy, for the town, for all of us."),
     left("scene1/nickNormal"),
-    line("Nick", "Now THAT'S more like it, guys!"),
+    line("Nick", "Now THAT'S what I call thanks."),
     right("scene0/vladWep"),
     line("Vlad", "Well done, master."),
     right("scene2/spectre"),
@@ -42,8 +42,8 @@ constexpr sceneStep kSteps[] = {
     line("Vlad", "We can celebrate later, master. There is still one task left before we can "
                  "relax."),
     line("Nick", "Huh? What task is that?"),
-    line("Vlad", "The dead still walk these streets. If we do not wipe out every last zombie, "
-                 "the infection would spread all over again."),
+    line("Vlad", "The dead still walk these streets. If we fail to wipe out every last zombie, "
+                 "the infection will spread all over again."),
     left("scene1/nickPumped"),
     line("Nick", "Then it's settled! As of today, I, Nick, am officially a professional zombie "
                  "hunter. Now hiring! Who's with me? Spectre? You're in, right? Anyone? Anyone?"),
@@ -62,8 +62,8 @@ constexpr sceneStep kSteps[] = {
                  "awesome like that. Anyway... Rigby, you're gonna stick around, right? You and "
                  "me, saving the world..."),
     right("storyCharas/rigby"),
-    line("Rigby", "Sorry, Nick. You're sweet, but I'm leaving with Joe. We've got plans of our "
-                  "own together."),
+    line("Rigby", "Sorry, Nick. You're sweet, but I'm leaving with Joe. The two of us have plans "
+                  "of our own."),
     left("blankChara"),
     right("blankChara"),
     background("storyBG/rigspec"),
@@ -73,16 +73,16 @@ constexpr sceneStep kSteps[] = {
     line("", "*Off they walk into the sunset*"),
     background("storyBG/cityOnFire"),
     left("scene0/nickFury"),
-    line("Nick", "Unbelievable!! I save the world, and the SIDEKICK gets the girl?! The gloomy, "
-                 "spooky dude?!?!"),
+    line("Nick", "Unbelievable! I save the world and the SIDEKICK gets the girl?! Him? The "
+                 "gloomy, spooky guy?!"),
     right("storyCharas/andy"),
     line("Andy", "Um... guys? Did you all just forget about me here?"),
     left("scene1/nickNormal"),
     line("Nick", "Yeah, little man. We all forgot you. But hey, I got dumped first, so my "
                  "problem wins, okay?"),
     right("scene0/vladWep"),
-    line("Vlad", "Cheer up, master. There are still zombies to hunt, and nothing cures a broken "
-                 "heart quite like a good, long zombie hunt, sir."),
+    line("Vlad", "Cheer up, master. A great many zombies still walk the streets, and nothing "
+                 "mends a broken heart quite like a good, long hunt."),
     line("Nick", "You know what? You're right, Vlad! Nick's Zombie Extermination Squad is "
                  "officially open for business! Let's get to work!"),
     line("Vlad", "Yes, master! As you always say: GAME ON!"),

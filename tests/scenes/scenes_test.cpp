@@ -131,6 +131,12 @@ std::string lineFault(const std::string& line)
     if (wrap.lines.size() != expected)
         return "wraps into " + std::to_string(wrap.lines.size()) + " box lines, not " +
                std::to_string(expected);
+    // The box splits a last word that overflows off with the space before it, so that box line
+    // opens with a blank. Only a word before the last ending past column 80 starts the line with a
+    // word instead, and in a text of 81 to 84 characters that leaves a last word of two characters
+    // at most ("than I."), so those lengths cannot always be worded round it.
+    if (line.size() > 84 && wrap.lines.back().front() == ' ')
+        return "its last box line starts with a space";
     return "";
 }
 
@@ -232,6 +238,32 @@ protected:
     std::map<std::string, SDL_Color> colours;
 };
 } // namespace
+
+// A last box line that opens with a blank, as the box's final split makes it, is refused
+// wherever the text is long enough to be worded round it.
+TEST(SceneLine, LastBoxLineOpeningWithASpaceIsRefused)
+{
+    const struct
+    {
+        std::string text;
+        std::string fault;
+    } cases[] = {
+        {"Master, please. Lilith first, burgers later. Every minute we waste, she grows stronger.",
+         "its last box line starts with a space"},
+        {"Master, please. Lilith first, burgers later. The longer we wait, the stronger she gets.", ""},
+        // The third box line opened by the final split, after a second one that ends short.
+        {"What luck, the first guy I find is the right one! So, is she cute? Come on, be honest with me. "
+         "Tall? Short? Blonde? Brunette? Does she go for guys with big swords?",
+         "its last box line starts with a space"},
+        {"What luck, the first guy I find is the right one! So, is she cute? Come on, honestly. Tall? "
+         "Short? Blonde? Brunette? Would she go for a guy with a big sword? Well?",
+         ""},
+        // 81 characters: no wording of this length avoids it.
+        {"Then that's who I'm hunting next. Watch out, General! Nick is coming for ya, pal!", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(lineFault(c.text), c.fault) << c.text;
+}
 
 // The story plays every scene from 1 to 33; a missing one must fail here, not
 // be passed over in a chapter.
