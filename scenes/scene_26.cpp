@@ -40,8 +40,8 @@ constexpr sceneStep kSteps[] = {
                    "zombies, what happens to the soul inside them?"),
     left("scene0/vladWep"),
     line("Vlad", "It stays in the body."),
-    line("Lilith", "Correct. Trapped. It can't pass on, so it never reaches Heaven. Heaven lives "
-                   "on the souls that reach it, so it starves a little for each soul my zombies "
+    line("Lilith", "Correct. Trapped. It can't pass on, so it never reaches Heaven. Heaven feeds "
+                   "on the souls it receives, and it starves a little for every soul my zombies "
                    "keep from it."),
     line("Vlad", "Heaven will not sit by and starve. It will strike back, with all its armies. "
                  "My lady, this is madness. Pure madness!"),
