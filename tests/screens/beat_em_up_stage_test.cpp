@@ -13,7 +13,9 @@
 #include "tools/stagerun/scripted_player.h"
 
 #include <SDL_mixer.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 using namespace testing_support;
