@@ -1,7 +1,8 @@
 // The beat-'em-up stages run headless to their end: a small script cleared by
 // the scripted player, an empty one, knock-outs, the pause menu's quit, what
 // is drawn, the hit-stop, the two-player stage's revival, camera and pause
-// keys, and an ally that fights the stage's enemies.
+// keys, an ally that fights the stage's enemies, and the rules a freshly
+// built stage keeps: walls, camera, particle lists, counters and revival.
 #include "control/enemy_ai.h"
 #include "engine/clock.h"
 #include "engine/globals.h"
@@ -12,7 +13,9 @@
 #include "tools/stagerun/scripted_player.h"
 
 #include <SDL_mixer.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 using namespace testing_support;
@@ -493,4 +496,215 @@ TEST_F(StageTest, AGrabShotHoldsOnlyByASwitchedOnEnemyOfTheStage)
             EXPECT_EQ(players.control1.grabber, nullptr);
             EXPECT_FALSE(players.control1.grabbed);
         }
+}
+
+namespace
+{
+enum class Cast
+{
+    one,
+    oneWithAlly,
+    two
+};
+
+// When a rule is read: as the constructor leaves the stage, on the first
+// intro picture (after the camera's first update), or on the first fight
+// picture (after the whole intro and, with two players, the first step).
+enum class Moment
+{
+    built,
+    firstIntroFrame,
+    fightBegins
+};
+
+// A stage as a rule sees it.
+struct Seen
+{
+    beatEmUpStageBase& stage;
+    StagePlayers& players;
+    TableScript& script;
+
+    Fighter& one() { return players.one(); }
+    Fighter& two() { return players.rig2->fighter(); }
+    Fighter& ally() { return players.allyRig->fighter(); }
+};
+
+std::string span(int low, int high)
+{
+    return std::to_string(low) + ".." + std::to_string(high);
+}
+
+std::string walls(const Fighter& f)
+{
+    return span(f.leftBound, f.rightBound);
+}
+
+std::string removal(const particleList* list)
+{
+    return span(list->leftBound, list->rightBound);
+}
+
+std::string lent(const playerControl& control, const beatEmUpStageBase& stage)
+{
+    return std::string(control.effects == &stage.faceParticles ? "face" : "no face") + ", " +
+           (control.specialBackdrop == &stage.specialParticles ? "special" : "no special");
+}
+
+std::string countsInto(const Fighter& f, const beatEmUpStageBase& stage)
+{
+    if (!f.comCounter)
+        return "none";
+    if (f.comCounter == &stage.combo)
+        return "player 1's counter";
+    auto* two = dynamic_cast<const beatEmUp2PlayerStage*>(&stage);
+    if (two && f.comCounter == &two->combo2)
+        return "player 2's counter";
+    return "another counter";
+}
+
+std::string cameraAt(const camera& view)
+{
+    return "max " + std::to_string(view.maxX) + "," + std::to_string(view.maxY) + " at " +
+           std::to_string(view.getX());
+}
+
+std::string health(const Fighter& a, const Fighter& b)
+{
+    return std::to_string(a.hp) + " and " + std::to_string(b.hp);
+}
+
+std::string asleepY(Seen& s)
+{
+    return std::to_string(s.script.enemies[0].fighter->y);
+}
+
+struct StageRule
+{
+    const char* rule;
+    Cast cast;
+    Moment when;
+    std::function<std::string(Seen&)> read;
+    std::string expected;
+    // Run between construction and the first pass.
+    std::function<void(Seen&)> before = nullptr;
+};
+} // namespace
+
+// The rules a freshly built stage keeps, each read where it first shows, on
+// a street 1200 wide (the view starts at its right end, 560) with one enemy
+// asleep at y 0 and a first step that finishes on the first fight frame.
+TEST_F(StageTest, AFreshStageKeepsItsRules)
+{
+    const StageRule rules[] = {
+        {"player 1's walls are the whole street", Cast::one, Moment::built,
+         [](Seen& s) { return walls(s.one()); }, "0..1200"},
+        {"the ally's walls are the whole street", Cast::oneWithAlly, Moment::built,
+         [](Seen& s) { return walls(s.ally()); }, "0..1200"},
+        {"with two players, player 1's walls are the fresh view through the intro", Cast::two,
+         Moment::firstIntroFrame, [](Seen& s) { return walls(s.one()); }, "0..640"},
+        {"player 2's walls are the placed view", Cast::two, Moment::built,
+         [](Seen& s) { return walls(s.two()); }, "560..1200"},
+        {"player 2's walls follow the view as it follows player 1", Cast::two, Moment::firstIntroFrame,
+         [](Seen& s) { return walls(s.two()) + " at view " + std::to_string(s.stage.view.getX()); },
+         "280..920 at view 280", [](Seen& s) { s.one().x = 600; }},
+        {"the camera stops at the street's end", Cast::one, Moment::built,
+         [](Seen& s) { return cameraAt(s.stage.view); }, "max 1200,1200 at 560"},
+        {"with two players the camera's maximum is 600 high", Cast::two, Moment::built,
+         [](Seen& s) { return cameraAt(s.stage.view); }, "max 1200,600 at 560"},
+        {"every particle list is removed only off the street", Cast::one, Moment::built,
+         [](Seen& s)
+         {
+             beatEmUpStageBase& st = s.stage;
+             return removal(st.playerParticles) + " " + removal(st.enemyParticles) + " " +
+                    removal(&st.faceParticles) + " " + removal(&st.specialParticles);
+         },
+         "0..1200 0..1200 0..1200 0..1200"},
+        {"the script gets the player's kinds and the stage's lists", Cast::one, Moment::built,
+         [](Seen& s)
+         {
+             const bool all = s.script.partInfo == s.players.control1.partInfo &&
+                              s.script.enemyParticles == s.stage.enemyParticles &&
+                              s.script.faceParticles == &s.stage.faceParticles &&
+                              s.script.specialParticles == &s.stage.specialParticles;
+             return std::string(all ? "all four" : "not all");
+         },
+         "all four"},
+        {"player 1 is lent the face and special lists", Cast::one, Moment::built,
+         [](Seen& s) { return lent(s.players.control1, s.stage); }, "face, special"},
+        {"the ally is lent the face and special lists", Cast::oneWithAlly, Moment::built,
+         [](Seen& s) { return lent(s.players.allyControl, s.stage); }, "face, special"},
+        {"player 2 is lent the face and special lists", Cast::two, Moment::built,
+         [](Seen& s) { return lent(s.players.control2, s.stage); }, "face, special"},
+        {"player 1 counts its combos", Cast::one, Moment::built,
+         [](Seen& s) { return countsInto(s.one(), s.stage); }, "player 1's counter"},
+        {"with two players, each counts its own combos", Cast::two, Moment::built,
+         [](Seen& s) { return countsInto(s.one(), s.stage) + ", " + countsInto(s.two(), s.stage); },
+         "player 1's counter, player 2's counter"},
+        {"a finished step stands player 2 up and leaves player 1 as it is", Cast::two, Moment::fightBegins,
+         [](Seen& s) { return health(s.one(), s.two()); }, "17 and 5",
+         [](Seen& s)
+         {
+             s.one().hp = 17;
+             s.two().hp = 0;
+         }},
+        {"a finished step stands player 1 up and leaves player 2 as it is", Cast::two, Moment::fightBegins,
+         [](Seen& s) { return health(s.one(), s.two()); }, "5 and 17",
+         [](Seen& s)
+         {
+             s.one().hp = 0;
+             s.two().hp = 17;
+         }},
+        {"an enemy asleep at y 0 stays there through the intro", Cast::one, Moment::fightBegins, asleepY,
+         "0"},
+        {"an enemy asleep at y 0 stays there through the two-player intro", Cast::two, Moment::fightBegins,
+         asleepY, "0"},
+    };
+    for (const StageRule& r : rules)
+    {
+        SCOPED_TRACE(r.rule);
+        readyForStage();
+        StagePlayers players(screen, r.cast == Cast::oneWithAlly ? "Blue" : "",
+                             r.cast == Cast::two ? "Blue" : "");
+        TableScript script({EnemySpec{"Grunt", 30, 0, 500, 0}},
+                           {{k::activateWave, 1}, {k::posTrigger, 1100}});
+        std::string got;
+        auto check = [&](beatEmUpStageBase& stage)
+        {
+            Seen seen{stage, players, script};
+            if (r.before)
+                r.before(seen);
+            if (r.when == Moment::built)
+            {
+                got = r.read(seen);
+                return;
+            }
+            bool read = false;
+            FrameWatch watch(
+                [&](SDL_Surface*)
+                {
+                    const int state = r.when == Moment::firstIntroFrame ? 1 : 2;
+                    if (read || stage.state != state)
+                        return;
+                    got = r.read(seen);
+                    read = true;
+                    fullyQuit = true;
+                },
+                20000);
+            stage.update();
+            EXPECT_TRUE(read) << "the stage never got there";
+        };
+        if (r.cast == Cast::two)
+        {
+            beatEmUp2PlayerStage stage(&script, &players.control1, &players.control2, &players.ui, screen,
+                                       "street", nullptr, &players.playerParticles, &players.enemyParticles);
+            check(stage);
+        }
+        else
+        {
+            beatEmUpStage stage(&script, &players.control1, players.ally(), &players.ui, screen, "street",
+                                nullptr, &players.playerParticles, &players.enemyParticles);
+            check(stage);
+        }
+        EXPECT_EQ(got, r.expected);
+    }
 }
