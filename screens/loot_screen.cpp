@@ -22,14 +22,21 @@ void lootBundle::giveReward(int bundle, SDL_Surface* screen)
     if (!reward)
         return;
 
+    // The reward is saved whole or not at all: a save that cannot be read
+    // keeps both files as they are, so they never disagree.
     story.loadStoryFile();
-    applyStoryReward(*reward, story);
-    story.saveStoryFile();
-    if (unlocksAllies(*reward))
-    {
+    const bool withAllies = unlocksAllies(*reward);
+    if (withAllies)
         allies.loadAllyFile();
-        applyAllyReward(*reward, allies);
-        allies.saveAllyFile();
+    if (!story.unreadable() && !(withAllies && allies.unreadable()))
+    {
+        applyStoryReward(*reward, story);
+        story.saveStoryFile();
+        if (withAllies)
+        {
+            applyAllyReward(*reward, allies);
+            allies.saveAllyFile();
+        }
     }
 
     const std::vector<LootLine> lines = lootLines(*reward);

@@ -1,12 +1,14 @@
 // The story's menus: the stat shop, the weapon screen and the ally screen, each run headless on
 // one-colour pictures with its sounds, texts and saved files checked.
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
 #include "modes/ally_select.h"
 #include "modes/save_files.h"
 #include "modes/shop.h"
 #include "modes/weapon_select.h"
 #include "screens/character_select.h"
+#include "screens/loot_screen.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
@@ -647,5 +649,140 @@ TEST_F(AllyScreenTest, CancelEndsTheScreenWithItsSound)
         EXPECT_TRUE(fresh.done);
         EXPECT_EQ(sounds.names(), Sounds{kCancel});
     }
+}
+
+// Saves that cannot be read ----------------------------------------------------------------------
+
+// A save that exists but cannot be read leaves its record at the defaults; no
+// saver may write that record over the player's progress, nor write the other
+// save so that the two disagree.
+TEST_F(StoryMenuTest, NoSaverWritesOverASaveThatCannotBeRead)
+{
+    struct Saver
+    {
+        const char* name;
+        const char* file; // the save the saver's record was loaded from
+        std::function<void(SDL_Surface*)> run;
+    };
+    const auto bonusPick = [](SDL_Surface* target)
+    {
+        allySelectScreen allies;
+        allies.init(target);
+        int frames = 0;
+        // Once the picker shows its first frame, its first name is confirmed.
+        setFrameObserver(
+            [&frames](SDL_Surface*)
+            {
+                if (++frames == 2)
+                    pushKey(kConfirm1);
+            });
+        allies.grid.selectedColumn = 2;
+        allies.grid.selectedRow = 2;
+        pushKey(kConfirm1);
+        allies.update();
+        setFrameObserver(nullptr);
+    };
+    const Saver savers[] = {
+        {"shop, Escape", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             shop store;
+             store.init(target);
+             pushKey(SDLK_ESCAPE);
+             store.update();
+         }},
+        {"shop, a purchase then LEAVE", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             shop store;
+             store.init(target);
+             store.story.coins = 5000;
+             store.buttons.setSelection(shop::Strength);
+             pushKey(kConfirm1);
+             store.update();
+             store.buttons.setSelection(shop::kLeaveButton);
+             pushKey(kConfirm1);
+             store.update();
+         }},
+        {"loot reward", kStoryPath, [](SDL_Surface* target) { lootBundle3().init(target); }},
+        {"loot reward's ally unlock", kAlliesPath, [](SDL_Surface* target) { lootBundle3().init(target); }},
+        {"weapon confirm", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             weaponSelectScreen2 weapons;
+             weapons.init(target);
+             weapons.selection.setSelection(1);
+             pushKey(kConfirm1);
+             weapons.update();
+         }},
+        {"ally equip", kAlliesPath,
+         [](SDL_Surface* target)
+         {
+             allySelectScreen allies;
+             allies.init(target);
+             allies.grid.selectedColumn = 0;
+             allies.grid.selectedRow = 0;
+             pushKey(kConfirm1);
+             allies.update();
+         }},
+        {"bonus pick", kAlliesPath, bonusPick},
+    };
+    enum Damage
+    {
+        None,
+        Unreadable,
+        Folder
+    };
+    const std::pair<Damage, const char*> damages[] = {
+        {None, "readable (the saver does save)"}, {Unreadable, "cannot be read"}, {Folder, "a folder in its place"}};
+    for (const Saver& saver : savers)
+        for (const auto& [damage, damageName] : damages)
+        {
+            SCOPED_TRACE(std::string(saver.name) + ", " + damageName);
+            ScratchDir each;
+            writePads(0);
+            makeDirs("data/gameFiles");
+            // Mid-campaign saves; the extra last line is kept only while the file is not rewritten.
+            storyFile story;
+            story.progress = 12;
+            story.coins = 2500;
+            story.secondaryWeapon = 3;
+            for (weaponRecord& w : story.weapons)
+                w = weaponRecord{0, 1300, 3};
+            story.saveStoryFile();
+            allyFile allies;
+            allies.equippedAlly = 1;
+            allies.allyLocked[1] = 0;
+            allies.bonusAllyName = "Tavin";
+            allies.saveAllyFile();
+            writeFile(kStoryPath, readFile(kStoryPath) + "untouched\n");
+            writeFile(kAlliesPath, readFile(kAlliesPath) + "untouched\n");
+            const std::string other = saver.file == kStoryPath ? kAlliesPath : kStoryPath;
+            const std::string fileBefore = readFile(saver.file);
+            const std::string otherBefore = readFile(other);
+
+            const std::string damaged = saver.file;
+            if (damage == Unreadable)
+                setReadRefusal([damaged](const std::string& path) { return path == damaged; });
+            if (damage == Folder)
+            {
+                std::remove(saver.file);
+                makeDirs(saver.file);
+            }
+            saver.run(screen);
+            setReadRefusal(nullptr);
+            drainQueue();
+
+            if (damage == None)
+            {
+                EXPECT_NE(readFile(saver.file), fileBefore);
+                continue;
+            }
+            if (damage == Folder)
+                EXPECT_TRUE(isDirectory(saver.file));
+            else
+                EXPECT_EQ(readFile(saver.file), fileBefore);
+            EXPECT_EQ(readFile(other), otherBefore);
+        }
 }
 } // namespace
