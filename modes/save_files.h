@@ -1,6 +1,7 @@
 // The story's two save records and their files: progress (story.conf) and allies (allies.conf).
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 extern const char* const kStoryPath;
@@ -17,6 +18,13 @@ struct weaponRecord
     int exp;
     int level;
 };
+
+// A saved stat level as the shop sells it and the fighter gets it: a
+// hand-edited level below 0 counts as 0.
+inline int statLevel(int saved)
+{
+    return std::max(saved, 0);
+}
 
 // The campaign's progress. Every user holds its own copy: construct, load,
 // change, save; the file is the only thing they share.
