@@ -198,7 +198,10 @@ void optionsMusicScreen::update()
         checkQuitEvent(event);
         if (event.type == SDL_KEYDOWN)
         {
+            // Up and down, then right and left on the bar selected by then,
+            // then confirm and Escape.
             const int key = event.key.keysym.sym;
+            applyMenuMoveKey(key, buttons);
             if (key == GPad1.keyRight)
             {
                 changeVolume(10);
@@ -209,14 +212,16 @@ void optionsMusicScreen::update()
                 changeVolume(-10);
                 playCancel();
             }
+            applyMenuRequestKey(key, input);
+            continue;
         }
-        else if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis == 0 && GPad1.joystickIndex >= 0 &&
-                 GPad1.joystickIndex == event.jaxis.which && GPad1.xAxisCentred &&
-                 (event.jaxis.value < gamePadDeadZoneMin || event.jaxis.value > gamePadDeadZoneMax))
+        if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis == 0 && GPad1.joystickIndex >= 0 &&
+            GPad1.joystickIndex == event.jaxis.which && GPad1.xAxisCentred &&
+            (event.jaxis.value < gamePadDeadZoneMin || event.jaxis.value > gamePadDeadZoneMax))
         {
             changeVolume(event.jaxis.value > 0 ? 10 : -10);
         }
-        // Up, down, confirm, Escape, the vertical stick and the stick's rest flags.
+        // Confirm by button, the vertical stick and the stick's rest flags.
         applyMenuEvent(event, buttons, input);
     }
     // Leaving with Escape saves nothing and makes no sound.

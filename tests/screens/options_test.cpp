@@ -219,6 +219,23 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    false},
         VolumeCase{"LeftStopsAt0", 60, 5, 1, [] { pushKey(SDLK_LEFT); }, 60, 0, 0, {kCancel}, false, false},
+        // Up and down are tested before right and left: a key bound to down and
+        // right moves to the effects bar and raises it.
+        VolumeCase{"AKeyForDownAndRightMovesFirst",
+                   60,
+                   60,
+                   0,
+                   []
+                   {
+                       GPad1.keyRight = GPad1.keyDown;
+                       pushKey(static_cast<SDLKey>(GPad1.keyDown));
+                   },
+                   60,
+                   70,
+                   70,
+                   {kConfirm},
+                   false,
+                   false},
         // Hand-edited settings volumes (config.conf lines "2147483647", "-2147483648")
         // start within the bars' 0..127, so a step never overflows.
         VolumeCase{"TheIntEndsShowAsTheBarsEnds", INT_MAX, INT_MIN, 2, [] {}, 127, 0, 0, {}, false, false},
