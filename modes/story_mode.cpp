@@ -12,7 +12,9 @@
 #include "fighter/input_checker.h"
 #include "fighter/move_set.h"
 #include "modes/ally_select.h"
+#include "modes/level_select.h"
 #include "modes/loot_rules.h"
+#include "modes/loot_screen.h"
 #include "modes/shop.h"
 #include "modes/story_fighters.h"
 #include "modes/weapon_select.h"
@@ -20,8 +22,6 @@
 #include "screens/beat_em_up_stage.h"
 #include "screens/dialogue_screen.h"
 #include "screens/fight_screen.h"
-#include "screens/level_select.h"
-#include "screens/loot_screen.h"
 #include "screens/small_menus.h"
 #include "stages/stage_table.h"
 

@@ -5,12 +5,12 @@
 #include "engine/present.h"
 #include "fighter/character_data.h"
 #include "modes/ally_select.h"
+#include "modes/loot_screen.h"
 #include "modes/save_files.h"
 #include "modes/shop.h"
 #include "modes/story_mode.h"
 #include "modes/weapon_select.h"
 #include "screens/character_select.h"
-#include "screens/loot_screen.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 

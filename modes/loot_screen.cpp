@@ -1,7 +1,7 @@
 // The story's rewards as saved and shown: a bundle applies its reward to the
 // save files and holds what the loot screen shows; the loot screen shows it
 // over its backdrop with a short tune until a key is pressed.
-#include "screens/loot_screen.h"
+#include "modes/loot_screen.h"
 
 #include "engine/font.h"
 #include "engine/globals.h"
