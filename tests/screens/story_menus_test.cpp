@@ -843,7 +843,7 @@ TEST_F(StoryMenuTest, NoSaverWritesOverASaveThatCannotBeRead)
             allies.saveAllyFile();
             writeFile(kStoryPath, readFile(kStoryPath) + "untouched\n");
             writeFile(kAlliesPath, readFile(kAlliesPath) + "untouched\n");
-            const std::string other = saver.file == kStoryPath ? kAlliesPath : kStoryPath;
+            const std::string other = std::string(saver.file) == kStoryPath ? kAlliesPath : kStoryPath;
             const std::string fileBefore = readFile(saver.file);
             const std::string otherBefore = readFile(other);
 
