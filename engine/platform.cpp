@@ -8,6 +8,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 void hideConsoleWindow()
 {
@@ -19,13 +20,33 @@ bool isDirectory(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+namespace
+{
+ReadRefusal g_readRefusal;
+} // namespace
+
+std::FILE* openForReading(const std::string& path)
+{
+    if (g_readRefusal && g_readRefusal(path))
+    {
+        errno = EACCES;
+        return nullptr;
+    }
+    return std::fopen(path.c_str(), "rb");
+}
+
+void setReadRefusal(ReadRefusal refused)
+{
+    g_readRefusal = std::move(refused);
+}
+
 bool readWholeFile(const std::string& path, std::vector<unsigned char>& bytes)
 {
     bytes.clear();
     const long long size = fileExists(path) ? fileSizeOf(path) : -1;
     if (size < 0)
         return false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = openForReading(path);
     if (!f)
         return false;
     bytes.resize(static_cast<std::size_t>(size));

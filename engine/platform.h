@@ -1,6 +1,8 @@
 // The few operating-system services the game needs, in one place.
 #pragma once
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,16 @@ bool isDirectory(const std::string& path);
 bool fileExists(const std::string& path);
 // Size in bytes, or -1 when the file cannot be examined.
 long long fileSizeOf(const std::string& path);
+
+// Opens a file for reading ("rb"), or null with errno set. The game's text
+// data and saves are read through here.
+std::FILE* openForReading(const std::string& path);
+
+// Makes openForReading refuse every path `refused` answers true for, as for a
+// user without read permission (tests run as root, who may read anything).
+// An empty function refuses nothing.
+using ReadRefusal = std::function<bool(const std::string& path)>;
+void setReadRefusal(ReadRefusal refused);
 
 // Reads a whole regular file (not a folder or device) into `bytes`, checking
 // every call; false when it cannot be read, leaving `bytes` empty.

@@ -1,6 +1,8 @@
 // Reading the game's hand-edited text data files: lines, words and numbers.
 #include "engine/text_file.h"
 
+#include "engine/platform.h"
+
 #include <climits>
 #include <cctype>
 
@@ -155,7 +157,7 @@ TextFileReader::~TextFileReader()
 bool TextFileReader::open(const std::string& path, std::size_t maxLine)
 {
     close();
-    file = std::fopen(path.c_str(), "rb");
+    file = openForReading(path);
     if (!file)
         return false;
     filePath = path;

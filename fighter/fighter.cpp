@@ -73,11 +73,16 @@ void Fighter::setComCounter(comboCounter* counter)
     comCounter = counter;
 }
 
-void Fighter::setHPLevel(int level)
+int raisedMaxHP(int maxHP, int level)
 {
     const float raised =
         static_cast<float>(static_cast<double>(maxHP) * (static_cast<double>(level) + 10) / 10.0);
-    maxHP = truncateToInt(raised);
+    return truncateToInt(raised);
+}
+
+void Fighter::setHPLevel(int level)
+{
+    maxHP = raisedMaxHP(maxHP, level);
     hp = maxHP;
 }
 

@@ -12,6 +12,10 @@ class moveSet;
 class moveInfo;
 class comboCounter;
 
+// `maxHP` raised by an HP level: maxHP × (level + 10) / 10, held within the
+// int range.
+int raisedMaxHP(int maxHP, int level);
+
 class Fighter : public CSprite
 {
 public:

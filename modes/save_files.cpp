@@ -15,21 +15,21 @@ namespace
 const char* const kDefaultBonusAlly = "Merrowby";
 constexpr int kStoryValues = 8 + 3 * kWeaponRecords;
 
-// Opens a save file for reading. When that fails, `create` tells whether the
-// file is missing and should be written from the record; a file that exists
-// but cannot be read is reported and left alone, so no progress is lost.
-bool openSaveFile(TextFileReader& file, const char* path, bool& create)
+// Opens a save file for reading. When that fails, `unreadable` tells whether
+// the file exists but cannot be read: it is reported, and its record must
+// never be saved over it, so no progress is lost. Otherwise the file is
+// missing and is written from the record.
+bool openSaveFile(TextFileReader& file, const char* path, bool& unreadable)
 {
-    create = false;
+    unreadable = false;
     // A folder in the file's place opens on some systems but never reads.
     if (!isDirectory(path) && file.open(path, kMaxValueLine))
         return true;
     if (fileExists(path) || isDirectory(path))
     {
         std::printf("Unable to read %s; it is left as it is\n", path);
-        return false;
+        unreadable = true;
     }
-    create = true;
     return false;
 }
 
@@ -62,11 +62,10 @@ const weaponRecord* storyFile::weapon(int index) const
 void storyFile::loadStoryFile()
 {
     TextFileReader file;
-    bool create = false;
-    if (!openSaveFile(file, kStoryPath, create))
+    if (!openSaveFile(file, kStoryPath, readFailed))
     {
-        if (create)
-            saveStoryFile();
+        // A missing file is created from the record; an unreadable one is left alone.
+        saveStoryFile();
         return;
     }
     const std::vector<std::string> lines = readValueLines(file, kStoryValues);
@@ -85,6 +84,8 @@ void storyFile::loadStoryFile()
 
 void storyFile::saveStoryFile()
 {
+    if (readFailed)
+        return;
     std::string text;
     for (int value :
          {primaryWeapon, secondaryWeapon, progress, coins, strengthLevel, defenceLevel, speedLevel, hpLevel})
@@ -107,11 +108,10 @@ allyFile::allyFile() : equippedAlly(0), bonusAllyName(kDefaultBonusAlly)
 void allyFile::loadAllyFile()
 {
     TextFileReader file;
-    bool create = false;
-    if (!openSaveFile(file, kAlliesPath, create))
+    if (!openSaveFile(file, kAlliesPath, readFailed))
     {
-        if (create)
-            saveAllyFile();
+        // A missing file is created from the record; an unreadable one is left alone.
+        saveAllyFile();
         return;
     }
     const std::vector<std::string> lines = readValueLines(file, 1 + kAllyIds);
@@ -129,6 +129,8 @@ void allyFile::loadAllyFile()
 
 void allyFile::saveAllyFile()
 {
+    if (readFailed)
+        return;
     allyLocked[0] = 0;
     std::string text;
     addLine(text, equippedAlly);

@@ -4,9 +4,9 @@
 #include "engine/gamepad.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "fighter/fighter.h"
+#include "modes/loot_rules.h"
 #include "screens/menu_input.h"
-
-#include <algorithm>
 
 namespace
 {
@@ -36,7 +36,7 @@ int shop::priceOfNextLevel(Stat stat, int level)
 {
     if (level >= kMaxLevel)
         return -1;
-    return kRows[stat].unitPrice * (std::max(level, 0) + 1);
+    return kRows[stat].unitPrice * (statLevel(level) + 1);
 }
 
 std::string shop::priceLine(Stat stat, int level)
@@ -44,7 +44,7 @@ std::string shop::priceLine(Stat stat, int level)
     const int price = priceOfNextLevel(stat, level);
     if (price < 0)
         return kRows[stat].maxText;
-    return kRows[stat].text + std::to_string(std::max(level, 0) + 1) + " : $" + std::to_string(price);
+    return kRows[stat].text + std::to_string(statLevel(level) + 1) + " : $" + std::to_string(price);
 }
 
 int& shop::level(Stat stat)
@@ -128,7 +128,7 @@ void shop::buy(Stat stat)
         playCancel();
         return;
     }
-    current = std::max(current, 0) + 1;
+    current = statLevel(current) + 1;
     story.coins -= price;
     playConfirm();
 }
@@ -150,10 +150,11 @@ void shop::draw()
         const std::string line = priceLine(static_cast<Stat>(stat), level(static_cast<Stat>(stat)));
         drawString(target, font, kLineX, kRows[stat].y, "%s", line.c_str());
     }
-    const int hp = static_cast<int>((story.hpLevel + 10) / 10.0 * 1000);
-    drawString(target, font, 470, 290, "HP: %d", hp);
-    drawString(target, font, 470, 310, "STR: %d", story.strengthLevel + 1);
+    // What the levels make of a fighter of 1000 HP, strength 1 and speed 6;
+    // hand-edited levels saturate.
+    drawString(target, font, 470, 290, "HP: %d", raisedMaxHP(1000, statLevel(story.hpLevel)));
+    drawString(target, font, 470, 310, "STR: %d", addSaturated(story.strengthLevel, 1));
     drawString(target, font, 470, 330, "DEF: %d", story.defenceLevel);
-    drawString(target, font, 470, 350, "SPEED: %d", story.speedLevel + 6);
+    drawString(target, font, 470, 350, "SPEED: %d", addSaturated(story.speedLevel, 6));
     presentFrame(target);
 }

@@ -7,11 +7,14 @@
 #include "control/beat_em_up_control.h"
 #include "control/dual_weapon_control.h"
 #include "engine/globals.h"
+#include "engine/text_file.h"
 #include "fighter/character_data.h"
 #include "fighter/input_checker.h"
 #include "fighter/move_set.h"
 #include "modes/ally_select.h"
+#include "modes/level_select.h"
 #include "modes/loot_rules.h"
+#include "modes/loot_screen.h"
 #include "modes/shop.h"
 #include "modes/story_fighters.h"
 #include "modes/weapon_select.h"
@@ -19,11 +22,10 @@
 #include "screens/beat_em_up_stage.h"
 #include "screens/dialogue_screen.h"
 #include "screens/fight_screen.h"
-#include "screens/level_select.h"
-#include "screens/loot_screen.h"
 #include "screens/small_menus.h"
 #include "stages/stage_table.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -139,8 +141,10 @@ void setUpStoryPlayer(characterData& first, characterData& second, const storyFi
     player.y = 500;
     player.strength = save.strengthLevel;
     player.defence = save.defenceLevel;
-    player.speed = addSaturated(player.speed, save.speedLevel);
-    player.setHPLevel(save.hpLevel);
+    // A hand-edited speed level keeps the speed within the limit a
+    // character file's speed has, so walking never overflows.
+    player.speed = std::clamp(addSaturated(player.speed, save.speedLevel), kMinCoordinate, kMaxCoordinate);
+    player.setHPLevel(statLevel(save.hpLevel));
     first.moves->lockMoves(weaponMoveLevel(save, save.primaryWeapon));
     second.moves->lockMoves(weaponMoveLevel(save, save.secondaryWeapon));
 }

@@ -1,11 +1,11 @@
 // The steps of a dialogue scene and the base of the scene scripts.
 #include "screens/dialogue_segments.h"
 
-#include <cstdio>
-
 #include "engine/gamepad.h"
 #include "engine/globals.h"
 #include "screens/dialogue_screen.h"
+
+#include <iostream>
 
 dialogueSegment::dialogueSegment()
 {
@@ -15,7 +15,9 @@ dialogueSegment::dialogueSegment()
 
 void dialogueSegment::update()
 {
-    std::printf("Default = fail!\n");
+    // The plain step holds the scene and says so on the console, which only
+    // a run with log output keeps.
+    std::cout << "Default = fail!" << std::endl;
 }
 
 diaSegChangeText::diaSegChangeText(dialogueBox* b, std::string speaker, std::string line)

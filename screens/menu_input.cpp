@@ -5,23 +5,30 @@
 #include "engine/globals.h"
 #include "engine/screen.h"
 
+void applyMenuMoveKey(int key, buttonSet& buttons)
+{
+    if (key == GPad1.keyUp)
+        buttons.selectUp();
+    if (key == GPad1.keyDown)
+        buttons.selectDown();
+}
+
+void applyMenuRequestKey(int key, MenuInput& input)
+{
+    if (key == GPad1.keyA)
+        input.activate = true;
+    if (key == SDLK_ESCAPE || fullyQuit)
+        input.back = true;
+}
+
 void applyMenuEvent(const SDL_Event& event, buttonSet& buttons, MenuInput& input)
 {
     switch (event.type)
     {
     case SDL_KEYDOWN:
-    {
-        const int key = event.key.keysym.sym;
-        if (key == GPad1.keyUp)
-            buttons.selectUp();
-        if (key == GPad1.keyDown)
-            buttons.selectDown();
-        if (key == GPad1.keyA)
-            input.activate = true;
-        if (key == SDLK_ESCAPE || fullyQuit)
-            input.back = true;
+        applyMenuMoveKey(event.key.keysym.sym, buttons);
+        applyMenuRequestKey(event.key.keysym.sym, input);
         break;
-    }
     case SDL_JOYBUTTONDOWN:
         if (GPad1.joystickIndex >= 0 && event.jbutton.button == GPad1.buttonA)
             input.activate = true;

@@ -18,5 +18,12 @@ struct MenuInput
 // and records confirm and back requests in `input`.
 void applyMenuEvent(const SDL_Event& event, buttonSet& buttons, MenuInput& input);
 
+// The key-down half of applyMenuEvent in its two steps, for a screen that
+// tests keys of its own between them: up and down move the cursor, then
+// key A and Escape raise their requests. Each test is independent, so a key
+// bound to two roles does both.
+void applyMenuMoveKey(int key, buttonSet& buttons);
+void applyMenuRequestKey(int key, MenuInput& input);
+
 // Takes every pending event by the convention above.
 MenuInput pollMenuInput(buttonSet& buttons);

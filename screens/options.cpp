@@ -7,6 +7,7 @@
 #include "screens/menu_input.h"
 #include "screens/small_menus.h"
 
+#include <algorithm>
 #include <cstdio>
 
 void optionsScreen::init(SDL_Surface* t)
@@ -144,11 +145,23 @@ void optionsScreenSizeScreen::applyMode(bool full, int width, int height)
     config.saveConfigFile();
 }
 
+namespace
+{
+// The volume bars run from 0 to 127.
+constexpr int kMaxBarVolume = 127;
+
+int barVolume(int volume)
+{
+    return std::clamp(volume, 0, kMaxBarVolume);
+}
+} // namespace
+
 void optionsMusicScreen::init(SDL_Surface* t)
 {
     openMenu(t, "data/screens/options", "data/screens/options/Sound/buttons", 3, 0, 150);
-    musicVolume = config.musicVolume;
-    effectsVolume = config.soundVolume;
+    // A hand-edited settings file may hold any int; the screen works within its bars' range.
+    musicVolume = barVolume(config.musicVolume);
+    effectsVolume = barVolume(config.soundVolume);
     barSheet.init("data/powBar", false);
     CSpriteBar* bars[] = {&musicBar, &effectsBar};
     const int values[] = {musicVolume, effectsVolume};
@@ -158,7 +171,7 @@ void optionsMusicScreen::init(SDL_Surface* t)
         bar.init(&barSheet, target);
         bar.x = 290;
         bar.y = 225 + 150 * i;
-        bar.setBar(8, 8, 180, 5, 127, values[i], false);
+        bar.setBar(8, 8, 180, 5, kMaxBarVolume, values[i], false);
         bar.blackBacking = true;
         bar.frameOnTop = false;
     }
@@ -173,11 +186,7 @@ void optionsMusicScreen::changeVolume(int step)
         volume = &effectsVolume;
     if (!volume)
         return;
-    *volume += step;
-    if (*volume > 127)
-        *volume = 127;
-    if (*volume < 0)
-        *volume = 0;
+    *volume = barVolume(*volume + step);
 }
 
 void optionsMusicScreen::update()
@@ -189,7 +198,10 @@ void optionsMusicScreen::update()
         checkQuitEvent(event);
         if (event.type == SDL_KEYDOWN)
         {
+            // Up and down, then right and left on the bar selected by then,
+            // then confirm and Escape.
             const int key = event.key.keysym.sym;
+            applyMenuMoveKey(key, buttons);
             if (key == GPad1.keyRight)
             {
                 changeVolume(10);
@@ -200,14 +212,16 @@ void optionsMusicScreen::update()
                 changeVolume(-10);
                 playCancel();
             }
+            applyMenuRequestKey(key, input);
+            continue;
         }
-        else if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis == 0 && GPad1.joystickIndex >= 0 &&
-                 GPad1.joystickIndex == event.jaxis.which && GPad1.xAxisCentred &&
-                 (event.jaxis.value < gamePadDeadZoneMin || event.jaxis.value > gamePadDeadZoneMax))
+        if (event.type == SDL_JOYAXISMOTION && event.jaxis.axis == 0 && GPad1.joystickIndex >= 0 &&
+            GPad1.joystickIndex == event.jaxis.which && GPad1.xAxisCentred &&
+            (event.jaxis.value < gamePadDeadZoneMin || event.jaxis.value > gamePadDeadZoneMax))
         {
             changeVolume(event.jaxis.value > 0 ? 10 : -10);
         }
-        // Up, down, confirm, Escape, the vertical stick and the stick's rest flags.
+        // Confirm by button, the vertical stick and the stick's rest flags.
         applyMenuEvent(event, buttons, input);
     }
     // Leaving with Escape saves nothing and makes no sound.

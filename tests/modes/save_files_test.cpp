@@ -165,6 +165,33 @@ TEST(SaveFiles, FailuresKeepWhatIsThere)
         EXPECT_TRUE(isDirectory(kStoryPath));
         EXPECT_TRUE(isDirectory(kAlliesPath));
     }
+    {
+        // A record loaded from a file it could not read saves nothing until a
+        // later load reads the file.
+        ScratchDir dir;
+        writeFile(kStoryPath, "5\n");
+        writeFile(kAlliesPath, "3\n");
+        setReadRefusal([](const std::string&) { return true; });
+        storyFile story;
+        story.loadStoryFile();
+        allyFile allies;
+        allies.loadAllyFile();
+        EXPECT_TRUE(story.unreadable());
+        EXPECT_TRUE(allies.unreadable());
+        story.saveStoryFile();
+        allies.saveAllyFile();
+        EXPECT_EQ(readFile(kStoryPath), "5\n");
+        EXPECT_EQ(readFile(kAlliesPath), "3\n");
+        setReadRefusal(nullptr);
+        story.loadStoryFile();
+        allies.loadAllyFile();
+        EXPECT_FALSE(story.unreadable());
+        EXPECT_EQ(story.primaryWeapon, 5);
+        story.saveStoryFile();
+        allies.saveAllyFile();
+        EXPECT_EQ(readFile(kStoryPath).substr(0, 4), "5\n0\n");
+        EXPECT_EQ(readFile(kAlliesPath).substr(0, 4), "3\n0\n");
+    }
 }
 
 struct AllyCase

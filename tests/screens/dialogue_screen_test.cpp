@@ -11,7 +11,9 @@
 #include <SDL_mixer.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 using namespace testing_support;
@@ -313,6 +315,20 @@ TEST_F(DialogueScreenTest, QuitInAWaitEndsPlaySceneAndTheMusicStopsWithTheBuilde
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     scene.reset();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+// The plain step's placeholder goes to the console stream, which start-up
+// detaches unless the log output is asked for.
+TEST(DialogueSegment, ThePlainStepWritesToTheConsoleStreamAndHolds)
+{
+    std::ostringstream console;
+    std::streambuf* const kept = std::cout.rdbuf(console.rdbuf());
+    dialogueSegment plain;
+    plain.update();
+    std::cout.rdbuf(kept);
+    EXPECT_EQ(console.str(), "Default = fail!\n");
+    EXPECT_FALSE(plain.getFinished());
+    EXPECT_FALSE(plain.skip);
 }
 
 TEST_F(DialogueScreenTest, EmptySparseAndPlainBuildersAndMissingFiles)

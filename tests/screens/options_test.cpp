@@ -11,6 +11,7 @@
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -218,6 +219,48 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    false},
         VolumeCase{"LeftStopsAt0", 60, 5, 1, [] { pushKey(SDLK_LEFT); }, 60, 0, 0, {kCancel}, false, false},
+        // Up and down are tested before right and left: a key bound to down and
+        // right moves to the effects bar and raises it.
+        VolumeCase{"AKeyForDownAndRightMovesFirst",
+                   60,
+                   60,
+                   0,
+                   []
+                   {
+                       GPad1.keyRight = GPad1.keyDown;
+                       pushKey(static_cast<SDLKey>(GPad1.keyDown));
+                   },
+                   60,
+                   70,
+                   70,
+                   {kConfirm},
+                   false,
+                   false},
+        // Hand-edited settings volumes (config.conf lines "2147483647", "-2147483648")
+        // start within the bars' 0..127, so a step never overflows.
+        VolumeCase{"TheIntEndsShowAsTheBarsEnds", INT_MAX, INT_MIN, 2, [] {}, 127, 0, 0, {}, false, false},
+        VolumeCase{"RightFromTheIntTopStopsAt127",
+                   INT_MAX,
+                   60,
+                   0,
+                   [] { pushKey(SDLK_RIGHT); },
+                   127,
+                   60,
+                   60,
+                   {kConfirm},
+                   false,
+                   false},
+        VolumeCase{"LeftFromTheIntBottomStopsAt0",
+                   60,
+                   INT_MIN,
+                   1,
+                   [] { pushKey(SDLK_LEFT); },
+                   60,
+                   0,
+                   0,
+                   {kCancel},
+                   false,
+                   false},
         VolumeCase{"EscapeWritesNothing",
                    60,
                    60,

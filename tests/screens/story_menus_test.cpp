@@ -1,16 +1,21 @@
 // The story's menus: the stat shop, the weapon screen and the ally screen, each run headless on
 // one-colour pictures with its sounds, texts and saved files checked.
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
+#include "fighter/character_data.h"
 #include "modes/ally_select.h"
+#include "modes/loot_screen.h"
 #include "modes/save_files.h"
 #include "modes/shop.h"
+#include "modes/story_mode.h"
 #include "modes/weapon_select.h"
 #include "screens/character_select.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -122,6 +127,17 @@ protected:
         pushKey(kConfirm1);
         store.update();
     }
+    // Opens a shop on the saved file and checks the HP, STR, DEF and SPEED readouts it draws.
+    void expectReadouts(const std::vector<std::string>& readouts)
+    {
+        shop fresh;
+        fresh.init(screen);
+        TextRecorder texts;
+        fresh.draw();
+        const int y[] = {290, 310, 330, 350};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_TRUE(texts.drew(readouts[i], 470, y[i])) << readouts[i];
+    }
     shop store;
 };
 
@@ -209,16 +225,87 @@ TEST_F(ShopTest, ReadoutsFollowTheLevels)
     };
     for (const Case& c : cases)
     {
+        SCOPED_TRACE("level " + std::to_string(c.level));
         writeStory([&](storyFile& s)
                    { s.strengthLevel = s.defenceLevel = s.speedLevel = s.hpLevel = c.level; });
-        shop fresh;
-        fresh.init(screen);
-        TextRecorder texts;
-        fresh.draw();
-        const int y[] = {290, 310, 330, 350};
-        for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(texts.drew(c.readouts[static_cast<std::size_t>(i)], 470, y[i]))
-                << "level " << c.level << ": " << c.readouts[static_cast<std::size_t>(i)];
+        expectReadouts(c.readouts);
+    }
+}
+
+// A story save's levels as the player sees them: the shop's readouts, and the
+// fighter built from the save, who takes one running step to the right.
+class StoryRunner : public playerControl
+{
+public:
+    void runRight() { walkStep(false, true, false, false, false); }
+};
+
+TEST_F(ShopTest, HandEditedLevelsSaturateOrClampInTheReadoutsAndTheFighter)
+{
+    struct Case
+    {
+        const char* name;
+        std::string file; // the whole story save
+        std::vector<std::string> readouts;
+        int speed, maxHP; // the fighter's, from a chardata of speed 4 and 100 HP
+    };
+    const std::string max = std::to_string(INT_MAX);
+    const Case cases[] = {
+        {"8th line at the int top",
+         "1\n1\n0\n0\n0\n0\n0\n2147483647\n",
+         {"HP: " + max, "STR: 1", "DEF: 0", "SPEED: 6"},
+         4,
+         INT_MAX},
+        {"5th line at the int top",
+         "1\n1\n0\n0\n2147483647\n",
+         {"HP: 1000", "STR: " + max, "DEF: 0", "SPEED: 6"},
+         4,
+         100},
+        // An unterminated last line is read again for every value after it.
+        {"one unterminated line at the int top",
+         "2147483647",
+         {"HP: " + max, "STR: " + max, "DEF: " + max, "SPEED: " + max},
+         32767,
+         INT_MAX},
+        {"7th line 2000000000",
+         "1\n1\n0\n0\n0\n0\n2000000000\n",
+         {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 2000000006"},
+         32767,
+         100},
+        {"7th line at the int bottom",
+         "1\n1\n0\n0\n0\n0\n-2147483648\n",
+         {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: -2147483642"},
+         -32768,
+         100},
+        // An HP level below 0 counts as 0, as the shop prices it.
+        {"8th line -10", "1\n1\n0\n0\n0\n0\n0\n-10\n", {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 6"}, 4, 100},
+        {"8th line -3", "1\n1\n0\n0\n0\n0\n0\n-3\n", {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 6"}, 4, 100},
+        {"one unterminated line at the int bottom",
+         "-2147483648",
+         {"HP: 1000", "STR: -2147483647", "DEF: -2147483648", "SPEED: -2147483642"},
+         -32768,
+         100},
+    };
+    const std::string chardata = writeFighter(fighterSpec("data/characters/Nick"));
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        writeFile(kStoryPath, c.file);
+        expectReadouts(c.readouts);
+
+        characterData first(chardata.c_str(), screen, 0, nullptr);
+        characterData second(chardata.c_str(), screen, 0, nullptr);
+        setUpStoryPlayer(first, second, savedStory(), 300);
+        Fighter& player = first.fighter;
+        EXPECT_EQ(player.speed, c.speed);
+        EXPECT_EQ(player.maxHP, c.maxHP);
+        EXPECT_EQ(player.hp, c.maxHP);
+        StoryRunner runner;
+        runner.fighter = &player;
+        player.setDir(true);
+        player.changeAnim("running");
+        runner.runRight();
+        EXPECT_EQ(player.x, 300 + 2 * c.speed);
     }
 }
 
@@ -647,5 +734,141 @@ TEST_F(AllyScreenTest, CancelEndsTheScreenWithItsSound)
         EXPECT_TRUE(fresh.done);
         EXPECT_EQ(sounds.names(), Sounds{kCancel});
     }
+}
+
+// Saves that cannot be read ----------------------------------------------------------------------
+
+// A save that exists but cannot be read leaves its record at the defaults; no
+// saver may write that record over the player's progress, nor write the other
+// save so that the two disagree.
+TEST_F(StoryMenuTest, NoSaverWritesOverASaveThatCannotBeRead)
+{
+    struct Saver
+    {
+        const char* name;
+        const char* file; // the save the saver's record was loaded from
+        std::function<void(SDL_Surface*)> run;
+    };
+    const auto bonusPick = [](SDL_Surface* target)
+    {
+        allySelectScreen allies;
+        allies.init(target);
+        int frames = 0;
+        // Once the picker shows its first frame, its first name is confirmed.
+        setFrameObserver(
+            [&frames](SDL_Surface*)
+            {
+                if (++frames == 2)
+                    pushKey(kConfirm1);
+            });
+        allies.grid.selectedColumn = 2;
+        allies.grid.selectedRow = 2;
+        pushKey(kConfirm1);
+        allies.update();
+        setFrameObserver(nullptr);
+    };
+    const Saver savers[] = {
+        {"shop, Escape", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             shop store;
+             store.init(target);
+             pushKey(SDLK_ESCAPE);
+             store.update();
+         }},
+        {"shop, a purchase then LEAVE", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             shop store;
+             store.init(target);
+             store.story.coins = 5000;
+             store.buttons.setSelection(shop::Strength);
+             pushKey(kConfirm1);
+             store.update();
+             store.buttons.setSelection(shop::kLeaveButton);
+             pushKey(kConfirm1);
+             store.update();
+         }},
+        {"loot reward", kStoryPath, [](SDL_Surface* target) { lootBundle3().init(target); }},
+        {"loot reward's ally unlock", kAlliesPath, [](SDL_Surface* target) { lootBundle3().init(target); }},
+        {"weapon confirm", kStoryPath,
+         [](SDL_Surface* target)
+         {
+             weaponSelectScreen2 weapons;
+             weapons.init(target);
+             weapons.selection.setSelection(1);
+             pushKey(kConfirm1);
+             weapons.update();
+         }},
+        {"ally equip", kAlliesPath,
+         [](SDL_Surface* target)
+         {
+             allySelectScreen allies;
+             allies.init(target);
+             allies.grid.selectedColumn = 0;
+             allies.grid.selectedRow = 0;
+             pushKey(kConfirm1);
+             allies.update();
+         }},
+        {"bonus pick", kAlliesPath, bonusPick},
+    };
+    enum Damage
+    {
+        None,
+        Unreadable,
+        Folder
+    };
+    const std::pair<Damage, const char*> damages[] = {{None, "readable (the saver does save)"},
+                                                      {Unreadable, "cannot be read"},
+                                                      {Folder, "a folder in its place"}};
+    for (const Saver& saver : savers)
+        for (const auto& [damage, damageName] : damages)
+        {
+            SCOPED_TRACE(std::string(saver.name) + ", " + damageName);
+            ScratchDir each;
+            writePads(0);
+            makeDirs("data/gameFiles");
+            // Mid-campaign saves; the extra last line is kept only while the file is not rewritten.
+            storyFile story;
+            story.progress = 12;
+            story.coins = 2500;
+            story.secondaryWeapon = 3;
+            for (weaponRecord& w : story.weapons)
+                w = weaponRecord{0, 1300, 3};
+            story.saveStoryFile();
+            allyFile allies;
+            allies.equippedAlly = 1;
+            allies.allyLocked[1] = 0;
+            allies.bonusAllyName = "Tavin";
+            allies.saveAllyFile();
+            writeFile(kStoryPath, readFile(kStoryPath) + "untouched\n");
+            writeFile(kAlliesPath, readFile(kAlliesPath) + "untouched\n");
+            const std::string other = std::string(saver.file) == kStoryPath ? kAlliesPath : kStoryPath;
+            const std::string fileBefore = readFile(saver.file);
+            const std::string otherBefore = readFile(other);
+
+            const std::string damaged = saver.file;
+            if (damage == Unreadable)
+                setReadRefusal([damaged](const std::string& path) { return path == damaged; });
+            if (damage == Folder)
+            {
+                std::remove(saver.file);
+                makeDirs(saver.file);
+            }
+            saver.run(screen);
+            setReadRefusal(nullptr);
+            drainQueue();
+
+            if (damage == None)
+            {
+                EXPECT_NE(readFile(saver.file), fileBefore);
+                continue;
+            }
+            if (damage == Folder)
+                EXPECT_TRUE(isDirectory(saver.file));
+            else
+                EXPECT_EQ(readFile(saver.file), fileBefore);
+            EXPECT_EQ(readFile(other), otherBefore);
+        }
 }
 } // namespace

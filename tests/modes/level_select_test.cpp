@@ -2,8 +2,8 @@
 // saved progress, the cursor and the name of the node under it, moves by
 // keys and stick, and confirm and back, also in one batch of events.
 #include "engine/globals.h"
+#include "modes/level_select.h"
 #include "modes/save_files.h"
-#include "screens/level_select.h"
 #include "tests/control/control_fixture.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"

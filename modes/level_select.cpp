@@ -1,7 +1,7 @@
 // The story's level-select map: the city with its 24 nodes, a cursor moved
 // along the links between the nodes the progress has opened, and the name of
 // the node under it.
-#include "screens/level_select.h"
+#include "modes/level_select.h"
 
 #include "engine/font.h"
 #include "engine/globals.h"

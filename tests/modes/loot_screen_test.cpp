@@ -2,8 +2,8 @@
 // drawn, the items and weapon readouts on screen, saves edited by hand, and
 // the loot screen's keys and buttons.
 #include "engine/globals.h"
+#include "modes/loot_screen.h"
 #include "modes/save_files.h"
-#include "screens/loot_screen.h"
 #include "tests/control/control_fixture.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"

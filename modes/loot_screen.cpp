@@ -1,7 +1,7 @@
 // The story's rewards as saved and shown: a bundle applies its reward to the
 // save files and holds what the loot screen shows; the loot screen shows it
 // over its backdrop with a short tune until a key is pressed.
-#include "screens/loot_screen.h"
+#include "modes/loot_screen.h"
 
 #include "engine/font.h"
 #include "engine/globals.h"
@@ -22,14 +22,21 @@ void lootBundle::giveReward(int bundle, SDL_Surface* screen)
     if (!reward)
         return;
 
+    // The reward is saved whole or not at all: a save that cannot be read
+    // keeps both files as they are, so they never disagree.
     story.loadStoryFile();
-    applyStoryReward(*reward, story);
-    story.saveStoryFile();
-    if (unlocksAllies(*reward))
-    {
+    const bool withAllies = unlocksAllies(*reward);
+    if (withAllies)
         allies.loadAllyFile();
-        applyAllyReward(*reward, allies);
-        allies.saveAllyFile();
+    if (!story.unreadable() && !(withAllies && allies.unreadable()))
+    {
+        applyStoryReward(*reward, story);
+        story.saveStoryFile();
+        if (withAllies)
+        {
+            applyAllyReward(*reward, allies);
+            allies.saveAllyFile();
+        }
     }
 
     const std::vector<LootLine> lines = lootLines(*reward);
