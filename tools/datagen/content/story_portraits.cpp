@@ -117,17 +117,27 @@ Canvas news()
     return c;
 }
 
-Canvas landLord()
+namespace
+{
+// A zombie waist-up, the near arm raised `raise` degrees from hanging and bent
+// `bend` at the elbow, the far one a little lower, the mouth `jaw` open.
+Canvas zombieReaching(float raise, float bend, float jaw)
 {
     Pose p{"ZombieGuy"};
-    // Shambling at the door, arms half raised, elbows bent.
-    p.repose = [](roster::Pose& q)
+    p.repose = [=](roster::Pose& q)
     {
-        q.armN = {55.0f, 45.0f};
-        q.armF = {45.0f, 50.0f};
-        q.jaw = 0.5f;
+        q.armN = {raise, bend};
+        q.armF = {raise - 10.0f, bend + 5.0f};
+        q.jaw = jaw;
     };
     return portrait(p);
+}
+} // namespace
+
+Canvas landLord()
+{
+    // Shambling at the door, arms half raised, elbows bent.
+    return zombieReaching(55.0f, 45.0f, 0.5f);
 }
 
 // Scenes 2 to 11: Vlad and his blade, Nick's moods, Spectre, a zombie and Donatello.
@@ -348,14 +358,8 @@ Canvas nickReady()
 
 Canvas zombie()
 {
-    Pose p{"ZombieGuy"};
-    p.repose = [](roster::Pose& q)
-    {
-        q.armN = {80.0f, 35.0f};
-        q.armF = {70.0f, 40.0f};
-        q.jaw = 1.0f;
-    };
-    return portrait(p);
+    // Reaching for Nick, mouth wide.
+    return zombieReaching(80.0f, 35.0f, 1.0f);
 }
 
 Canvas spectre()
