@@ -168,7 +168,9 @@ TEST(MenuButtonLabels, FitBetweenTheSelectedButtonsArrows)
             for (int x = 0; x < lit.width(); ++x)
             {
                 const datagen::Colour &a = lit.at(x, y), &b = bare.at(x, y);
-                if (std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b) + std::fabs(a.a - b.a) > 0.02f)
+                if (std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b) +
+                        std::fabs(a.a - b.a) >
+                    0.02f)
                 {
                     x0 = std::min(x0, x);
                     x1 = std::max(x1, x);
@@ -265,7 +267,8 @@ TEST_F(OptionScreens, KeyLeadersEndInsideTheNarrowestKeyBoxes)
             {
                 const auto [x, y] = ring[todo.back()];
                 todo.pop_back();
-                runsOn = runsOn || x <= near.x0 + 1 || x >= near.x1 - 1 || y <= near.y0 + 1 || y >= near.y1 - 1;
+                runsOn =
+                    runsOn || x <= near.x0 + 1 || x >= near.x1 - 1 || y <= near.y0 + 1 || y >= near.y1 - 1;
                 for (std::size_t j = 0; j < ring.size(); ++j)
                     if (!done[j] && std::abs(ring[j].first - x) <= 2 && std::abs(ring[j].second - y) <= 2)
                     {

@@ -624,16 +624,19 @@ void pistol(Canvas& c, Vec2 muzzle, Vec2 back, Vec2 down, float length)
 // is the end away from the head, and the hand stays over the grip.
 void drawPistolOver(Canvas& armed, const Canvas& bare, Vec2 head)
 {
+    // Figure in both pictures, in the same colour.
+    const auto sameFigure = [&](int x, int y)
+    {
+        const Colour& p = armed.at(x, y);
+        const Colour& q = bare.at(x, y);
+        return p.a > 0.5f && q.a > 0.5f &&
+               std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b) <= 0.05f;
+    };
     std::vector<Vec2> gun;
     for (int y = 0; y < armed.height(); ++y)
         for (int x = 0; x < armed.width(); ++x)
-        {
-            const Colour& p = armed.at(x, y);
-            const Colour& q = bare.at(x, y);
-            if (p.a > 0.5f &&
-                (q.a < 0.5f || std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b) > 0.05f))
+            if (armed.at(x, y).a > 0.5f && !sameFigure(x, y))
                 gun.push_back({static_cast<float>(x), static_cast<float>(y)});
-        }
     if (gun.size() < 20)
         return;
     // The line through the gun's pixels.
@@ -673,7 +676,8 @@ void drawPistolOver(Canvas& armed, const Canvas& bare, Vec2 head)
     // The hand: where the armed portrait shows the figure over the old gun's line.
     Canvas over = armed;
     for (const Vec2& p : gun)
-        over.at(static_cast<int>(p.x), static_cast<int>(p.y)) = bare.at(static_cast<int>(p.x), static_cast<int>(p.y));
+        over.at(static_cast<int>(p.x), static_cast<int>(p.y)) =
+            bare.at(static_cast<int>(p.x), static_cast<int>(p.y));
     pistol(over, muzzle, u, down, length);
     const Vec2 hand = muzzle + u * (length * 0.85f) + down * (length * 0.2f);
     const float reach = length * 0.28f;
@@ -681,11 +685,7 @@ void drawPistolOver(Canvas& armed, const Canvas& bare, Vec2 head)
         for (int x = 0; x < armed.width(); ++x)
         {
             const bool inHand = dist({static_cast<float>(x), static_cast<float>(y)}, hand) < reach;
-            const Colour& p = armed.at(x, y);
-            const Colour& q = bare.at(x, y);
-            const bool figureOnly =
-                p.a > 0.5f && q.a > 0.5f && std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b) <= 0.05f;
-            if (!(inHand && figureOnly))
+            if (!(inHand && sameFigure(x, y)))
                 armed.at(x, y) = over.at(x, y);
         }
 }
