@@ -3,6 +3,7 @@
 // and a screenshot of each as a player sees it.
 #include "content/data_tree.h"
 #include "content/roster/roster.h"
+#include "content/screens.h"
 
 #include "engine/font.h"
 #include "engine/globals.h"
@@ -16,6 +17,8 @@
 #include "screens/winner_screen.h"
 #include "tests/support/test_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -130,6 +133,151 @@ TEST_F(OptionScreens, PicturesHaveTheSizesAndPlacesTheScreensUse)
     {
         EXPECT_LE(w, 260);
         EXPECT_LE(h, 400);
+    }
+}
+
+TEST(MenuButtonLabels, FitBetweenTheSelectedButtonsArrows)
+{
+    // The arrows: the dark marks on a selected button that carries no label.
+    const datagen::Canvas bare = datagen::menuButton("", true);
+    int leftTip = -1, rightTip = bare.width();
+    for (int y = 0; y < bare.height(); ++y)
+        for (int x = 0; x < bare.width(); ++x)
+        {
+            const datagen::Colour& p = bare.at(x, y);
+            if (p.a < 0.5f || p.r > 0.4f || p.g > 0.1f)
+                continue;
+            if (x < bare.width() / 2)
+                leftTip = std::max(leftTip, x);
+            else
+                rightTip = std::min(rightTip, x);
+        }
+    ASSERT_GT(leftTip, 0);
+    ASSERT_LT(rightTip, bare.width());
+
+    for (const char* label : {"640\xC3\x97"
+                              "480 FULL SCREEN",
+                              "640\xC3\x97"
+                              "480 WINDOW",
+                              "PAD BUTTONS", "JOYSTICK OFF", "SCREEN SIZE", "RESET DATA", "STORY"})
+    {
+        SCOPED_TRACE(label);
+        const datagen::Canvas lit = datagen::menuButton(label, true);
+        int x0 = lit.width(), x1 = -1, y0 = lit.height(), y1 = -1;
+        for (int y = 0; y < lit.height(); ++y)
+            for (int x = 0; x < lit.width(); ++x)
+            {
+                const datagen::Colour &a = lit.at(x, y), &b = bare.at(x, y);
+                if (std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b) +
+                        std::fabs(a.a - b.a) >
+                    0.02f)
+                {
+                    x0 = std::min(x0, x);
+                    x1 = std::max(x1, x);
+                    y0 = std::min(y0, y);
+                    y1 = std::max(y1, y);
+                }
+            }
+        EXPECT_GT(x0, leftTip + 1);
+        EXPECT_LT(x1, rightTip - 1);
+        EXPECT_GE(y1 - y0, 9) << "the label stays readable";
+    }
+}
+
+TEST_F(OptionScreens, KeyLeadersEndInsideTheNarrowestKeyBoxes)
+{
+    // Every key named by one narrow letter: the smallest boxes the game draws.
+    optionsPlayerControllerScreen s;
+    s.init(screen, 1);
+    const gamePad saved = GPad1;
+    for (int* key : {&GPad1.keyUp, &GPad1.keyDown, &GPad1.keyLeft, &GPad1.keyRight, &GPad1.keyA, &GPad1.keyB,
+                     &GPad1.keyC, &GPad1.keyPause})
+        *key = SDLK_i;
+    GPad1.joystickIndex = -1;
+    s.draw();
+    GPad1 = saved;
+
+    // The boxes, found by their fill.
+    const int w = screen->w, h = screen->h;
+    std::vector<int> seen(static_cast<std::size_t>(w * h), 0);
+    const auto at = [&](int x, int y) -> int& { return seen[static_cast<std::size_t>(y * w + x)]; };
+    const auto boxFill = [&](int x, int y) { return (pixelAt(screen, x, y) & 0xFFFFFF) == 0x7FF500u; };
+    const auto leader = [&](int x, int y)
+    {
+        Uint8 r, g, b;
+        SDL_GetRGB(pixelAt(screen, x, y), screen->format, &r, &g, &b);
+        // The leaders' pale gold core.
+        return r > 230 && g > 190 && g < 225 && b > 105 && b < 140;
+    };
+    struct Box
+    {
+        int x0, y0, x1, y1;
+    };
+    std::vector<Box> boxes;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            if (!boxFill(x, y) || at(x, y))
+                continue;
+            Box b{x, y, x, y};
+            std::vector<std::pair<int, int>> todo{{x, y}};
+            at(x, y) = 1;
+            while (!todo.empty())
+            {
+                const auto [px, py] = todo.back();
+                todo.pop_back();
+                b = {std::min(b.x0, px), std::min(b.y0, py), std::max(b.x1, px), std::max(b.y1, py)};
+                for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                {
+                    const int nx = px + dx, ny = py + dy;
+                    if (nx >= 0 && ny >= 0 && nx < w && ny < h && !at(nx, ny) && boxFill(nx, ny))
+                    {
+                        at(nx, ny) = 1;
+                        todo.push_back({nx, ny});
+                    }
+                }
+            }
+            if (b.x1 - b.x0 > 3 && b.y1 - b.y0 > 10)
+                boxes.push_back(b);
+        }
+    ASSERT_EQ(boxes.size(), 8u);
+
+    // Round each box, every stretch of leader runs on away from it: a stretch
+    // that stops within a few pixels of the box is a line's end poking out past it.
+    constexpr int kNear = 12;
+    for (const Box& b : boxes)
+    {
+        SCOPED_TRACE(std::to_string(b.x0) + "," + std::to_string(b.y0));
+        const Box near{b.x0 - kNear, b.y0 - kNear, b.x1 + kNear, b.y1 + kNear};
+        std::vector<std::pair<int, int>> ring;
+        for (int y = near.y0; y <= near.y1; ++y)
+            for (int x = near.x0; x <= near.x1; ++x)
+                if ((x < b.x0 || x > b.x1 || y < b.y0 || y > b.y1) && x >= 0 && y >= 0 && x < w && y < h &&
+                    leader(x, y))
+                    ring.push_back({x, y});
+        std::vector<bool> done(ring.size(), false);
+        for (std::size_t i = 0; i < ring.size(); ++i)
+        {
+            if (done[i])
+                continue;
+            bool runsOn = false;
+            std::vector<std::size_t> todo{i};
+            done[i] = true;
+            while (!todo.empty())
+            {
+                const auto [x, y] = ring[todo.back()];
+                todo.pop_back();
+                runsOn =
+                    runsOn || x <= near.x0 + 1 || x >= near.x1 - 1 || y <= near.y0 + 1 || y >= near.y1 - 1;
+                for (std::size_t j = 0; j < ring.size(); ++j)
+                    if (!done[j] && std::abs(ring[j].first - x) <= 2 && std::abs(ring[j].second - y) <= 2)
+                    {
+                        done[j] = true;
+                        todo.push_back(j);
+                    }
+            }
+            EXPECT_TRUE(runsOn) << "a leader ends at " << ring[i].first << "," << ring[i].second;
+        }
     }
 }
 

@@ -174,6 +174,27 @@ TEST_F(ScenePictures, EveryNamedFolderIsOnePictureOfItsKind)
     EXPECT_EQ(pixelAt(blank.normalFrame(0)->image, 320, 240) & 0xffffff, 0u);
 }
 
+TEST_F(ScenePictures, NoPortraitIsCutFlatWhereTheSlotsMeet)
+{
+    // A portrait's last column is the middle of the screen in either slot
+    // (the right slot mirrors it): figure pixels there end in a hard edge.
+    std::vector<std::string> cut;
+    for (const auto& [folder, portrait] : namedByScenes().folders)
+    {
+        if (!portrait || folder == "blankChara")
+            continue;
+        CSpriteBase sheet;
+        ASSERT_EQ(sheet.init(kStory + folder), 0) << folder;
+        const CSpriteFrame* f = sheet.normalFrame(0);
+        int rows = 0;
+        for (int y = 0; y < f->image->h; ++y)
+            rows += isKey(f, f->image->w - 1, y) ? 0 : 1;
+        if (rows > 0)
+            cut.push_back(folder + " (" + std::to_string(rows) + " rows)");
+    }
+    EXPECT_EQ(cut, std::vector<std::string>{});
+}
+
 TEST_F(ScenePictures, BoxIsLightInsideItsRimWithKeyedCorners)
 {
     CSpriteBase box;

@@ -259,10 +259,14 @@ Canvas padPicture()
                            {410.0f, 200.0f}, {440.0f, 226.0f}, {452.0f, 190.0f}, {321.0f, 252.0f}};
     const Vec2 labels[8] = {{169.0f, 123.0f}, {102.0f, 236.0f}, {148.0f, 169.0f}, {252.0f, 111.0f},
                             {445.0f, 130.0f}, {487.0f, 176.0f}, {507.0f, 127.0f}, {301.0f, 319.0f}};
+    // The game's box for a key runs from 2 pixels left of its spot, 4 pixels
+    // wider than the key's name, from 5 above to 20 below: for a name of one
+    // narrow letter ("i") about 8 pixels wide. Each leader ends inside that
+    // narrowest box, so no box leaves a stub of line poking out past it.
     Mask leaders(kW, kH);
     for (int i = 0; i < 8; ++i)
     {
-        const Vec2 spot{labels[i].x + 10.0f, labels[i].y + 7.0f};
+        const Vec2 spot{labels[i].x + 2.0f, labels[i].y + 7.0f};
         leaders.line(parts[i], spot, 1.6f);
         leaders.circle(parts[i].x, parts[i].y, 2.6f);
     }

@@ -28,6 +28,9 @@ const std::vector<roster::CharacterSpec>& cast()
     return all;
 }
 
+// Clear columns kept between a bust and the slot's right edge.
+constexpr int kBustMargin = 6;
+
 Canvas toCanvas(const IndexedImage& image)
 {
     Canvas out(image.width, image.height);
@@ -148,7 +151,15 @@ Canvas bust(const Pose& pose, int w, int h, float cutAt)
     // The head: the middle of what the top tenth of the figure covers.
     const Extent head = extentOf(fig.crop(0, 0, fig.width(), std::max(1, fig.height() / 10)));
     const int headX = head.empty() ? fig.width() / 2 : (head.x0 + head.x1) / 2;
-    out.draw(fig.crop(0, 0, fig.width(), keep), w * 45 / 100 - headX, h - keep);
+    const Canvas kept = fig.crop(0, 0, fig.width(), keep);
+    int left = w * 45 / 100 - headX;
+    // The right edge is where the two slots meet: a fist or a weapon cut flat
+    // there reads as a wall. Step the figure back from it, as far as keeps
+    // the whole head in the slot.
+    const int over = left + extentOf(kept).x1 - (w - kBustMargin);
+    if (over > 0)
+        left -= std::max(0, std::min(over, left + head.x0 - kBustMargin));
+    out.draw(kept, left, h - keep);
     return out;
 }
 

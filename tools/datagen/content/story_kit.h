@@ -66,7 +66,9 @@ Canvas figure(const Pose& pose);
 void stand(Canvas& onto, const Canvas& figure, float cx, float feetY);
 // A portrait: the figure from the waist up (`cutAt` of its height from the
 // top) filling the slot's height, head near the top and a little left of
-// the middle, on a clear 320x380; what reaches past the sides is cut.
+// the middle, on a clear 320x380. A figure reaching for the right edge is
+// stepped back from it as far as its head allows; what still reaches past
+// the sides is cut.
 Canvas portrait(const Pose& pose, float cutAt = 0.55f);
 // The same on a clear w x h (a figure on a screen inside a picture).
 Canvas bust(const Pose& pose, int w, int h, float cutAt = 0.55f);

@@ -48,7 +48,15 @@ Canvas nickGaming()
 
 Canvas nickBat()
 {
-    return portrait(Pose{"NickBBBat", "standing", 0, 2.0f, 0, false});
+    Pose p{"NickBBBat"};
+    // The bat resting on his shoulder, the free arm hanging easy.
+    p.repose = [](roster::Pose& q)
+    {
+        q.armN = {20.0f, 140.0f};
+        q.weapon = -10.0f;
+        q.armF = {-10.0f, 30.0f};
+    };
+    return portrait(p);
 }
 
 Canvas news()
@@ -109,10 +117,27 @@ Canvas news()
     return c;
 }
 
+namespace
+{
+// A zombie waist-up, the near arm raised `raise` degrees from hanging and bent
+// `bend` at the elbow, the far one a little lower, the mouth `jaw` open.
+Canvas zombieReaching(float raise, float bend, float jaw)
+{
+    Pose p{"ZombieGuy"};
+    p.repose = [=](roster::Pose& q)
+    {
+        q.armN = {raise, bend};
+        q.armF = {raise - 10.0f, bend + 5.0f};
+        q.jaw = jaw;
+    };
+    return portrait(p);
+}
+} // namespace
+
 Canvas landLord()
 {
-    Canvas c = portrait(Pose{"ZombieGuy", "standing", 0, 2.0f, 0, false});
-    return c;
+    // Shambling at the door, arms half raised, elbows bent.
+    return zombieReaching(55.0f, 45.0f, 0.5f);
 }
 
 // Scenes 2 to 11: Vlad and his blade, Nick's moods, Spectre, a zombie and Donatello.
@@ -216,7 +241,10 @@ void armsFolded(roster::Pose& q)
 
 Canvas vladDraw()
 {
-    Canvas c = portrait(Pose{"Vlad", "slash1", 0}, 0.6f);
+    Pose p{"Vlad", "slash1", 0};
+    // The blade drawn and raised, its point standing over his shoulder.
+    p.repose = [](roster::Pose& q) { q.weapon = 90.0f - (q.armN.upper + q.armN.bend) - 20.0f; };
+    Canvas c = portrait(p, 0.6f);
     const Head h = headOf(c, 40);
     tint(c, h.top, h.top + 50, hex(0x400010), 0.15f);
     return c;
@@ -237,7 +265,18 @@ Canvas vlad()
 
 Canvas vladWeak()
 {
-    Canvas c = portrait(Pose{"Vlad", "hit1Low", 1}, 0.6f);
+    Pose p{"Vlad"};
+    // Reeling: head thrown back, eyes half shut, the sword arm dropped to his side.
+    p.repose = [](roster::Pose& q)
+    {
+        q.lean = -6.0f;
+        q.head = -20.0f;
+        q.eyes = 0.2f;
+        q.jaw = 0.5f;
+        q.armN = {12.0f, 25.0f};
+        q.weapon = -60.0f;
+    };
+    Canvas c = portrait(p);
     const Head h = headOf(c, 40);
     bloodDrops(c, (h.left + h.right) / 2, h.top + 40.0f, 25, 43);
     return c;
@@ -274,8 +313,8 @@ Canvas nickShowVlad()
     return nickWithBlade(
         [](roster::Pose& q)
         {
-            q.armN = {150.0f, 20.0f};
-            q.weapon = -60.0f;
+            q.armN = {50.0f, 60.0f};
+            q.weapon = 60.0f;
             q.head = -15.0f;
         },
         0.6f);
@@ -306,19 +345,21 @@ Canvas nickNormalLater()
 
 Canvas nickReady()
 {
-    return portrait(Pose{"Nick"});
+    // On guard, the blade held low across his body, its point trailing behind.
+    return nickWithBlade(
+        [](roster::Pose& q)
+        {
+            q.armN = {30.0f, 60.0f};
+            q.weapon = 105.0f;
+            q.armF = {30.0f, 70.0f};
+            q.lean = 6.0f;
+        });
 }
 
 Canvas zombie()
 {
-    Pose p{"ZombieGuy"};
-    p.repose = [](roster::Pose& q)
-    {
-        q.armN = {90.0f, 0.0f};
-        q.armF = {85.0f, 5.0f};
-        q.jaw = 1.0f;
-    };
-    return portrait(p);
+    // Reaching for Nick, mouth wide.
+    return zombieReaching(80.0f, 35.0f, 1.0f);
 }
 
 Canvas spectre()
@@ -551,11 +592,114 @@ Canvas gian2()
     return c;
 }
 
+namespace
+{
+// A pistol in profile: the slide back from `muzzle` along `back`, the grip
+// under its rear on the `down` side.
+void pistol(Canvas& c, Vec2 muzzle, Vec2 back, Vec2 down, float length)
+{
+    const float t = length * 0.24f;
+    const Vec2 top = muzzle - down * (t * 0.5f), rear = muzzle + back * length;
+    Mask gun(c.width(), c.height()), shine(c.width(), c.height()), guard(c.width(), c.height());
+    gun.polygon({top, rear - down * (t * 0.5f), rear + down * (t * 0.5f), muzzle + down * (t * 0.5f)});
+    const Vec2 g0 = muzzle + back * (length * 0.7f) + down * (t * 0.4f), g1 = rear + down * (t * 0.4f);
+    const Vec2 rake = down * (length * 0.5f) + back * (length * 0.12f);
+    gun.polygon({g0, g1, g1 + rake, g0 + rake});
+    const Vec2 ring = muzzle + back * (length * 0.55f) + down * (t * 0.5f + length * 0.1f);
+    guard.circle(ring.x, ring.y, length * 0.11f);
+    guard = guard.minus(guard.inverted().grown(2.5f).inverted());
+    shine.line(top + back * 3.0f + down * 2.5f, rear - down * (t * 0.5f - 2.5f) - back * 3.0f, 2.0f);
+    c.fill(gun.grown(1.5f), solid(hex(0x08080a)));
+    c.fill(guard.grown(1.0f), solid(hex(0x08080a)));
+    c.fill(gun, solid(hex(0x34363e)));
+    c.fill(guard, solid(hex(0x34363e)));
+    c.fill(shine, solid(hex(0x9a9ea8)), Blend::Normal, 0.8f);
+    Mask bore(c.width(), c.height());
+    bore.circle(muzzle.x + back.x * 2.0f, muzzle.y + back.y * 2.0f, t * 0.18f);
+    c.fill(bore, solid(hex(0x000000)));
+}
+
+// Redraws the gun the roster puts in `armed`'s near hand as a pistol: what
+// the armed portrait adds to the bare-handed one gives its line; the muzzle
+// is the end away from the head, and the hand stays over the grip.
+void drawPistolOver(Canvas& armed, const Canvas& bare, Vec2 head)
+{
+    // Figure in both pictures, in the same colour.
+    const auto sameFigure = [&](int x, int y)
+    {
+        const Colour& p = armed.at(x, y);
+        const Colour& q = bare.at(x, y);
+        return p.a > 0.5f && q.a > 0.5f &&
+               std::fabs(p.r - q.r) + std::fabs(p.g - q.g) + std::fabs(p.b - q.b) <= 0.05f;
+    };
+    std::vector<Vec2> gun;
+    for (int y = 0; y < armed.height(); ++y)
+        for (int x = 0; x < armed.width(); ++x)
+            if (armed.at(x, y).a > 0.5f && !sameFigure(x, y))
+                gun.push_back({static_cast<float>(x), static_cast<float>(y)});
+    if (gun.size() < 20)
+        return;
+    // The line through the gun's pixels.
+    Vec2 mid{0.0f, 0.0f};
+    for (const Vec2& p : gun)
+        mid = mid + p;
+    mid = mid * (1.0f / static_cast<float>(gun.size()));
+    float sxx = 0.0f, syy = 0.0f, sxy = 0.0f;
+    for (const Vec2& p : gun)
+    {
+        const Vec2 d = p - mid;
+        sxx += d.x * d.x;
+        syy += d.y * d.y;
+        sxy += d.x * d.y;
+    }
+    const float angle = 0.5f * std::atan2(2.0f * sxy, sxx - syy);
+    Vec2 u{std::cos(angle), std::sin(angle)};
+    float lo = 1e9f, hi = -1e9f;
+    for (const Vec2& p : gun)
+    {
+        const float s = (p - mid).x * u.x + (p - mid).y * u.y;
+        lo = std::min(lo, s);
+        hi = std::max(hi, s);
+    }
+    // Point u from the muzzle back to the hand.
+    const Vec2 endLo = mid + u * lo, endHi = mid + u * hi;
+    const auto dist = [](Vec2 a, Vec2 b) { return std::hypot(a.x - b.x, a.y - b.y); };
+    Vec2 muzzle = endHi;
+    if (dist(endLo, head) > dist(endHi, head))
+        muzzle = endLo;
+    else
+        u = u * -1.0f;
+    const float length = (hi - lo) * 0.8f;
+    Vec2 down{-u.y, u.x};
+    if (down.y < 0.0f)
+        down = down * -1.0f;
+    // The hand: where the armed portrait shows the figure over the old gun's line.
+    Canvas over = armed;
+    for (const Vec2& p : gun)
+        over.at(static_cast<int>(p.x), static_cast<int>(p.y)) =
+            bare.at(static_cast<int>(p.x), static_cast<int>(p.y));
+    pistol(over, muzzle, u, down, length);
+    const Vec2 hand = muzzle + u * (length * 0.85f) + down * (length * 0.2f);
+    const float reach = length * 0.28f;
+    for (int y = 0; y < armed.height(); ++y)
+        for (int x = 0; x < armed.width(); ++x)
+        {
+            const bool inHand = dist({static_cast<float>(x), static_cast<float>(y)}, hand) < reach;
+            if (!(inHand && sameFigure(x, y)))
+                armed.at(x, y) = over.at(x, y);
+        }
+}
+} // namespace
+
 Canvas andy()
 {
     Pose andy{"Andy", "blockHi", 0, 2.0f, 0, false};
     andy.holding = roster::Weapon::Pistols;
     Canvas c = portrait(andy);
+    Pose bare = andy;
+    bare.holding = std::nullopt;
+    bare.unarmed = true;
+    drawPistolOver(c, portrait(bare), headCentre(c, 80));
     const Vec2 head = headCentre(c, 80);
     // Shaking hands and a sweating brow.
     Mask shake(kPortraitW, kPortraitH), sweat(kPortraitW, kPortraitH);

@@ -531,10 +531,29 @@ Canvas vladDown()
 {
     Canvas c = vladsStreet(true);
     darken(c, 0.2f);
-    Pose vlad{"Vlad", "crash", 2, 3.0f};
+    // Flat on his back, out cold: drawn standing straight, arms at his sides,
+    // then laid down head first to the left, face to the sky, so that his
+    // coat and cape lie under him instead of hanging from him.
+    Pose vlad{"Vlad", "standing", 0, 3.0f};
     vlad.unarmed = true;
-    stand(c, figure(vlad), 300, 372);
-    vladBlade(c, {420.0f, 366.0f}, -8.0f, 170.0f, 0.45f);
+    vlad.repose = [](roster::Pose& q)
+    {
+        q.lean = 0.0f;
+        q.head = 12.0f;
+        q.armN = {-4.0f, 6.0f};
+        q.armF = {4.0f, 6.0f};
+        q.footN = {0.05f, 0.0f};
+        q.footF = {-0.05f, 0.0f};
+        q.eyes = 0.0f;
+        q.jaw = 0.4f;
+    };
+    const Canvas upright = figure(vlad);
+    Canvas lying(upright.height(), upright.width());
+    for (int y = 0; y < upright.height(); ++y)
+        for (int x = 0; x < upright.width(); ++x)
+            lying.at(y, upright.width() - 1 - x) = upright.at(x, y);
+    stand(c, lying, 300, 376);
+    vladBlade(c, {512.0f, 370.0f}, -6.0f, 118.0f, 0.45f);
     return c;
 }
 
@@ -1424,14 +1443,82 @@ Canvas toulonDance()
     return c;
 }
 
+namespace
+{
+// The twin cannons on a shoulder: a drum at `mount` and two barrels
+// `length` long, one over the other, pointing forward and a little up.
+void twinCannon(Canvas& c, Vec2 mount, float length)
+{
+    const float a = -8.0f * 3.14159265f / 180.0f;
+    const Vec2 u{std::cos(a), std::sin(a)}, n{-u.y, u.x};
+    const Colour steel = hex(0x7a7e88), dark = hex(0x3a3e46), edge = hex(0x0c0c10);
+    for (float side : {-1.0f, 1.0f})
+    {
+        // The upper barrel is the far one, a shade darker.
+        const float light = side < 0.0f ? -0.2f : 0.0f;
+        const Vec2 root = mount + n * (side * 17.0f), muzzle = root + u * length;
+        Mask barrel(c.width(), c.height()), bands(c.width(), c.height());
+        barrel.polygon({root - n * 13.0f, muzzle - n * 10.0f, muzzle + n * 10.0f, root + n * 13.0f});
+        barrel.polygon({muzzle - u * 22.0f - n * 14.0f, muzzle - n * 14.0f, muzzle + n * 14.0f,
+                        muzzle - u * 22.0f + n * 14.0f});
+        for (float t : {0.35f, 0.6f})
+        {
+            const Vec2 b = root + u * (length * t);
+            bands.polygon({b - n * 14.0f, b + u * 8.0f - n * 14.0f, b + u * 8.0f + n * 14.0f, b + n * 14.0f});
+        }
+        c.fill(barrel.grown(2.5f), solid(edge));
+        c.fill(barrel, linear(0, root.y - 13.0f, 0, root.y + 13.0f,
+                              Gradient{{0.0f, shade(steel, light)}, {1.0f, shade(dark, light)}}));
+        c.fill(bands, solid(shade(dark, light)));
+        Mask bore(c.width(), c.height());
+        bore.ellipse(muzzle.x, muzzle.y, 5.0f, 9.0f);
+        c.fill(bore, solid(hex(0x050505)));
+    }
+    Mask drum(c.width(), c.height());
+    drum.roundedRect(mount.x - 60.0f, mount.y - 42.0f, mount.x + 40.0f, mount.y + 42.0f, 16.0f);
+    c.fill(drum.grown(3.0f), solid(edge));
+    c.fill(drum, linear(0, mount.y - 42.0f, 0, mount.y + 42.0f, Gradient{{0.0f, steel}, {1.0f, dark}}));
+    Mask rivets(c.width(), c.height());
+    for (float dx : {-44.0f, -16.0f, 12.0f})
+        for (float dy : {-28.0f, 28.0f})
+            rivets.circle(mount.x + dx, mount.y + dy, 3.5f);
+    c.fill(rivets, solid(shade(steel, 0.3f)));
+}
+} // namespace
+
 Canvas mk2()
 {
     Canvas c = hangarShow(0.6f);
     spotlight(c, {90.0f, 30.0f}, 320.0f, kFloor + 10.0f, 170.0f, hex(0xfff0d0), 1.0f);
     spotlight(c, {560.0f, 30.0f}, 320.0f, kFloor + 10.0f, 150.0f, hex(0xffd0a0), 0.9f);
-    const Canvas mech = figureOfHeight(Pose{"Mech", "pose1", 1}, 350.0f);
-    stand(c, mech, 320.0f, kFloor + 14.0f);
-    glow(c, 320.0f, kFloor + 14.0f - mech.height() * 0.85f, 60.0f, hex(0xff4a30), 0.9f);
+    // Ten tons of steel looming over the stage, cut off below the waist by
+    // the frame, its twin cannons on its shoulder.
+    Pose pose{"Mech", "pose1", 1};
+    pose.repose = [](roster::Pose& q)
+    {
+        q.lean = -4.0f;
+        q.head = -6.0f;
+    };
+    const Canvas mech = figureOfHeight(pose, 700.0f);
+    const float cx = 330.0f, feetY = 720.0f, top = feetY - mech.height();
+    // The shoulders: the widest rows near the top of the body.
+    int shoulderY = 0, shoulderL = 0, shoulderR = 0;
+    for (int y = mech.height() / 12; y < mech.height() / 3; ++y)
+    {
+        int l = mech.width(), r = -1;
+        for (int x = 0; x < mech.width(); ++x)
+            if (mech.at(x, y).a > 0.5f)
+            {
+                l = std::min(l, x);
+                r = std::max(r, x);
+            }
+        if (r - l > shoulderR - shoulderL)
+            shoulderY = y, shoulderL = l, shoulderR = r;
+    }
+    const float sx = cx - mech.width() / 2.0f, sy = top + static_cast<float>(shoulderY) - 36.0f;
+    stand(c, mech, cx, feetY);
+    twinCannon(c, {sx + shoulderL + (shoulderR - shoulderL) * 0.12f, sy}, 300.0f);
+    glow(c, cx, top + mech.height() * 0.06f, 80.0f, hex(0xff4a30), 0.9f);
     return c;
 }
 
@@ -1440,29 +1527,51 @@ Canvas nickGetGloves()
     Canvas c = hangarShow(0.5f);
     c.fill(radial(320, 200, 400, Gradient{{0.0f, hex(0x000000, 0.0f)}, {1.0f, hex(0x000000, 0.7f)}}));
     speedLines(c, 0, 0, 640, kBoxTop, 0.0f, hex(0xffffff), 221);
-    // The two steel fists, close up, knuckles forward: the front of a
-    // huge figure with both arms thrust out, cut round the far-reaching hands.
+    // The two steel fists, close up, knuckles forward: a huge Nick from the
+    // shoulders down, his arms thrust forward and down from the top left, so
+    // the fists fill the right half and only the portrait shows his head.
     Pose p{"NickGauntlets", "standing", 0, 7.0f};
     p.repose = [](roster::Pose& q)
     {
-        q.armN = {95.0f, 5.0f};
-        q.armF = {80.0f, 10.0f};
+        q.armN = {62.0f, 4.0f};
+        q.armF = {52.0f, 8.0f};
+        q.lean = 10.0f;
     };
-    const Canvas fig = figure(p);
-    int reachX = 0, reachY = fig.height() / 3;
-    for (int y = 0; y < fig.height(); ++y)
-        for (int x = fig.width() - 1; x > reachX; --x)
-            if (fig.at(x, y).a > 0.5f)
-            {
-                reachX = x;
-                reachY = y;
-                break;
-            }
-    const int w = 520, h = 360;
-    const int x0 = std::max(0, reachX - w + 40), y0 = std::max(0, reachY - h / 2);
-    const Canvas fists = fig.crop(x0, y0, std::min(w, fig.width() - x0), std::min(h, fig.height() - y0));
-    glow(c, 330.0f, 190.0f, 300.0f, hex(0xffc060), 0.4f);
-    c.draw(fists, 60, 10);
+    // From below the chin down, the back of the shoulders to the knuckles.
+    struct Shot
+    {
+        int x0, y0, x1, y1;
+    };
+    const auto shotOf = [](const Canvas& fig)
+    {
+        // Nick's chin is a quarter of the way down him.
+        const int chinY = fig.height() * 27 / 100;
+        int reachX = 0, reachY = 0, backX = fig.width();
+        for (int y = chinY; y < fig.height(); ++y)
+            for (int x = fig.width() - 1; x > reachX; --x)
+                if (fig.at(x, y).a > 0.5f)
+                {
+                    reachX = x;
+                    reachY = y;
+                    break;
+                }
+        for (int y = chinY; y < std::min(fig.height(), reachY + fig.height() / 10); ++y)
+            for (int x = 0; x < backX; ++x)
+                if (fig.at(x, y).a > 0.5f)
+                {
+                    backX = x;
+                    break;
+                }
+        return Shot{backX, chinY, std::min(fig.width(), reachX + 24), fig.height()};
+    };
+    Canvas fig = figure(p);
+    Shot shot = shotOf(fig);
+    p.scale *= 700.0f / static_cast<float>(std::max(1, shot.x1 - shot.x0));
+    fig = figure(p);
+    shot = shotOf(fig);
+    const Canvas fists = fig.crop(shot.x0, shot.y0, shot.x1 - shot.x0, shot.y1 - shot.y0);
+    glow(c, 450.0f, 230.0f, 280.0f, hex(0xffc060), 0.4f);
+    c.draw(fists, 630 - fists.width(), 0);
     // Sparks off the steel.
     Rng rng(223);
     Mask sparks(640, 480);

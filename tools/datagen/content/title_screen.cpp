@@ -17,6 +17,11 @@ constexpr int kButtonW = 192;
 constexpr int kButtonH = 30;
 constexpr int kColumnX = 224;
 constexpr int kColumnY = 330;
+// The selected button's arrows sit in its slanted ends, the nearer to the
+// middle reaching in to this column; a label, centred on the button with its
+// 1.5-pixel edge, keeps a few pixels clear of both.
+constexpr float kArrowBackR = 168.0f;
+constexpr float kLabelRoom = 2.0f * (kArrowBackR - kButtonW / 2.0f) - 8.0f;
 const char* const kLabels[5] = {"STORY", "ARCADE", "VERSUS", "OPTIONS", "EXIT"};
 
 Mask buttonShape()
@@ -60,8 +65,8 @@ Canvas menuButton(const std::string& label, bool selected)
                                       {1.0f, hex(0xb8280c)}}));
         c.fill(rim, solid(hex(0xfff4c8)));
         Mask arrows(kButtonW, kButtonH);
-        arrows.polygon({{16.0f, 10.0f}, {24.0f, 15.0f}, {14.0f, 20.0f}});
-        arrows.polygon({{168.0f, 10.0f}, {176.0f, 15.0f}, {166.0f, 20.0f}});
+        arrows.polygon({{13.0f, 10.0f}, {21.0f, 15.0f}, {11.0f, 20.0f}});
+        arrows.polygon({{170.0f, 10.0f}, {178.0f, 15.0f}, {kArrowBackR, 20.0f}});
         c.fill(arrows, solid(hex(0x4a0c04)));
     }
     else
@@ -75,11 +80,17 @@ Canvas menuButton(const std::string& label, bool selected)
     Typeface face(look::menuFont());
     if (face.ok())
     {
-        face.setStyle(2.5f, 0.0f);
-        // Long labels are set smaller so they stay inside the slant.
-        float size = 14.0f;
+        // A label stays between the arrows a selected button shows, and the
+        // same size when idle: long ones are set tighter, then smaller.
+        float size = 14.0f, spacing = 2.5f;
         face.setSize(size);
-        while (face.measure(label) > 150.0f && size > 9.0f)
+        face.setStyle(spacing, 0.0f);
+        while (face.measure(label) > kLabelRoom && spacing > 0.0f)
+        {
+            spacing -= 0.5f;
+            face.setStyle(spacing, 0.0f);
+        }
+        while (face.measure(label) > kLabelRoom && size > 9.0f)
         {
             size -= 0.5f;
             face.setSize(size);
