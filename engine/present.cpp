@@ -2,6 +2,7 @@
 #include "engine/present.h"
 
 #include "engine/globals.h"
+#include "engine/picture_scaler.h"
 
 #include <SDL_rotozoom.h>
 #include <utility>
@@ -12,17 +13,14 @@ FrameObserver observer;
 unsigned long frames = 0;
 SDL_Surface* window = nullptr;
 
-// Shows the 640x480 picture of `picture` in a window that is another surface.
-void presentInto(SDL_Surface* picture, SDL_Surface* win)
+ZoomPath zoomPath = ZoomPath::scaler;
+pictureScaler scaler;
+
+// Zooms `picture` to the window's size in a surface of its own and copies it
+// into the window; the picture goes unzoomed when that fails.
+void zoomWithGfx(SDL_Surface* picture, SDL_Surface* win)
 {
     SDL_Rect area = {0, 0, 640, 480};
-    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
-    {
-        SDL_Rect at = {0, 0, 0, 0};
-        SDL_BlitSurface(picture, &area, win, &at);
-        SDL_Flip(win);
-        return;
-    }
     SDL_Surface* zoomed = zoomSurface(picture, SCREEN_WIDTH / static_cast<double>(picture->w),
                                       SCREEN_HEIGHT / static_cast<double>(picture->h), SMOOTHING_ON);
     if (zoomed)
@@ -38,9 +36,34 @@ void presentInto(SDL_Surface* picture, SDL_Surface* win)
         SDL_Rect at = {0, 0, 0, 0};
         SDL_BlitSurface(picture, &area, win, &at);
     }
+}
+
+// Shows the 640x480 picture of `picture` in a window that is another surface.
+void presentInto(SDL_Surface* picture, SDL_Surface* win)
+{
+    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
+    {
+        SDL_Rect area = {0, 0, 640, 480};
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(picture, &area, win, &at);
+        SDL_Flip(win);
+        return;
+    }
+    // The scaler draws the same pixels straight into the window; a window of
+    // another size than the settings' or a format it does not cover is zoomed
+    // as before.
+    const bool scaled = zoomPath == ZoomPath::scaler && win->w == SCREEN_WIDTH && win->h == SCREEN_HEIGHT &&
+                        scaler.scale(picture, win);
+    if (!scaled)
+        zoomWithGfx(picture, win);
     SDL_Flip(win);
 }
 } // namespace
+
+void setZoomPath(ZoomPath path)
+{
+    zoomPath = path;
+}
 
 void setWindowSurface(SDL_Surface* w)
 {
