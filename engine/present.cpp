@@ -1,6 +1,7 @@
 // Showing a finished 640x480 picture in the window, zoomed to its size.
 #include "engine/present.h"
 
+#include "engine/frame_pace.h"
 #include "engine/globals.h"
 #include "engine/picture_scaler.h"
 
@@ -95,13 +96,12 @@ unsigned long presentedFrameCount()
     return frames;
 }
 
-void presentFrame(SDL_Surface* target)
+namespace
 {
-    ++frames;
-    if (observer)
-        observer(target);
-    if (!target)
-        return;
+// Shows `target`'s picture: in the window when it is another surface,
+// otherwise zoomed in place and put back.
+void show(SDL_Surface* target)
+{
     if (window && window != target)
     {
         presentInto(target, window);
@@ -140,4 +140,16 @@ void presentFrame(SDL_Surface* target)
     at = {0, 0, 0, 0};
     SDL_BlitSurface(copy, nullptr, target, &at);
     SDL_FreeSurface(copy);
+}
+} // namespace
+
+void presentFrame(SDL_Surface* target)
+{
+    ++frames;
+    if (observer)
+        observer(target);
+    if (!target)
+        return;
+    show(target);
+    paceFrame();
 }
