@@ -3,13 +3,11 @@
 #include "engine/picture_scaler.h"
 #include "engine/present.h"
 #include "tests/support/test_support.h"
+#include "tests/support/zoom_check.h"
 
-#include <SDL_rotozoom.h>
-#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <random>
 
 using namespace testing_support;
@@ -18,15 +16,9 @@ namespace
 {
 constexpr Uint32 kR = 0x00ff0000, kG = 0x0000ff00, kB = 0x000000ff;
 
-struct SurfaceFree
+OwnedSurface makeSurface(int w, int h, int bits = 32, Uint32 r = kR, Uint32 g = kG, Uint32 b = kB, Uint32 a = 0)
 {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
-Surface makeSurface(int w, int h, int bits = 32, Uint32 r = kR, Uint32 g = kG, Uint32 b = kB, Uint32 a = 0)
-{
-    return Surface(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bits, r, g, b, a));
+    return OwnedSurface(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bits, r, g, b, a));
 }
 
 void fill(SDL_Surface* s, int x, int y, int w, int h, Uint8 r, Uint8 g, Uint8 b)
@@ -86,51 +78,6 @@ struct Picture
     std::function<void(SDL_Surface*)> draw;
 };
 
-// Presents `picture` into a window of the given size through `path`.
-Surface presentThrough(ZoomPath path, SDL_Surface* picture, int w, int h, int windowBits = 32)
-{
-    Surface window = windowBits == 16 ? makeSurface(w, h, 16, 0xf800, 0x07e0, 0x001f) : makeSurface(w, h);
-    SDL_FillRect(window.get(), nullptr, 0);
-    setWindowSurface(window.get());
-    SCREEN_WIDTH = w;
-    SCREEN_HEIGHT = h;
-    setZoomPath(path);
-    presentFrame(picture);
-    setZoomPath(ZoomPath::scaler);
-    setWindowSurface(nullptr);
-    SCREEN_WIDTH = 640;
-    SCREEN_HEIGHT = 480;
-    return window;
-}
-
-// How many of the window's pixels differ, and the first one that does.
-struct Difference
-{
-    long count = 0;
-    int x = -1, y = -1;
-    Uint32 expected = 0, actual = 0;
-};
-
-Difference compare(SDL_Surface* expected, SDL_Surface* actual)
-{
-    Difference d;
-    const int bytes = expected->format->BytesPerPixel;
-    for (int y = 0; y < expected->h; ++y)
-        for (int x = 0; x < expected->w; ++x)
-        {
-            const Uint8* e = static_cast<Uint8*>(expected->pixels) + y * expected->pitch + x * bytes;
-            const Uint8* a = static_cast<Uint8*>(actual->pixels) + y * actual->pitch + x * bytes;
-            if (std::memcmp(e, a, static_cast<std::size_t>(bytes)) != 0 && d.count++ == 0)
-            {
-                d.x = x;
-                d.y = y;
-                std::memcpy(&d.expected, e, static_cast<std::size_t>(bytes));
-                std::memcpy(&d.actual, a, static_cast<std::size_t>(bytes));
-            }
-        }
-    return d;
-}
-
 class PictureScalerTest : public ::testing::Test
 {
 protected:
@@ -139,46 +86,39 @@ protected:
 
 TEST_F(PictureScalerTest, ShowsExactlyWhatZoomSurfaceShows)
 {
-    const struct
-    {
-        int w, h;
-    } sizes[] = {{800, 600}, {1024, 768}, {641, 481}, {1920, 1440}, {1280, 480}, {640, 960},
-                 // Steps of exactly a half: the last window pixel falls on the last source pixel.
-                 {1279, 959},
-                 // Back to a size seen before: the steps kept must be the ones for this size.
-                 {800, 600}};
+    const std::vector<WindowSize> sizes = {{800, 600}, {1024, 768}, {641, 481}, {1920, 1440}, {1280, 480}, {640, 960},
+                                           // Steps of exactly a half: the last window pixel falls on the last
+                                           // source pixel.
+                                           {1279, 959},
+                                           // Back to a size seen before: the steps kept must be this size's.
+                                           {800, 600}};
     const Picture pictures[] = {{"menu", drawMenu}, {"fight", drawFight}, {"stage", drawStage}};
-    for (const auto& size : sizes)
-        for (const Picture& p : pictures)
-        {
-            SCOPED_TRACE(testing::Message() << p.name << " at " << size.w << "x" << size.h);
-            Surface picture = makeSurface(640, 480);
-            p.draw(picture.get());
-            Surface reference = presentThrough(ZoomPath::zoomSurface, picture.get(), size.w, size.h);
-            Surface scaled = presentThrough(ZoomPath::scaler, picture.get(), size.w, size.h);
-            const Difference d = compare(reference.get(), scaled.get());
-            EXPECT_EQ(d.count, 0) << "first at (" << d.x << ", " << d.y << "): " << std::hex << d.expected
-                                  << " expected, " << d.actual << " drawn";
-            // Presenting leaves the picture as it was composed.
-            Surface again = makeSurface(640, 480);
-            p.draw(again.get());
-            EXPECT_EQ(std::memcmp(picture->pixels, again->pixels, static_cast<std::size_t>(480 * picture->pitch)), 0);
-        }
+    for (const Picture& p : pictures)
+    {
+        SCOPED_TRACE(p.name);
+        OwnedSurface picture = makeSurface(640, 480);
+        p.draw(picture.get());
+        expectScaledAsZoomSurface(picture.get(), sizes);
+        // Presenting leaves the picture as it was composed.
+        OwnedSurface again = makeSurface(640, 480);
+        p.draw(again.get());
+        EXPECT_EQ(std::memcmp(picture->pixels, again->pixels, static_cast<std::size_t>(480 * picture->pitch)), 0);
+    }
 }
 
 TEST_F(PictureScalerTest, TakesOnlyWhatItDrawsExactly)
 {
-    Surface plain = makeSurface(640, 480);
-    Surface keyed = makeSurface(640, 480);
+    OwnedSurface plain = makeSurface(640, 480);
+    OwnedSurface keyed = makeSurface(640, 480);
     SDL_SetColorKey(keyed.get(), SDL_SRCCOLORKEY, 0);
-    Surface translucent = makeSurface(640, 480);
+    OwnedSurface translucent = makeSurface(640, 480);
     SDL_SetAlpha(translucent.get(), SDL_SRCALPHA, 128);
-    Surface withAlpha = makeSurface(640, 480, 32, kR, kG, kB, 0xff000000);
-    Surface tiny = makeSurface(1, 1);
-    Surface window = makeSurface(800, 600);
-    Surface swapped = makeSurface(800, 600, 32, kB, kG, kR);
-    Surface highColour = makeSurface(800, 600, 16, 0xf800, 0x07e0, 0x001f);
-    Surface small = makeSurface(320, 240);
+    OwnedSurface withAlpha = makeSurface(640, 480, 32, kR, kG, kB, 0xff000000);
+    OwnedSurface tiny = makeSurface(1, 1);
+    OwnedSurface window = makeSurface(800, 600);
+    OwnedSurface swapped = makeSurface(800, 600, 32, kB, kG, kR);
+    OwnedSurface highColour = makeSurface(800, 600, 16, 0xf800, 0x07e0, 0x001f);
+    OwnedSurface small = makeSurface(320, 240);
     const struct
     {
         const char* what;
@@ -202,12 +142,12 @@ TEST_F(PictureScalerTest, TakesOnlyWhatItDrawsExactly)
 
 TEST_F(PictureScalerTest, AWindowItDoesNotCoverIsStillZoomed)
 {
-    Surface picture = makeSurface(640, 480);
+    OwnedSurface picture = makeSurface(640, 480);
     drawFight(picture.get());
     const int sizes[][2] = {{800, 600}, {1024, 768}};
     for (const auto& s : sizes)
     {
-        Surface shown = presentThrough(ZoomPath::scaler, picture.get(), s[0], s[1], 16);
+        OwnedSurface shown = presentZoomed(ZoomPath::scaler, picture.get(), s[0], s[1], 16);
         // The green body at (435, 320) of the picture, where the zoomed window shows it.
         const Uint16 body = reinterpret_cast<Uint16*>(static_cast<Uint8*>(shown->pixels) +
                                                       (320 * s[1] / 480) * shown->pitch)[435 * s[0] / 640];
