@@ -14,6 +14,7 @@
 #include "control/beat_em_up_control.h"
 #include "engine/background.h"
 #include "engine/clock.h"
+#include "engine/frame_pace.h"
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "engine/startup.h"
@@ -69,6 +70,15 @@ double msSince(Clock::time_point t)
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
 }
 
+double medianOf(std::vector<double> times)
+{
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const std::size_t n = times.size();
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
 bool isFile(const std::string& path)
 {
     struct stat st;
@@ -118,15 +128,7 @@ public:
             sum += t;
         return times.empty() ? 0 : sum / static_cast<double>(times.size());
     }
-    double median() const
-    {
-        if (times.empty())
-            return 0;
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        const std::size_t n = sorted.size();
-        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    }
+    double median() const { return medianOf(times); }
     double worst() const { return times.empty() ? 0 : *std::max_element(times.begin(), times.end()); }
 
     void print(const char* indent) const
@@ -342,8 +344,25 @@ struct SizeResult
     ZoomPath path = ZoomPath::scaler;
     double medianMs = 0;
     double meanMs = 0;
+    double presentMs = 0;
     double stepsPerSecond = 0;
 };
+
+// The presentation alone: the last fight picture shown again and again, as
+// fights show it (no frame waits); the median time of one.
+double timePresent()
+{
+    constexpr int kPresents = 500;
+    framePaceScope fighting(FramePace::free);
+    std::vector<double> times;
+    for (int i = 0; i < kPresents; ++i)
+    {
+        const Clock::time_point start = Clock::now();
+        presentFrame(screen);
+        times.push_back(msSince(start));
+    }
+    return medianOf(times);
+}
 
 const char* pathName(ZoomPath path)
 {
@@ -376,6 +395,8 @@ bool benchFight(const Fighters& who, int width, int height, int frames, SizeResu
                 r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
     out.medianMs = timer.median();
     out.meanMs = timer.mean();
+    out.presentMs = timePresent();
+    std::printf("           presenting a frame alone: median %.3f ms\n", out.presentMs);
     bool ok = r.keyedFrames.rleAllowed == r.keyedFrames.keyed;
     if (r.lost[0] == 0 || r.lost[1] == 0)
     {
@@ -437,15 +458,15 @@ void printSummary(const std::vector<SizeResult>& results)
     for (const SizeResult& r : results)
         if (r.width == 640 && r.height == 480)
             base = &r;
-    std::printf("%-10s %-12s %12s %12s %14s %14s\n", "window", "zoom", "median ms", "x 640x480", "steps/s",
-                "pace vs 640");
+    std::printf("%-10s %-12s %12s %12s %12s %14s %14s\n", "window", "zoom", "median ms", "x 640x480",
+                "present ms", "steps/s", "pace vs 640");
     for (const SizeResult& r : results)
     {
         const double frameRatio = base && base->medianMs > 0 ? r.medianMs / base->medianMs : 0;
         const double pace =
             base && base->stepsPerSecond > 0 ? 100.0 * (r.stepsPerSecond / base->stepsPerSecond - 1) : 0;
-        std::printf("%4dx%-5d %-12s %12.3f %12.2f %14.2f %+13.2f%%\n", r.width, r.height, pathName(r.path), r.medianMs,
-                    frameRatio, r.stepsPerSecond, pace);
+        std::printf("%4dx%-5d %-12s %12.3f %12.2f %12.3f %14.2f %+13.2f%%\n", r.width, r.height, pathName(r.path),
+                    r.medianMs, frameRatio, r.presentMs, r.stepsPerSecond, pace);
     }
     std::printf("\n");
 }
