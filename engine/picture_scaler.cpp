@@ -99,13 +99,15 @@ void pictureScaler::blendAcross(const Uint8* source, Uint8* out) const
     for (; x + 4 <= pairedColumns; x += 4)
     {
         const int* c = &column[static_cast<std::size_t>(x)];
-        auto pair = [&](int i) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + c[i] * 4)); };
+        auto pair = [&](int i)
+        { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + c[i] * 4)); };
         // Left pixels of two columns in the low half, their right neighbours in the high half.
         const __m128i first = _mm_unpacklo_epi32(pair(0), pair(1));
         const __m128i second = _mm_unpacklo_epi32(pair(2), pair(3));
-        const __m128i* w = reinterpret_cast<const __m128i*>(&columnWeightLanes[static_cast<std::size_t>(x) * 4]);
-        const __m128i a = blendLanes(_mm_unpacklo_epi8(first, zero), _mm_unpackhi_epi8(first, zero),
-                                     _mm_loadu_si128(w));
+        const __m128i* w =
+            reinterpret_cast<const __m128i*>(&columnWeightLanes[static_cast<std::size_t>(x) * 4]);
+        const __m128i a =
+            blendLanes(_mm_unpacklo_epi8(first, zero), _mm_unpackhi_epi8(first, zero), _mm_loadu_si128(w));
         const __m128i b = blendLanes(_mm_unpacklo_epi8(second, zero), _mm_unpackhi_epi8(second, zero),
                                      _mm_loadu_si128(w + 1));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x * 4), _mm_packus_epi16(a, b));
@@ -122,8 +124,8 @@ void pictureScaler::blendAcross(const Uint8* source, Uint8* out) const
     }
 }
 
-void pictureScaler::scale(const Uint8* pixels, int pitch, int srcW, int srcH, Uint8* out, int outPitch, int dstW,
-                          int dstH)
+void pictureScaler::scale(const Uint8* pixels, int pitch, int srcW, int srcH, Uint8* out, int outPitch,
+                          int dstW, int dstH)
 {
     prepare(srcW, srcH, dstW, dstH);
     // A new picture: no blended row is known yet.

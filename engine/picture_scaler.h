@@ -27,7 +27,8 @@ private:
     // Draws the srcW x srcH picture at `pixels` (rows `pitch` bytes apart)
     // zoomed to dstW x dstH into `out` (rows `outPitch` bytes apart). Sizes
     // as `covers` allows: 32-bit pixels, no size smaller than the source's.
-    void scale(const Uint8* pixels, int pitch, int srcW, int srcH, Uint8* out, int outPitch, int dstW, int dstH);
+    void scale(const Uint8* pixels, int pitch, int srcW, int srcH, Uint8* out, int outPitch, int dstW,
+               int dstH);
 
     void prepare(int srcW, int srcH, int dstW, int dstH);
     void blendAcross(const Uint8* sourceRow, Uint8* out) const;

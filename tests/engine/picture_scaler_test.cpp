@@ -16,14 +16,16 @@ namespace
 {
 constexpr Uint32 kR = 0x00ff0000, kG = 0x0000ff00, kB = 0x000000ff;
 
-OwnedSurface makeSurface(int w, int h, int bits = 32, Uint32 r = kR, Uint32 g = kG, Uint32 b = kB, Uint32 a = 0)
+OwnedSurface makeSurface(int w, int h, int bits = 32, Uint32 r = kR, Uint32 g = kG, Uint32 b = kB,
+                         Uint32 a = 0)
 {
     return OwnedSurface(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bits, r, g, b, a));
 }
 
 void fill(SDL_Surface* s, int x, int y, int w, int h, Uint8 r, Uint8 g, Uint8 b)
 {
-    SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+                     static_cast<Uint16>(h)};
     SDL_FillRect(s, &area, SDL_MapRGB(s->format, r, g, b));
 }
 
@@ -52,7 +54,8 @@ void drawMenu(SDL_Surface* s)
 void drawFight(SDL_Surface* s)
 {
     for (int y = 0; y < 480; ++y)
-        fill(s, 0, y, 640, 1, static_cast<Uint8>(y / 2), static_cast<Uint8>(80 + y / 4), static_cast<Uint8>(255 - y / 2));
+        fill(s, 0, y, 640, 1, static_cast<Uint8>(y / 2), static_cast<Uint8>(80 + y / 4),
+             static_cast<Uint8>(255 - y / 2));
     fill(s, 0, 400, 640, 80, 90, 60, 30);
     fill(s, 180, 250, 60, 150, 220, 20, 20);
     fill(s, 400, 240, 70, 160, 20, 220, 40);
@@ -86,7 +89,12 @@ protected:
 
 TEST_F(PictureScalerTest, ShowsExactlyWhatZoomSurfaceShows)
 {
-    const std::vector<WindowSize> sizes = {{800, 600}, {1024, 768}, {641, 481}, {1920, 1440}, {1280, 480}, {640, 960},
+    const std::vector<WindowSize> sizes = {{800, 600},
+                                           {1024, 768},
+                                           {641, 481},
+                                           {1920, 1440},
+                                           {1280, 480},
+                                           {640, 960},
                                            // Steps of exactly a half: the last window pixel falls on the last
                                            // source pixel.
                                            {1279, 959},
@@ -102,7 +110,8 @@ TEST_F(PictureScalerTest, ShowsExactlyWhatZoomSurfaceShows)
         // Presenting leaves the picture as it was composed.
         OwnedSurface again = makeSurface(640, 480);
         p.draw(again.get());
-        EXPECT_EQ(std::memcmp(picture->pixels, again->pixels, static_cast<std::size_t>(480 * picture->pitch)), 0);
+        EXPECT_EQ(std::memcmp(picture->pixels, again->pixels, static_cast<std::size_t>(480 * picture->pitch)),
+                  0);
     }
 }
 

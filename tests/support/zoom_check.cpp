@@ -56,8 +56,8 @@ void expectScaledAsZoomSurface(SDL_Surface* picture, const std::vector<WindowSiz
                     std::memcpy(&drawn, a, 4);
                 }
             }
-        EXPECT_EQ(differing, 0) << size.w << "x" << size.h << ": first at (" << firstX << ", " << firstY << "), "
-                                << std::hex << wanted << " from zoomSurface, " << drawn << " drawn";
+        EXPECT_EQ(differing, 0) << size.w << "x" << size.h << ": first at (" << firstX << ", " << firstY
+                                << "), " << std::hex << wanted << " from zoomSurface, " << drawn << " drawn";
     }
 }
 } // namespace testing_support

@@ -387,8 +387,8 @@ bool benchFight(const Fighters& who, int width, int height, int frames, SizeResu
         std::printf("%4dx%-4d  the fight ended before %d frames were timed\n\n", width, height, frames);
         return false;
     }
-    std::printf("%4dx%-4d  %s; set-up %.1f ms; %.1f s of game time\n", width, height, pathName(out.path), r.setupMs,
-                timer.gameMs() / 1000.0);
+    std::printf("%4dx%-4d  %s; set-up %.1f ms; %.1f s of game time\n", width, height, pathName(out.path),
+                r.setupMs, timer.gameMs() / 1000.0);
     timer.print("           ");
     std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
     std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n",
@@ -445,8 +445,8 @@ bool benchPace(const Fighters& who, int width, int height, SizeResult& out)
         return false;
     }
     out.stepsPerSecond = steps * 1000.0 / elapsed;
-    std::printf("           pace on the real clock: %d movement steps in %.2f s, %.2f steps a second\n\n", steps,
-                elapsed / 1000.0, out.stepsPerSecond);
+    std::printf("           pace on the real clock: %d movement steps in %.2f s, %.2f steps a second\n\n",
+                steps, elapsed / 1000.0, out.stepsPerSecond);
     return true;
 }
 
@@ -465,8 +465,8 @@ void printSummary(const std::vector<SizeResult>& results)
         const double frameRatio = base && base->medianMs > 0 ? r.medianMs / base->medianMs : 0;
         const double pace =
             base && base->stepsPerSecond > 0 ? 100.0 * (r.stepsPerSecond / base->stepsPerSecond - 1) : 0;
-        std::printf("%4dx%-5d %-12s %12.3f %12.2f %12.3f %14.2f %+13.2f%%\n", r.width, r.height, pathName(r.path),
-                    r.medianMs, frameRatio, r.presentMs, r.stepsPerSecond, pace);
+        std::printf("%4dx%-5d %-12s %12.3f %12.2f %12.3f %14.2f %+13.2f%%\n", r.width, r.height,
+                    pathName(r.path), r.medianMs, frameRatio, r.presentMs, r.stepsPerSecond, pace);
     }
     std::printf("\n");
 }
@@ -534,7 +534,8 @@ int main(int argc, char** argv)
     const int onlyWidth = args.size() > 2 ? std::atoi(args[2].c_str()) : 0;
     if (frames < 1)
     {
-        std::fprintf(stderr, "usage: quillfen_bench [--zoomsurface] [data folder] [frames] [640 | 800 | 1024]\n");
+        std::fprintf(stderr,
+                     "usage: quillfen_bench [--zoomsurface] [data folder] [frames] [640 | 800 | 1024]\n");
         return 1;
     }
     char dataReal[4096];
