@@ -1,7 +1,9 @@
 // Showing a finished 640x480 picture in the window, zoomed to its size.
 #include "engine/present.h"
 
+#include "engine/frame_pace.h"
 #include "engine/globals.h"
+#include "engine/picture_scaler.h"
 
 #include <SDL_rotozoom.h>
 #include <utility>
@@ -12,17 +14,14 @@ FrameObserver observer;
 unsigned long frames = 0;
 SDL_Surface* window = nullptr;
 
-// Shows the 640x480 picture of `picture` in a window that is another surface.
-void presentInto(SDL_Surface* picture, SDL_Surface* win)
+ZoomPath zoomPath = ZoomPath::scaler;
+pictureScaler scaler;
+
+// Zooms `picture` to the window's size in a surface of its own and copies it
+// into the window; the picture goes unzoomed when that fails.
+void zoomWithGfx(SDL_Surface* picture, SDL_Surface* win)
 {
     SDL_Rect area = {0, 0, 640, 480};
-    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
-    {
-        SDL_Rect at = {0, 0, 0, 0};
-        SDL_BlitSurface(picture, &area, win, &at);
-        SDL_Flip(win);
-        return;
-    }
     SDL_Surface* zoomed = zoomSurface(picture, SCREEN_WIDTH / static_cast<double>(picture->w),
                                       SCREEN_HEIGHT / static_cast<double>(picture->h), SMOOTHING_ON);
     if (zoomed)
@@ -38,9 +37,34 @@ void presentInto(SDL_Surface* picture, SDL_Surface* win)
         SDL_Rect at = {0, 0, 0, 0};
         SDL_BlitSurface(picture, &area, win, &at);
     }
+}
+
+// Shows the 640x480 picture of `picture` in a window that is another surface.
+void presentInto(SDL_Surface* picture, SDL_Surface* win)
+{
+    if (SCREEN_WIDTH == 640 && SCREEN_HEIGHT == 480)
+    {
+        SDL_Rect area = {0, 0, 640, 480};
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(picture, &area, win, &at);
+        SDL_Flip(win);
+        return;
+    }
+    // The scaler draws the same pixels straight into the window; a window of
+    // another size than the settings' or a format it does not cover is zoomed
+    // as before.
+    const bool scaled = zoomPath == ZoomPath::scaler && win->w == SCREEN_WIDTH && win->h == SCREEN_HEIGHT &&
+                        scaler.scale(picture, win);
+    if (!scaled)
+        zoomWithGfx(picture, win);
     SDL_Flip(win);
 }
 } // namespace
+
+void setZoomPath(ZoomPath path)
+{
+    zoomPath = path;
+}
 
 void setWindowSurface(SDL_Surface* w)
 {
@@ -72,13 +96,12 @@ unsigned long presentedFrameCount()
     return frames;
 }
 
-void presentFrame(SDL_Surface* target)
+namespace
 {
-    ++frames;
-    if (observer)
-        observer(target);
-    if (!target)
-        return;
+// Shows `target`'s picture: in the window when it is another surface,
+// otherwise zoomed in place and put back.
+void show(SDL_Surface* target)
+{
     if (window && window != target)
     {
         presentInto(target, window);
@@ -117,4 +140,16 @@ void presentFrame(SDL_Surface* target)
     at = {0, 0, 0, 0};
     SDL_BlitSurface(copy, nullptr, target, &at);
     SDL_FreeSurface(copy);
+}
+} // namespace
+
+void presentFrame(SDL_Surface* target)
+{
+    ++frames;
+    if (observer)
+        observer(target);
+    if (!target)
+        return;
+    show(target);
+    paceFrame();
 }

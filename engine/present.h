@@ -19,6 +19,17 @@ void presentFrame(SDL_Surface* target);
 void setWindowSurface(SDL_Surface* window);
 SDL_Surface* windowSurface();
 
+// How a picture is zoomed into a window larger than 640x480: by the game's
+// own scaler, or by SDL_gfx's zoomSurface into a new surface that is then
+// copied into the window. Both give the same pixels; the second, slower, is
+// kept to compare against.
+enum class ZoomPath
+{
+    scaler,
+    zoomSurface
+};
+void setZoomPath(ZoomPath path);
+
 // The zoom factors of the presentation step.
 double zoomFactorX();
 double zoomFactorY();

@@ -4,6 +4,7 @@
 
 #include "control/player_control.h"
 #include "engine/clock.h"
+#include "engine/frame_pace.h"
 #include "engine/gamepad.h"
 #include "engine/globals.h"
 #include "engine/memory_tracker.h"
@@ -41,6 +42,8 @@ void oneVsOneScreen::preparePause()
 
 void oneVsOneScreen::runLoop()
 {
+    // Fighters step when the time between frames adds up: no frame waits.
+    framePaceScope fighting(FramePace::free);
     bool leave = false;
     while (!leave)
     {
@@ -51,6 +54,7 @@ void oneVsOneScreen::runLoop()
             continue;
         if (paused)
         {
+            framePaceScope menu(FramePace::menu);
             while (!pause.done && !fullyQuit)
             {
                 pause.update();

@@ -4,6 +4,7 @@
 // music seen in the presented frames.
 #include "control/ai.h"
 #include "engine/clock.h"
+#include "engine/frame_pace.h"
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "screens/fight_screen.h"
@@ -355,7 +356,8 @@ struct PauseVisit
 };
 } // namespace
 
-// Player 1's Escape opens the pause menu over the fight; its quit leaves the
+// Player 1's Escape opens the pause menu over the fight, which waits for its
+// frames as menus do while the fight never does; its quit leaves the
 // match unfinished, its resume (by Escape or by the first button) goes on
 // with the fight, and the menu opens again where its cursor was left.
 TEST_F(FightScreenTest, ThePauseMenuResumesOrLeavesTheMatch)
@@ -385,6 +387,17 @@ TEST_F(FightScreenTest, ThePauseMenuResumesOrLeavesTheMatch)
         int fightFrames = 0;
         std::vector<int> cursorShown; // the selected button seen as each pause opened
         bool pauseOverFight = true;
+        // A clock that only the waits move on: every menu frame after the first
+        // waits, and a fight frame never does, also after a pause.
+        Uint32 now = 5000;
+        int pausedWaits = 0;
+        int fightWaits = 0;
+        setFrameWaiter({[&] { return now; },
+                        [&](Uint32 ms)
+                        {
+                            (match.paused ? pausedWaits : fightWaits) += 1;
+                            now += ms;
+                        }});
         {
             FrameWatch watch(
                 [&](SDL_Surface* s)
@@ -407,8 +420,12 @@ TEST_F(FightScreenTest, ThePauseMenuResumesOrLeavesTheMatch)
             match.update();
             EXPECT_FALSE(watch.ranAway);
         }
+        setFrameWaiter({});
         EXPECT_EQ(visits, c.visits.size());
         EXPECT_EQ(match.finished, c.finished);
+        EXPECT_GE(pausedWaits, static_cast<int>(c.visits.size()));
+        EXPECT_EQ(fightWaits, 0);
+        EXPECT_EQ(currentFramePace(), FramePace::menu) << "the menus that opened the fight wait again";
         EXPECT_TRUE(pauseOverFight) << "the menu is drawn over the last fight frame";
         if (c.visits.size() == 2)
         {

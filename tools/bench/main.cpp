@@ -1,10 +1,12 @@
 // Times, headless, what a player waits for and what a frame costs: character
 // select's loading, an AI-against-AI fight (its set-up and its frames, at
-// 640x480 and zoomed to 1024x768) and a stage run (Lv9, its build and its
-// frames with the scripted player). Game time runs at 60 steps a second
-// through the game's clock, so each frame does a real fight's work.
+// 640x480 and zoomed to 800x600 and 1024x768, and the game's pace there on
+// the real clock) and a stage run (Lv9, its build and its frames with the
+// scripted player). Game time runs at 60 steps a second through the game's
+// clock, so each frame does a real fight's work.
 //
-// usage: quillfen_bench [data folder] [frames] [640 | 1024]
+// usage: quillfen_bench [--zoomsurface] [data folder] [frames] [640 | 800 | 1024]
+// --zoomsurface also runs each zoomed size through SDL_gfx's zoomSurface.
 // The data folder defaults to the one the build generated. Two roster
 // fighters fight when the folder has them; otherwise the benchmark writes its
 // own small fighter to a temporary folder and runs no stage.
@@ -12,6 +14,7 @@
 #include "control/beat_em_up_control.h"
 #include "engine/background.h"
 #include "engine/clock.h"
+#include "engine/frame_pace.h"
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "engine/startup.h"
@@ -36,7 +39,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +68,15 @@ constexpr int kStageStrength = 40;
 double msSince(Clock::time_point t)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+double medianOf(std::vector<double> times)
+{
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const std::size_t n = times.size();
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
 }
 
 bool isFile(const std::string& path)
@@ -114,15 +128,7 @@ public:
             sum += t;
         return times.empty() ? 0 : sum / static_cast<double>(times.size());
     }
-    double median() const
-    {
-        if (times.empty())
-            return 0;
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        const std::size_t n = sorted.size();
-        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    }
+    double median() const { return medianOf(times); }
     double worst() const { return times.empty() ? 0 : *std::max_element(times.begin(), times.end()); }
 
     void print(const char* indent) const
@@ -243,10 +249,14 @@ struct FightResult
     KeyedFrames keyedFrames;
 };
 
+// Called on every presented frame of a fight with whether it counts (the
+// fighting has gone on for kWarmUp frames) and the first fighter's control;
+// the fight is left when it answers true.
+using FightFrame = std::function<bool(bool counts, const AI& first)>;
+
 // One fight as versus mode sets it up, with two aggressive computer players,
-// run until `frames` frames of fighting have been timed (after kWarmUp more),
-// then left.
-FightResult runFight(const Fighters& who, int frames, frameTimer& timer)
+// run until `onFrame` has seen enough, then left.
+FightResult runFight(const Fighters& who, const FightFrame& onFrame)
 {
     FightResult r;
     fullyQuit = false;
@@ -300,8 +310,7 @@ FightResult runFight(const Fighters& who, int frames, frameTimer& timer)
             [&](SDL_Surface*)
             {
                 const bool counts = match.state == 2 && !fullyQuit && fighting++ >= kWarmUp;
-                timer.frame(counts);
-                if (timer.counted() == frames)
+                if (onFrame(counts, ai1) && !r.complete)
                 {
                     r.complete = true;
                     fullyQuit = true;
@@ -328,31 +337,138 @@ FightResult runFight(const Fighters& who, int frames, frameTimer& timer)
     return r;
 }
 
-// The fight at one window size; false when it fell short of what it must show.
-bool benchFight(const Fighters& who, int width, int height, int frames)
+// What a fight at one window size measured, through one way of zooming.
+struct SizeResult
+{
+    int width = 0, height = 0;
+    ZoomPath path = ZoomPath::scaler;
+    double medianMs = 0;
+    double meanMs = 0;
+    double presentMs = 0;
+    double stepsPerSecond = 0;
+};
+
+// The presentation alone: the last fight picture shown again and again, as
+// fights show it (no frame waits); the median time of one.
+double timePresent()
+{
+    constexpr int kPresents = 500;
+    framePaceScope fighting(FramePace::free);
+    std::vector<double> times;
+    for (int i = 0; i < kPresents; ++i)
+    {
+        const Clock::time_point start = Clock::now();
+        presentFrame(screen);
+        times.push_back(msSince(start));
+    }
+    return medianOf(times);
+}
+
+const char* pathName(ZoomPath path)
+{
+    return path == ZoomPath::scaler ? "scaler" : "zoomSurface";
+}
+
+// The fight's frames at one window size, in game time moved one step a
+// frame; false when it fell short of what it must show.
+bool benchFight(const Fighters& who, int width, int height, int frames, SizeResult& out)
 {
     if (!openScreen(width, height))
         return false;
     frameTimer timer;
-    const FightResult r = runFight(who, frames, timer);
+    const FightResult r = runFight(who,
+                                   [&](bool counts, const AI&)
+                                   {
+                                       timer.frame(counts);
+                                       return timer.counted() == frames;
+                                   });
     if (!r.complete)
     {
         std::printf("%4dx%-4d  the fight ended before %d frames were timed\n\n", width, height, frames);
         return false;
     }
-    std::printf("%4dx%-4d  set-up %.1f ms; %.1f s of game time\n", width, height, r.setupMs,
-                timer.gameMs() / 1000.0);
+    std::printf("%4dx%-4d  %s; set-up %.1f ms; %.1f s of game time\n", width, height, pathName(out.path),
+                r.setupMs, timer.gameMs() / 1000.0);
     timer.print("           ");
     std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
-    std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n\n",
+    std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n",
                 r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
+    out.medianMs = timer.median();
+    out.meanMs = timer.mean();
+    out.presentMs = timePresent();
+    std::printf("           presenting a frame alone: median %.3f ms\n", out.presentMs);
     bool ok = r.keyedFrames.rleAllowed == r.keyedFrames.keyed;
     if (r.lost[0] == 0 || r.lost[1] == 0)
     {
-        std::printf("           a fighter lost no health: the fight did not happen\n\n");
+        std::printf("           a fighter lost no health: the fight did not happen\n");
         ok = false;
     }
     return ok;
+}
+
+// The game's pace in a fight at one window size on the real clock, as a
+// player sees it: the first fighter's movement steps (its control's step
+// accumulator emptied) a second over kPaceMs of fighting.
+constexpr Uint32 kPaceMs = 6000;
+
+bool benchPace(const Fighters& who, int width, int height, SizeResult& out)
+{
+    if (!openScreen(width, height))
+        return false;
+    releaseTestClock();
+    freezeEnd = 0;
+    bool started = false;
+    Uint32 start = 0;
+    Uint32 elapsed = 0;
+    float before = 0;
+    int steps = 0;
+    const FightResult r = runFight(who,
+                                   [&](bool counts, const AI& first)
+                                   {
+                                       if (!counts)
+                                           return false;
+                                       const Uint32 now = gameTicks();
+                                       if (started && first.accum < before)
+                                           ++steps;
+                                       before = first.accum;
+                                       if (!started)
+                                       {
+                                           started = true;
+                                           start = now;
+                                       }
+                                       elapsed = now - start;
+                                       return elapsed >= kPaceMs;
+                                   });
+    if (!r.complete || elapsed == 0)
+    {
+        std::printf("           the fight ended before its pace was measured\n\n");
+        return false;
+    }
+    out.stepsPerSecond = steps * 1000.0 / elapsed;
+    std::printf("           pace on the real clock: %d movement steps in %.2f s, %.2f steps a second\n\n",
+                steps, elapsed / 1000.0, out.stepsPerSecond);
+    return true;
+}
+
+// Each size's frame and pace against the same path's 640x480, and each size's
+// pace against the scaler's 640x480.
+void printSummary(const std::vector<SizeResult>& results)
+{
+    const SizeResult* base = nullptr;
+    for (const SizeResult& r : results)
+        if (r.width == 640 && r.height == 480)
+            base = &r;
+    std::printf("%-10s %-12s %12s %12s %12s %14s %14s\n", "window", "zoom", "median ms", "x 640x480",
+                "present ms", "steps/s", "pace vs 640");
+    for (const SizeResult& r : results)
+    {
+        const double frameRatio = base && base->medianMs > 0 ? r.medianMs / base->medianMs : 0;
+        const double pace =
+            base && base->stepsPerSecond > 0 ? 100.0 * (r.stepsPerSecond / base->stepsPerSecond - 1) : 0;
+        std::printf("%4dx%-5d %-12s %12.3f %12.2f %12.3f %14.2f %+13.2f%%\n", r.width, r.height,
+                    pathName(r.path), r.medianMs, frameRatio, r.presentMs, r.stepsPerSecond, pace);
+    }
+    std::printf("\n");
 }
 
 // Lv9 with the scripted player, health held full and blows strengthened, at
@@ -402,13 +518,24 @@ bool benchStage()
 
 int main(int argc, char** argv)
 {
-    const std::string dataArg = argc > 1 ? argv[1] : QUILLFEN_BENCH_DATA;
-    const int frames = argc > 2 ? std::atoi(argv[2]) : 5000;
-    // Both window sizes unless one is named.
-    const int onlyWidth = argc > 3 ? std::atoi(argv[3]) : 0;
+    // --zoomsurface: every zoomed size also through SDL_gfx's zoomSurface, to compare.
+    bool alsoZoomSurface = false;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "--zoomsurface") == 0)
+            alsoZoomSurface = true;
+        else
+            args.push_back(argv[i]);
+    }
+    const std::string dataArg = args.size() > 0 ? args[0] : QUILLFEN_BENCH_DATA;
+    const int frames = args.size() > 1 ? std::atoi(args[1].c_str()) : 5000;
+    // Every window size unless one is named.
+    const int onlyWidth = args.size() > 2 ? std::atoi(args[2].c_str()) : 0;
     if (frames < 1)
     {
-        std::fprintf(stderr, "usage: quillfen_bench [data folder] [frames] [640 | 1024]\n");
+        std::fprintf(stderr,
+                     "usage: quillfen_bench [--zoomsurface] [data folder] [frames] [640 | 800 | 1024]\n");
         return 1;
     }
     char dataReal[4096];
@@ -459,10 +586,29 @@ int main(int argc, char** argv)
     const struct
     {
         int width, height;
-    } sizes[] = {{640, 480}, {1024, 768}};
-    for (const auto& s : sizes)
-        if ((onlyWidth == 0 || onlyWidth == s.width) && !benchFight(who, s.width, s.height, frames))
-            status = 1;
+    } sizes[] = {{640, 480}, {800, 600}, {1024, 768}};
+    std::vector<SizeResult> results;
+    for (const ZoomPath path : {ZoomPath::scaler, ZoomPath::zoomSurface})
+    {
+        if (path == ZoomPath::zoomSurface && !alsoZoomSurface)
+            continue;
+        setZoomPath(path);
+        for (const auto& s : sizes)
+        {
+            // 640x480 is never zoomed: one run serves both paths.
+            if ((onlyWidth != 0 && onlyWidth != s.width) || (path == ZoomPath::zoomSurface && s.width == 640))
+                continue;
+            SizeResult r;
+            r.width = s.width;
+            r.height = s.height;
+            r.path = path;
+            if (!benchFight(who, s.width, s.height, frames, r) || !benchPace(who, s.width, s.height, r))
+                status = 1;
+            results.push_back(r);
+        }
+    }
+    setZoomPath(ZoomPath::scaler);
+    printSummary(results);
     if (who.roster && (onlyWidth == 0 || onlyWidth == 640) && !benchStage())
         status = 1;
     if (screen)
