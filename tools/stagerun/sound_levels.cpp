@@ -42,6 +42,8 @@ Uint64 mixedSoFar()
     return b;
 }
 
+// A driver that has written nothing for this long has stopped.
+constexpr Uint32 kStalledMs = 10000;
 constexpr Uint64 kBytesPerSecond = static_cast<Uint64>(kRate) * kChannels * 2;
 } // namespace
 
@@ -95,7 +97,7 @@ diskRecording::~diskRecording()
 
 void diskRecording::keepUp(Uint32 gameMs)
 {
-    if (!opened)
+    if (!opened || stalled)
         return;
     if (!started)
     {
@@ -107,7 +109,13 @@ void diskRecording::keepUp(Uint32 gameMs)
     const Uint64 due = firstMixed + static_cast<Uint64>(gameMs - firstGameMs) * kBytesPerSecond / 1000;
     SDL_mutexP(g_mixed.lock);
     while (g_mixed.bytes < due)
-        SDL_CondWait(g_mixed.moved, g_mixed.lock);
+        if (SDL_CondWaitTimeout(g_mixed.moved, g_mixed.lock, kStalledMs) == SDL_MUTEX_TIMEDOUT)
+        {
+            // The driver has stopped writing (a full disk): the game goes on alone.
+            std::fprintf(stderr, "the disk audio driver stopped; the recording is cut short\n");
+            stalled = true;
+            break;
+        }
     SDL_mutexV(g_mixed.lock);
 }
 

@@ -23,6 +23,7 @@ public:
 
 private:
     bool opened = false;
+    bool stalled = false;
     bool started = false;
     Uint32 firstGameMs = 0;
     Uint64 firstMixed = 0;
