@@ -56,6 +56,6 @@ void normalise(Sound& sound, float peak);
 // written at, times each sound's own peak: at the game's default volumes the
 // blows of a crowded fight, several at once over the music, stay clear of
 // full scale, and the stage music stays audible under them.
-constexpr float kFightSoundLevel = 0.4f;
+constexpr float kFightSoundLevel = 0.35f;
 void fadeOut(Sound& sound, float seconds);
 } // namespace datagen
