@@ -142,7 +142,7 @@ TEST(MeanLuminance, WeighsLinearLightOverThePicture)
 namespace
 {
 // Plays in a scratch folder whose data/ is the tree the build generated.
-class GeneratedTree : public ::testing::Test
+class GeneratedTreeFlashes : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -189,7 +189,7 @@ int backdropMoves(const std::string& name)
 }
 } // namespace
 
-TEST_F(GeneratedTree, OnlyHeroesAndBossesFireTheSpecialBackdrop)
+TEST_F(GeneratedTreeFlashes, OnlyHeroesAndBossesFireTheSpecialBackdrop)
 {
     for (const char* name : kCrowds)
     {
@@ -212,7 +212,7 @@ TEST_F(GeneratedTree, OnlyHeroesAndBossesFireTheSpecialBackdrop)
 // Laid over any picture at its strength, the backdrop lifts the mean
 // luminance by less than a tenth, so it darkens and tints; a white flash
 // would lift a dark stage by far more.
-TEST_F(GeneratedTree, TheSpecialBackdropIsDark)
+TEST_F(GeneratedTreeFlashes, TheSpecialBackdropIsDark)
 {
     partInfoList kinds;
     ASSERT_EQ(kinds.addList("default", screen), 1);
@@ -238,7 +238,7 @@ constexpr Uint32 kRunMs = 60 * 1000;
 }
 
 // The stage's first minute, as the scripted player plays it, specials and all.
-TEST_F(GeneratedTree, Lv0FlashesAtMostThreeTimesASecond)
+TEST_F(GeneratedTreeFlashes, Lv0FlashesAtMostThreeTimesASecond)
 {
     g_randomNumber.seed(1);
     flashMeter meter;
@@ -262,7 +262,7 @@ TEST_F(GeneratedTree, Lv0FlashesAtMostThreeTimesASecond)
 
 // Nick against a boss whose specials show the backdrop too, both computer
 // players, for a minute.
-TEST_F(GeneratedTree, AVersusFightFlashesAtMostThreeTimesASecond)
+TEST_F(GeneratedTreeFlashes, AVersusFightFlashesAtMostThreeTimesASecond)
 {
     g_randomNumber.seed(1);
     setTestClock(1000);
