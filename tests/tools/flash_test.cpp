@@ -67,9 +67,8 @@ const Trace kTraces[] = {
     // A fade down and back over four seconds is a flash, but not within any one second.
     {"slow fade down and back", joined({ramp(0.6, 0.1, 60), ramp(0.1, 0.6, 60)}), 1, 0},
     // A special's backdrop: the picture darkens, holds and comes back.
-    {"one darkening", joined({std::vector<double>(10, 0.4), std::vector<double>(8, 0.2),
-                              std::vector<double>(10, 0.4)}),
-     1, 1},
+    {"one darkening",
+     joined({std::vector<double>(10, 0.4), std::vector<double>(8, 0.2), std::vector<double>(10, 0.4)}), 1, 1},
     // One light picture between dark ones: a rise and a fall.
     {"one white frame", {0.1, 0.1, 0.9, 0.1, 0.1}, 1, 1},
     // Ten pulses of two pictures light and two dark: 16 changes in the
@@ -119,8 +118,11 @@ TEST(MeanLuminance, WeighsLinearLightOverThePicture)
         Uint8 r, g, b;
         double luminance;
     };
-    const Fill fills[] = {{0, 0, 0, 0.0},         {255, 255, 255, 1.0},   {0, 255, 0, 0.7152},
-                          {0, 0, 255, 0.0722},    {128, 128, 128, 0.2159}};
+    const Fill fills[] = {{0, 0, 0, 0.0},
+                          {255, 255, 255, 1.0},
+                          {0, 255, 0, 0.7152},
+                          {0, 0, 255, 0.0722},
+                          {128, 128, 128, 0.2159}};
     for (int bits : {16, 32})
         for (const Fill& f : fills)
         {
@@ -165,9 +167,9 @@ protected:
 
 // The stage types that come in crowds, and the characters whose specials
 // show the backdrop.
-const char* const kCrowds[] = {"ZombieGuy",  "ZombieGal", "FatZombie", "MegaZombie", "HellHound",
-                               "HellSkull",  "FiendM",    "SadGhost",  "MegaGhost",  "GasSprayer",
-                               "ArmyGunner", "ArmyShield", "Tank",     "Mech",       "AirshipDoor"};
+const char* const kCrowds[] = {"ZombieGuy",  "ZombieGal",  "FatZombie", "MegaZombie", "HellHound",
+                               "HellSkull",  "FiendM",     "SadGhost",  "MegaGhost",  "GasSprayer",
+                               "ArmyGunner", "ArmyShield", "Tank",      "Mech",       "AirshipDoor"};
 const char* const kBackdropped[] = {"Nick", "NickBBBat", "Vlad", "Brask", "Oleck", "Lilith"};
 
 // Moves whose special flag would show the backdrop: a face cut-in on one of

@@ -28,8 +28,8 @@ public:
 
 private:
     bool started = false;
-    int direction = 0;  // +1 rising, -1 falling, 0 before the first change
-    double low = 0.0;   // before the first change: the lowest and highest seen
+    int direction = 0; // +1 rising, -1 falling, 0 before the first change
+    double low = 0.0;  // before the first change: the lowest and highest seen
     double high = 0.0;
     double extreme = 0.0; // the furthest the current change has gone
     int changes = 0;

@@ -103,8 +103,8 @@ int main(int argc, char** argv)
             levelsDir = argv[++i];
         else if (a == "--record" && hasValue)
             recordFile = argv[++i];
-        else if (a == "--mute" && hasValue && (std::strcmp(argv[i + 1], "music") == 0 ||
-                                               std::strcmp(argv[i + 1], "sounds") == 0))
+        else if (a == "--mute" && hasValue &&
+                 (std::strcmp(argv[i + 1], "music") == 0 || std::strcmp(argv[i + 1], "sounds") == 0))
             mute = argv[++i];
         else
             return usage();
@@ -137,16 +137,17 @@ int main(int argc, char** argv)
             return usage();
         self[n] = '\0';
         stageMix mix;
-        if (!recordStageMix(self, dataReal, o.stage, seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60, levelsDir,
-                            mix))
+        if (!recordStageMix(self, dataReal, o.stage, seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60,
+                            levelsDir, mix))
         {
             std::fprintf(stderr, "a recording failed\n");
             return 1;
         }
         auto line = [](const char* what, const soundLevels& l)
         {
-            std::printf("%-7s %.1f s, peak %.1f dBFS (%d samples at full scale), rms %.1f dBFS, sounding %.1f dBFS\n",
-                        what, l.seconds, decibels(l.peak), l.fullScale, decibels(l.rms), decibels(l.soundingRms));
+            std::printf(
+                "%-7s %.1f s, peak %.1f dBFS (%d samples at full scale), rms %.1f dBFS, sounding %.1f dBFS\n",
+                what, l.seconds, decibels(l.peak), l.fullScale, decibels(l.rms), decibels(l.soundingRms));
         };
         line("whole", mix.whole);
         line("music", mix.music);
@@ -227,8 +228,8 @@ int main(int argc, char** argv)
         };
         const stageRunResult r = runStage(screen, o);
         std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
-                    r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount, r.enemiesDown,
-                    r.enemyCount, r.buildMs, r.gameMs / 1000.0);
+                    r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount,
+                    r.enemiesDown, r.enemyCount, r.buildMs, r.gameMs / 1000.0);
     }
     if (countFlashes)
         std::printf("flashes: at most %d in one second, %d in all\n", flashes.mostInOneSecond(),

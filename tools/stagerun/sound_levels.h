@@ -34,9 +34,9 @@ private:
 struct soundLevels
 {
     double seconds = 0.0;
-    double peak = 0.0;      // the largest sample, 1 = full scale
-    int fullScale = 0;      // samples at full scale
-    double rms = 0.0;       // over the whole recording
+    double peak = 0.0;        // the largest sample, 1 = full scale
+    int fullScale = 0;        // samples at full scale
+    double rms = 0.0;         // over the whole recording
     double soundingRms = 0.0; // over the 50 ms stretches that are not silent
 };
 

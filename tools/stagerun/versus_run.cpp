@@ -27,17 +27,20 @@ versusFight::versusFight(SDL_Surface* screen, const versusFighter& left, const v
     aimAtTwo.setTarget(&two.fighter);
     aimAtOne.setTarget(&one.fighter);
     ai1.init(screen);
-    ai1.setup(&one.fighter, &effects, &list1, &sounds, one.anims, one.moves, &aimAtTwo, left.aiFolder.c_str());
+    ai1.setup(&one.fighter, &effects, &list1, &sounds, one.anims, one.moves, &aimAtTwo,
+              left.aiFolder.c_str());
     ai1.faceInfo = &faces1;
     ai2.init(screen);
-    ai2.setup(&two.fighter, &effects, &list2, &sounds, two.anims, two.moves, &aimAtOne, right.aiFolder.c_str());
+    ai2.setup(&two.fighter, &effects, &list2, &sounds, two.anims, two.moves, &aimAtOne,
+              right.aiFolder.c_str());
     ai2.faceInfo = &faces2;
     for (AI* ai : {&ai1, &ai2})
     {
         ai->thinkMode = 2;
         ai->aiLevel = 0;
     }
-    match = std::make_unique<PlayerVsPlayerScreen>(&ai1, &ai2, &ui, screen, background, nullptr, &list1, &list2, 2);
+    match = std::make_unique<PlayerVsPlayerScreen>(&ai1, &ai2, &ui, screen, background, nullptr, &list1,
+                                                   &list2, 2);
 }
 
 versusFight::~versusFight()
