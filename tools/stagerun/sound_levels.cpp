@@ -175,8 +175,7 @@ double stageMix::soundsOverMusic() const
 bool recordStageMix(const std::string& stageRunner, const std::string& dataDir, const std::string& stage,
                     unsigned seed, Uint32 seconds, const std::string& folder, stageMix& out)
 {
-    // Each take in a process of its own: a stage played a second time in one
-    // process does not play as the first did.
+    // Each take in a process of its own, which opens the disk driver afresh.
     struct take
     {
         const char* file;

@@ -156,6 +156,16 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
     if (!entry)
         return r;
     r.found = true;
+    // The clock is held before the players are built: a fighter's first pose
+    // times itself from the clock, and an earlier run's clock, left ahead,
+    // would hold the pose, and the player, for that run's whole length.
+    if (o.scripted)
+    {
+        setTestClock(1000);
+        // The clock starts again: an earlier run's hit-stop must not hold this one.
+        freezeEnd = 0;
+        setTestClockAutoAdvance(0);
+    }
     GPad1.loadGamePad("data/gamepad/defualt.GPad");
     GPad2.loadGamePad("data/gamepad/defualt2.GPad");
     soundSet sounds;
@@ -183,13 +193,6 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 
     std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
     shotTaker shots(o.shotsDir);
-    if (o.scripted)
-    {
-        setTestClock(1000);
-        // The clock starts again: an earlier run's hit-stop must not hold this one.
-        freezeEnd = 0;
-        setTestClockAutoAdvance(0);
-    }
     const Uint32 start = gameTicks();
     const auto buildStart = std::chrono::steady_clock::now();
     auto report = [&](beatEmUpStageBase& stage)
