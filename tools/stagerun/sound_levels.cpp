@@ -191,8 +191,8 @@ bool recordStageMix(const std::string& stageRunner, const std::string& dataDir, 
         const std::string file = folder + "/" + t.file;
         const std::string command = quoted(stageRunner) + " " + quoted(dataDir) + " " + quoted(stage) +
                                     " --seed " + std::to_string(seed) + " --seconds " +
-                                    std::to_string(seconds) + " --record " + quoted(file) + t.mute +
-                                    " > /dev/null";
+                                    std::to_string(seconds) + " --record " + quoted(file) + t.mute + " > " +
+                                    quoted(file + ".log") + " 2>&1";
         if (std::system(command.c_str()) != 0)
             return false;
         *t.levels = measureRecording(file);

@@ -57,6 +57,7 @@ struct stageMix
 
 // Has the stage runner play `seconds` of the stage three times with the same
 // seed, recording the whole mix, the music alone and the sounds alone into
-// `folder`. False when a take failed.
+// `folder` (each take's messages beside it, in `<take>.raw.log`). False when a
+// take failed.
 bool recordStageMix(const std::string& stageRunner, const std::string& dataDir, const std::string& stage,
                     unsigned seed, Uint32 seconds, const std::string& folder, stageMix& out);
