@@ -33,6 +33,7 @@
 #include "stages/stage_table.h"
 #include "tools/bench/bench_character.h"
 #include "tools/stagerun/stage_run.h"
+#include "tools/stagerun/versus_run.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -261,53 +262,14 @@ FightResult runFight(const Fighters& who, const FightFrame& onFrame)
     FightResult r;
     fullyQuit = false;
     const Clock::time_point start = Clock::now();
-    soundSet sounds;
-    characterData one(who.chardata[0].c_str(), screen, 0, &sounds);
-    characterData two(who.chardata[1].c_str(), screen, 1, &sounds);
-    // Health enough that nobody falls while the frames are counted.
-    for (characterData* c : {&one, &two})
-        c->fighter.setHP(1000000, 1000000);
-    one.fighter.x = 300;
-    one.fighter.y = 500;
-    two.fighter.x = 500;
-    two.fighter.y = 500;
-    basicFightUI ui;
-    ui.init(&one.fighter, &two.fighter, screen);
-    inputChecker input1(one.moves, &one.fighter);
-    inputChecker input2(two.moves, &two.fighter);
-    partInfoList effects;
-    effects.addList("default", screen);
-    partInfoList faces1;
-    faces1.addList("faces", "face", screen);
-    partInfoList faces2;
-    faces2.addList("faces", "face", screen);
-    Target aimAtTwo;
-    Target aimAtOne;
-    aimAtTwo.setTarget(&two.fighter);
-    aimAtOne.setTarget(&one.fighter);
-    particleList list1;
-    particleList list2;
-    AI ai1;
-    AI ai2;
-    ai1.init(screen);
-    ai1.setup(&one.fighter, &effects, &list1, &sounds, one.anims, one.moves, &aimAtTwo,
-              who.aiFolder[0].c_str());
-    ai1.faceInfo = &faces1;
-    ai2.init(screen);
-    ai2.setup(&two.fighter, &effects, &list2, &sounds, two.anims, two.moves, &aimAtOne,
-              who.aiFolder[1].c_str());
-    ai2.faceInfo = &faces2;
-    for (AI* ai : {&ai1, &ai2})
     {
-        ai->thinkMode = 2;
-        ai->aiLevel = 0;
-    }
-    {
-        PlayerVsPlayerScreen match(&ai1, &ai2, &ui, screen, "burningBase", nullptr, &list1, &list2, 2);
+        // Health enough that nobody falls while the frames are counted.
+        versusFight fight(screen, {who.chardata[0], who.aiFolder[0]}, {who.chardata[1], who.aiFolder[1]},
+                          "burningBase", 1000000);
         r.setupMs = msSince(start);
         int fighting = 0;
-        setFrameObserver(
-            [&](SDL_Surface*)
+        fight.play(
+            [&](PlayerVsPlayerScreen& match)
             {
                 const bool counts = match.state == 2 && !fullyQuit && fighting++ >= kWarmUp;
                 if (onFrame(counts, ai1) && !r.complete)
@@ -316,23 +278,19 @@ FightResult runFight(const Fighters& who, const FightFrame& onFrame)
                     fullyQuit = true;
                 }
             });
-        match.update();
-        setFrameObserver(nullptr);
-        if (match.bg)
-            for (const auto& layer : match.bg->layers)
+        if (fight.match->bg)
+            for (const auto& layer : fight.match->bg->layers)
                 r.keyedFrames.add(layer->sheet);
+        r.lost[0] = fight.one.fighter.maxHP - fight.one.fighter.hp;
+        r.lost[1] = fight.two.fighter.maxHP - fight.two.fighter.hp;
+        for (characterData* c : {&fight.one, &fight.two})
+        {
+            for (const auto& a : c->anims->anims)
+                r.keyedFrames.add(a->sheet);
+            for (const auto& m : c->moves->moves)
+                r.keyedFrames.add(m->sheet);
+        }
     }
-    r.lost[0] = one.fighter.maxHP - one.fighter.hp;
-    r.lost[1] = two.fighter.maxHP - two.fighter.hp;
-    for (characterData* c : {&one, &two})
-    {
-        for (const auto& a : c->anims->anims)
-            r.keyedFrames.add(a->sheet);
-        for (const auto& m : c->moves->moves)
-            r.keyedFrames.add(m->sheet);
-    }
-    list1.removeAll();
-    list2.removeAll();
     fullyQuit = false;
     return r;
 }

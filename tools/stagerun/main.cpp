@@ -1,17 +1,27 @@
 // Runs one beat-'em-up stage of the stage table, by hand in a window or
-// headless with the scripted player.
+// headless with the scripted player; or, headless, a versus fight of two
+// computer players on the stage's background. It can count the run's flashes
+// and measure how loud its sound is.
 //
 // usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] [--player NAME]
-//                          [--ally NAME] [--strength N]
+//                          [--ally NAME] [--strength N] [--seconds N] [--flashes] [--versus NAME]
+//                          [--record FILE] [--mute music|sounds] [--sound-levels DIR]
+#include "engine/clock.h"
 #include "engine/globals.h"
 #include "engine/startup.h"
+#include "screens/beat_em_up_stage.h"
+#include "stages/stage_table.h"
+#include "tools/stagerun/flash_meter.h"
+#include "tools/stagerun/sound_levels.h"
 #include "tools/stagerun/stage_run.h"
+#include "tools/stagerun/versus_run.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -20,8 +30,37 @@ namespace
 int usage()
 {
     std::fprintf(stderr, "usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] "
-                         "[--player NAME] [--ally NAME] [--strength N]\n");
+                         "[--player NAME] [--ally NAME] [--strength N] [--seconds N] [--flashes] "
+                         "[--versus NAME] [--record FILE] [--mute music|sounds] [--sound-levels DIR]\n");
     return 2;
+}
+
+// A versus fight of the player against `opponent`, both computer players with
+// health to last, on the stage's background, headless on the test clock.
+void playVersus(const std::string& player, const std::string& opponent, const std::string& background,
+                Uint32 limitMs, flashMeter* flashes)
+{
+    setTestClock(1000);
+    freezeEnd = 0;
+    setTestClockAutoAdvance(0);
+    const Uint32 start = gameTicks();
+    {
+        versusFight fight(screen, rosterFighter(player), rosterFighter(opponent), background, 1000000);
+        fight.play(
+            [&](PlayerVsPlayerScreen& match)
+            {
+                stepGameClock();
+                if (flashes)
+                    flashes->frame(match.target, gameTicks());
+                if (gameTicks() - start >= limitMs)
+                    fullyQuit = true;
+            });
+        std::printf("versus %s against %s: health lost %d and %d, game time %.1f s\n", player.c_str(),
+                    opponent.c_str(), fight.one.fighter.maxHP - fight.one.fighter.hp,
+                    fight.two.fighter.maxHP - fight.two.fighter.hp, (gameTicks() - start) / 1000.0);
+    }
+    fullyQuit = false;
+    releaseTestClock();
 }
 } // namespace
 
@@ -33,6 +72,11 @@ int main(int argc, char** argv)
     o.stage = argv[2];
     o.scripted = false;
     unsigned seed = 1;
+    bool countFlashes = false;
+    std::string versus;
+    std::string levelsDir;
+    std::string recordFile;
+    std::string mute;
     for (int i = 3; i < argc; ++i)
     {
         const std::string a = argv[i];
@@ -49,20 +93,70 @@ int main(int argc, char** argv)
             o.ally = argv[++i];
         else if (a == "--strength" && hasValue)
             o.strength = std::atoi(argv[++i]);
+        else if (a == "--seconds" && hasValue)
+            o.timeLimitMs = static_cast<Uint32>(std::strtoul(argv[++i], nullptr, 10)) * 1000;
+        else if (a == "--flashes")
+            countFlashes = true;
+        else if (a == "--versus" && hasValue)
+            versus = argv[++i];
+        else if (a == "--sound-levels" && hasValue)
+            levelsDir = argv[++i];
+        else if (a == "--record" && hasValue)
+            recordFile = argv[++i];
+        else if (a == "--mute" && hasValue &&
+                 (std::strcmp(argv[i + 1], "music") == 0 || std::strcmp(argv[i + 1], "sounds") == 0))
+            mute = argv[++i];
         else
             return usage();
     }
-    // The shots folder is named from where the tool starts; the game then runs beside the data folder.
-    if (!o.shotsDir.empty())
+    // Folders are named from where the tool starts; the game then runs beside the data folder.
+    for (std::string* folder : {&o.shotsDir, &levelsDir})
     {
-        char shotsReal[4096];
-        if (!realpath(o.shotsDir.c_str(), shotsReal))
+        if (folder->empty())
+            continue;
+        char real[4096];
+        if (!realpath(folder->c_str(), real))
         {
-            std::fprintf(stderr, "no shots folder %s\n", o.shotsDir.c_str());
+            std::fprintf(stderr, "no folder %s\n", folder->c_str());
             return 1;
         }
-        o.shotsDir = shotsReal;
+        *folder = real;
     }
+    if (!recordFile.empty() && recordFile[0] != '/')
+    {
+        char here[4096];
+        if (getcwd(here, sizeof here))
+            recordFile = std::string(here) + "/" + recordFile;
+    }
+    if (!levelsDir.empty())
+    {
+        char self[4096];
+        char dataReal[4096];
+        const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+        if (n <= 0 || !realpath(argv[1], dataReal))
+            return usage();
+        self[n] = '\0';
+        stageMix mix;
+        if (!recordStageMix(self, dataReal, o.stage, seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60,
+                            levelsDir, mix))
+        {
+            std::fprintf(stderr, "a recording failed\n");
+            return 1;
+        }
+        auto line = [](const char* what, const soundLevels& l)
+        {
+            std::printf(
+                "%-7s %.1f s, peak %.1f dBFS (%d samples at full scale), rms %.1f dBFS, sounding %.1f dBFS\n",
+                what, l.seconds, decibels(l.peak), l.fullScale, decibels(l.rms), decibels(l.soundingRms));
+        };
+        line("whole", mix.whole);
+        line("music", mix.music);
+        line("sounds", mix.sounds);
+        std::printf("sounds over music: %.1f dB\n", mix.soundsOverMusic());
+        return 0;
+    }
+    if (!versus.empty() || !recordFile.empty())
+        o.scripted = true;
     // The game reads "data/..." from where it runs.
     char dataReal[4096];
     if (!realpath(argv[1], dataReal))
@@ -88,7 +182,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no video: %s\n", SDL_GetError());
         return 1;
     }
-    g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+    std::unique_ptr<diskRecording> recording;
+    if (recordFile.empty())
+        g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
+    else
+    {
+        recording = std::make_unique<diskRecording>(recordFile);
+        if (!recording->isOpen())
+        {
+            std::fprintf(stderr, "no disk audio: %s\n", SDL_GetError());
+            return 1;
+        }
+        // The default volumes, one of them silenced.
+        config.musicVolume = mute == "music" ? 0 : configFile().musicVolume;
+        config.soundVolume = mute == "sounds" ? 0 : configFile().soundVolume;
+    }
     SDL_Surface* window = openWindow(640, 480, false);
     if (!window)
     {
@@ -97,18 +205,38 @@ int main(int argc, char** argv)
     }
     SDL_WM_SetCaption("Quillfen stage runner", nullptr);
     screen = makeComposeSurface(window);
-    // Two scripted runs give the same pictures: the clock and the draws are the run's own.
-    g_randomNumber.seed(seed);
-    const stageRunResult r = runStage(screen, o);
-    if (!r.found)
+    const stageEntry* entry = findStage(o.stage);
+    if (!entry)
     {
         std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
         return 1;
     }
-    std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
-                r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount, r.enemiesDown,
-                r.enemyCount, r.buildMs, r.gameMs / 1000.0);
-    if (g_audioOpen)
+    flashMeter flashes;
+    // Two scripted runs give the same pictures: the clock and the draws are the run's own.
+    g_randomNumber.seed(seed);
+    if (!versus.empty())
+        playVersus(o.player, versus, entry->background, o.timeLimitMs ? o.timeLimitMs : 60000,
+                   countFlashes ? &flashes : nullptr);
+    else
+    {
+        o.everyFrame = [&](beatEmUpStageBase& stage)
+        {
+            if (countFlashes)
+                flashes.frame(stage.target, gameTicks());
+            if (recording)
+                recording->keepUp(gameTicks());
+        };
+        const stageRunResult r = runStage(screen, o);
+        std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
+                    r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount,
+                    r.enemiesDown, r.enemyCount, r.buildMs, r.gameMs / 1000.0);
+    }
+    if (countFlashes)
+        std::printf("flashes: at most %d in one second, %d in all\n", flashes.mostInOneSecond(),
+                    flashes.flashes());
+    if (recording)
+        recording.reset();
+    else if (g_audioOpen)
         Mix_CloseAudio();
     SDL_Quit();
     return 0;

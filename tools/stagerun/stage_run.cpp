@@ -102,9 +102,23 @@ private:
 // player would have played.
 constexpr Uint32 kFrameMs = 33;
 
+} // namespace
+
+void stepGameClock()
+{
+    // A hit-stop holds this picture until it ends.
+    const Uint32 now = gameTicks();
+    const Uint32 next = freezeEnd >= now + kFrameMs ? freezeEnd + 1 : now + kFrameMs;
+    advanceTestClock(next - now);
+}
+
+namespace
+{
 template <typename Stage>
 void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerControl* one, playerControl* two)
 {
+    const Uint32 start = gameTicks();
+    bool timeUp = false;
     std::unique_ptr<scriptedPlayer> bot1, bot2;
     if (o.scripted)
     {
@@ -116,12 +130,9 @@ void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerContro
         [&](SDL_Surface* s)
         {
             if (o.scripted)
-            {
-                // A hit-stop holds this picture until it ends.
-                const Uint32 now = gameTicks();
-                const Uint32 next = freezeEnd >= now + kFrameMs ? freezeEnd + 1 : now + kFrameMs;
-                advanceTestClock(next - now);
-            }
+                stepGameClock();
+            if (o.timeLimitMs > 0 && gameTicks() - start >= o.timeLimitMs && !fullyQuit)
+                fullyQuit = timeUp = true;
             shots.look(s, stage);
             if (bot1)
                 bot1->step();
@@ -132,6 +143,8 @@ void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerContro
         });
     stage.update();
     setFrameObserver(nullptr);
+    if (timeUp)
+        fullyQuit = false;
     shots.save(stage.target, "last");
 }
 } // namespace
@@ -143,6 +156,16 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
     if (!entry)
         return r;
     r.found = true;
+    // The clock is held before the players are built: a fighter's first pose
+    // times itself from the clock, and an earlier run's clock, left ahead,
+    // would hold the pose, and the player, for that run's whole length.
+    if (o.scripted)
+    {
+        setTestClock(1000);
+        // The clock starts again: an earlier run's hit-stop must not hold this one.
+        freezeEnd = 0;
+        setTestClockAutoAdvance(0);
+    }
     GPad1.loadGamePad("data/gamepad/defualt.GPad");
     GPad2.loadGamePad("data/gamepad/defualt2.GPad");
     soundSet sounds;
@@ -170,11 +193,6 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 
     std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
     shotTaker shots(o.shotsDir);
-    if (o.scripted)
-    {
-        setTestClock(1000);
-        setTestClockAutoAdvance(0);
-    }
     const Uint32 start = gameTicks();
     const auto buildStart = std::chrono::steady_clock::now();
     auto report = [&](beatEmUpStageBase& stage)

@@ -296,8 +296,10 @@ Kind blood()
     return k;
 }
 
-// The backdrop of a special move: the stage gives way to a dark field of
-// speed lines rushing to the middle, opened by a white flash.
+// The backdrop of a special move: the stage sinks into a dim violet haze
+// crossed by faint speed lines rushing to the middle. Laid over the stage at
+// part strength it darkens and tints the picture and never lightens it, so a
+// special reads without a flash of light.
 Kind specialBackdrop()
 {
     Kind k;
@@ -311,7 +313,7 @@ Kind specialBackdrop()
     {
         Canvas c(640, 480);
         c.fill(elliptical(320, 240, 420, 320,
-                          Gradient{{0.0f, hex(0x3a2a8a)}, {0.5f, hex(0x1c0f48)}, {1.0f, hex(0x06020f)}}));
+                          Gradient{{0.0f, hex(0x24184e)}, {0.5f, hex(0x150c34)}, {1.0f, hex(0x06020f)}}));
         Mask lines(640, 480);
         Rng rng(900 + static_cast<std::uint32_t>(i));
         for (int n = 0; n < 90; ++n)
@@ -324,10 +326,7 @@ Kind specialBackdrop()
                            {320.0f + std::cos(a - spread) * outer, 240.0f + std::sin(a - spread) * outer},
                            {320.0f + std::cos(a + spread) * outer, 240.0f + std::sin(a + spread) * outer}});
         }
-        c.fill(lines, solid(hex(0xd8d0ff)), Blend::Normal, 0.8f);
-        const float flash[] = {1.0f, 0.7f, 0.35f, 0.12f, 0.0f, 0.0f, 0.0f, 0.0f};
-        if (flash[i] > 0.0f)
-            c.fill(solid(hex(0xffffff)), Blend::Normal, flash[i]);
+        c.fill(lines, solid(hex(0x5a4aa0)), Blend::Normal, 0.6f);
         return c;
     };
     k.data = [](int, FrameInfo& info)
@@ -336,7 +335,7 @@ Kind specialBackdrop()
         info.anchorY = 0;
         info.key = {-1, 0, 0};
     };
-    k.desc.alpha = 190;
+    k.desc.alpha = 160;
     k.desc.dieAtLastFrame = true;
     return k;
 }

@@ -123,7 +123,7 @@ Sound bladeHit(int weight)
         echo(s, 0.045f, 0.25f, 0.18f, 0.12f);
     lowPass(s, 9000.0f);
     fadeOut(s, 0.03f);
-    normalise(s, 0.8f + 0.05f * w);
+    normalise(s, kFightSoundLevel * (0.8f + 0.05f * w));
     return s;
 }
 
@@ -150,7 +150,7 @@ Sound bluntHit(int weight)
     lowPass(s, 7500.0f - 1500.0f * w);
     echo(s, 0.03f + 0.01f * w, 0.2f, 0.1f + 0.05f * w, 0.08f);
     fadeOut(s, 0.03f);
-    normalise(s, 0.82f + 0.04f * w);
+    normalise(s, kFightSoundLevel * (0.82f + 0.04f * w));
     return s;
 }
 

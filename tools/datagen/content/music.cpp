@@ -8,6 +8,7 @@
 #include "core/noise.h"
 #include "core/tracker_module.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -109,12 +110,21 @@ std::vector<float> decaying(int period, float seconds, std::initializer_list<std
     return v;
 }
 
+// Every instrument's and note's volume is raised by this much over the
+// balance it was written at, so the stage music holds its own under a fight.
+constexpr float kMusicGain = 1.25f;
+
+int louder(int volume)
+{
+    return std::min(64, static_cast<int>(std::lround(volume * kMusicGain)));
+}
+
 std::vector<ModSample> instruments()
 {
     std::vector<ModSample> s(9);
-    s[0] = {"kick", toBytes(drumSample(0)), 46, 0, 0};
-    s[1] = {"snare", toBytes(drumSample(1)), 38, 0, 0};
-    s[2] = {"hat", toBytes(drumSample(2)), 24, 0, 0};
+    s[0] = {"kick", toBytes(drumSample(0)), louder(46), 0, 0};
+    s[1] = {"snare", toBytes(drumSample(1)), louder(38), 0, 0};
+    s[2] = {"hat", toBytes(drumSample(2)), louder(24), 0, 0};
     // Bass: a 64-byte cycle, an octave under the other instruments.
     auto bass = cycles(64, 4,
                        [](float p)
@@ -125,25 +135,25 @@ std::vector<ModSample> instruments()
                        });
     for (std::size_t i = 1; i < bass.size(); ++i) // a little rounding off of the edges
         bass[i] = 0.6f * bass[i] + 0.4f * bass[i - 1];
-    s[3] = {"bass", toBytes(bass), 40, 0, bass.size() + bass.size() % 2};
+    s[3] = {"bass", toBytes(bass), louder(40), 0, bass.size() + bass.size() % 2};
     auto lead = cycles(32, 8, [](float p) { return p < 0.25f ? 0.8f : -0.8f; });
-    s[4] = {"lead", toBytes(lead), 26, 0, lead.size()};
+    s[4] = {"lead", toBytes(lead), louder(26), 0, lead.size()};
     auto pad = cycles(32, 8,
                       [](float p)
                       {
                           const float tri = 1.0f - 4.0f * std::fabs(p - 0.5f);
                           return 0.75f * tri + 0.25f * std::sin(4.0f * kPi * p);
                       });
-    s[5] = {"pad", toBytes(pad), 22, 0, pad.size()};
+    s[5] = {"pad", toBytes(pad), louder(22), 0, pad.size()};
     s[6] = {"pluck",
             toBytes(decaying(32, 0.7f,
                              {{1, 0.8f, 0.35f}, {2, 0.35f, 0.15f}, {3, 0.2f, 0.08f}, {5, 0.08f, 0.04f}})),
-            32, 0, 0};
+            louder(32), 0, 0};
     s[7] = {
         "bell",
         toBytes(decaying(32, 1.4f, {{1, 0.7f, 0.6f}, {2, 0.3f, 0.4f}, {4, 0.25f, 0.2f}, {6, 0.1f, 0.1f}})),
-        34, 0, 0};
-    s[8] = {"crash", toBytes(drumSample(3)), 28, 0, 0};
+        louder(34), 0, 0};
+    s[8] = {"crash", toBytes(drumSample(3)), louder(28), 0, 0};
     return s;
 }
 
@@ -207,14 +217,14 @@ void put(ModPattern& p, int row, int ch, int note, int sample, int effect = 0, i
     c.note = note;
     c.sample = sample;
     c.effect = effect;
-    c.param = param;
+    c.param = effect == 0xC ? louder(param) : param;
 }
 
 void effect(ModPattern& p, int row, int ch, int effect, int param)
 {
     ModCell& c = p.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(ch)];
     c.effect = effect;
-    c.param = param;
+    c.param = effect == 0xC ? louder(param) : param;
 }
 
 void drums(ModPattern& p, const Style& st, bool fillLast, bool sparse)

@@ -52,5 +52,10 @@ void highPass(Sound& sound, float cutoffHz, float q = 0.707f);
 void echo(Sound& sound, float delaySeconds, float feedback, float wet, float tailSeconds);
 // Scales so the loudest sample is `peak`.
 void normalise(Sound& sound, float peak);
+// The share of full scale a fight's sounds (blows, swings, voices, shots) are
+// written at, times each sound's own peak: at the game's default volumes the
+// blows of a crowded fight, several at once over the music, stay clear of
+// full scale, and the stage music stays audible under them.
+constexpr float kFightSoundLevel = 0.35f;
 void fadeOut(Sound& sound, float seconds);
 } // namespace datagen

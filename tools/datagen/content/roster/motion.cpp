@@ -1864,7 +1864,7 @@ Sound swingSound(float pitch, std::uint32_t seed, bool zap)
         z.vibratoCents = 200.0f;
         play(s, z);
     }
-    normalise(s, 0.7f);
+    normalise(s, kFightSoundLevel * 0.7f);
     return s;
 }
 
@@ -1893,7 +1893,7 @@ Sound voice(float pitch, float length, float fall, std::uint32_t seed, bool roug
     }
     lowPass(s, 1500.0f * pitch, 2.0f);
     highPass(s, 200.0f);
-    normalise(s, 0.75f);
+    normalise(s, kFightSoundLevel * 0.75f);
     return s;
 }
 
@@ -1916,7 +1916,7 @@ Sound thud(float pitch, std::uint32_t seed)
     k.envelope = {0.001f, 0.05f, 0.0f, 0.05f};
     play(s, k);
     lowPass(s, 900.0f);
-    normalise(s, 0.8f);
+    normalise(s, kFightSoundLevel * 0.8f);
     return s;
 }
 
@@ -1941,7 +1941,7 @@ Sound shotSound(float pitch, std::uint32_t seed, bool big)
     lowPass(s, big ? 1200.0f : 4000.0f);
     if (big)
         echo(s, 0.09f, 0.3f, 0.3f, 0.2f);
-    normalise(s, 0.85f);
+    normalise(s, kFightSoundLevel * 0.85f);
     return s;
 }
 
@@ -1956,7 +1956,7 @@ Sound hiss(std::uint32_t seed)
     n.envelope = {0.05f, 0.1f, 0.7f, 0.15f};
     play(s, n);
     highPass(s, 2500.0f);
-    normalise(s, 0.6f);
+    normalise(s, kFightSoundLevel * 0.6f);
     return s;
 }
 

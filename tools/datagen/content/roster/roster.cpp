@@ -106,10 +106,23 @@ const std::vector<std::string>& rosterNames()
 std::vector<CharacterSpec> allCharacters()
 {
     std::vector<CharacterSpec> all;
-    for (auto family : {heroForms, theDead, theArmy, theDemons, theBosses, theAllies, theBonus, theProps})
-        for (CharacterSpec& s : family())
+    // The full-screen backdrop belongs to the heroes' and bosses' specials: the
+    // stage crowds start theirs every few seconds, and each would darken the
+    // whole stage. Their specials keep their cost, blows and face.
+    struct Family
+    {
+        std::vector<CharacterSpec> (*make)();
+        bool backdrop;
+    };
+    const Family families[] = {{heroForms, true},  {theDead, false},  {theArmy, false}, {theDemons, false},
+                               {theBosses, true},  {theAllies, true}, {theBonus, true}, {theProps, true}};
+    for (const Family& family : families)
+        for (CharacterSpec& s : family.make())
         {
             keepUsedSounds(s);
+            if (!family.backdrop)
+                for (MoveDef& m : s.moves)
+                    m.special = false;
             all.push_back(std::move(s));
         }
     // Roster order first, then the stage types and props.

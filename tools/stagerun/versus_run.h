@@ -1,0 +1,57 @@
+// A versus fight between two computer players, set up as versus mode sets it
+// up, for the tools that watch or time whole fights.
+#pragma once
+
+#include "control/ai.h"
+#include "fighter/character_data.h"
+#include "fighter/particles.h"
+#include "fighter/target.h"
+#include "screens/fight_screen.h"
+#include "screens/fight_ui.h"
+
+#include <SDL.h>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct versusFighter
+{
+    std::string chardata; // path of the fighter's chardata
+    std::string aiFolder; // its AI's folder
+};
+
+// Names a roster character of the data/ tree of the working directory.
+versusFighter rosterFighter(const std::string& name);
+
+// Both fighters are aggressive computer players, facing each other on the
+// background; with `health` above 0 both start with that much.
+class versusFight
+{
+public:
+    versusFight(SDL_Surface* screen, const versusFighter& left, const versusFighter& right,
+                const std::string& background, int health);
+    ~versusFight();
+    versusFight(const versusFight&) = delete;
+    versusFight& operator=(const versusFight&) = delete;
+
+    // Runs the match until it ends or `fullyQuit` is set, calling `everyFrame`
+    // on each presented frame.
+    void play(const std::function<void(PlayerVsPlayerScreen&)>& everyFrame);
+
+    soundSet sounds;
+    characterData one;
+    characterData two;
+    std::unique_ptr<PlayerVsPlayerScreen> match;
+
+private:
+    basicFightUI ui;
+    partInfoList effects;
+    partInfoList faces1;
+    partInfoList faces2;
+    Target aimAtTwo;
+    Target aimAtOne;
+    particleList list1;
+    particleList list2;
+    AI ai1;
+    AI ai2;
+};
