@@ -272,7 +272,7 @@ FightResult runFight(const Fighters& who, const FightFrame& onFrame)
             [&](PlayerVsPlayerScreen& match)
             {
                 const bool counts = match.state == 2 && !fullyQuit && fighting++ >= kWarmUp;
-                if (onFrame(counts, ai1) && !r.complete)
+                if (onFrame(counts, fight.ai1) && !r.complete)
                 {
                     r.complete = true;
                     fullyQuit = true;

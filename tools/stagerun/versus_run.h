@@ -52,6 +52,9 @@ private:
     Target aimAtOne;
     particleList list1;
     particleList list2;
+
+public:
+    // The two computer players, built over the members above.
     AI ai1;
     AI ai2;
 };
