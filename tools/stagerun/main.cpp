@@ -1,8 +1,12 @@
 // Runs one beat-'em-up stage of the stage table, by hand in a window or
-// headless with the scripted player.
+// headless with a player model; or, with --chapter, one story chapter's fight
+// at the stats the campaign gives by then.
 //
 // usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] [--player NAME]
-//                          [--ally NAME] [--strength N]
+//                          [--ally NAME] [--strength N] [--model scripted|newcomer] [--real-health]
+//                          [--time-limit S]
+//        quillfen_stagerun <data folder> --chapter N [--auto] [--model scripted|newcomer] [--seed N]
+//                          [--time-limit S]
 #include "engine/globals.h"
 #include "engine/startup.h"
 #include "tools/stagerun/stage_run.h"
@@ -20,7 +24,10 @@ namespace
 int usage()
 {
     std::fprintf(stderr, "usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] "
-                         "[--player NAME] [--ally NAME] [--strength N]\n");
+                         "[--player NAME] [--ally NAME] [--strength N] [--model scripted|newcomer] "
+                         "[--real-health] [--time-limit S]\n"
+                         "       quillfen_stagerun <data folder> --chapter N [--auto] [--model scripted|newcomer] "
+                         "[--seed N] [--time-limit S]\n");
     return 2;
 }
 } // namespace
@@ -30,10 +37,20 @@ int main(int argc, char** argv)
     if (argc < 3)
         return usage();
     stageRunOptions o;
-    o.stage = argv[2];
     o.scripted = false;
-    unsigned seed = 1;
-    for (int i = 3; i < argc; ++i)
+    int chapter = -1;
+    int first = 3;
+    if (std::strcmp(argv[2], "--chapter") == 0)
+    {
+        if (argc < 4)
+            return usage();
+        chapter = std::atoi(argv[3]);
+        o.realHealth = true;
+        first = 4;
+    }
+    else
+        o.stage = argv[2];
+    for (int i = first; i < argc; ++i)
     {
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -42,13 +59,22 @@ int main(int argc, char** argv)
         else if (a == "--shots" && hasValue)
             o.shotsDir = argv[++i];
         else if (a == "--seed" && hasValue)
-            seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+            o.seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         else if (a == "--player" && hasValue)
             o.player = argv[++i];
         else if (a == "--ally" && hasValue)
             o.ally = argv[++i];
         else if (a == "--strength" && hasValue)
             o.strength = std::atoi(argv[++i]);
+        else if (a == "--model" && hasValue)
+        {
+            if (!parsePlayerModel(argv[++i], o.model))
+                return usage();
+        }
+        else if (a == "--real-health")
+            o.realHealth = true;
+        else if (a == "--time-limit" && hasValue)
+            o.timeLimitMs = static_cast<Uint32>(std::strtoul(argv[++i], nullptr, 10)) * 1000u;
         else
             return usage();
     }
@@ -98,16 +124,18 @@ int main(int argc, char** argv)
     SDL_WM_SetCaption("Quillfen stage runner", nullptr);
     screen = makeComposeSurface(window);
     // Two scripted runs give the same pictures: the clock and the draws are the run's own.
-    g_randomNumber.seed(seed);
-    const stageRunResult r = runStage(screen, o);
+    g_randomNumber.seed(o.seed);
+    const stageRunResult r = chapter >= 0 ? runStoryChapter(screen, chapter, o) : runStage(screen, o);
     if (!r.found)
     {
-        std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
+        std::fprintf(stderr, "no stage called %s\n", chapter >= 0 ? argv[3] : o.stage.c_str());
         return 1;
     }
-    std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
-                r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount, r.enemiesDown,
-                r.enemyCount, r.buildMs, r.gameMs / 1000.0);
+    std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "
+                "game time %.1f s\n",
+                r.finished ? "finished" : "left", r.winner, r.cleared ? "cleared" : "not cleared", r.healthLeft,
+                r.maxHealth, r.segmentsReached, r.segmentCount, r.enemiesDown, r.enemyCount, r.buildMs,
+                r.gameMs / 1000.0);
     if (g_audioOpen)
         Mix_CloseAudio();
     SDL_Quit();
