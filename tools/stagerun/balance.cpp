@@ -178,8 +178,40 @@ int main(int argc, char** argv)
                 queue.push_back({t, m, static_cast<unsigned>(s)});
 
     // Each run is a process of its own: the game's state is global.
-    std::map<pid_t, std::pair<Job, int>> running;
     std::map<std::pair<std::size_t, int>, std::vector<Outcome>> results;
+    // A row is printed as soon as its last run ends, in the table's order.
+    const std::size_t rowCount = targets.size() * models.size();
+    std::vector<std::size_t> runsDone(rowCount, 0);
+    std::size_t nextRow = 0;
+    auto printReadyRows = [&]()
+    {
+        for (; nextRow < rowCount && runsDone[nextRow] == static_cast<std::size_t>(seeds); ++nextRow)
+        {
+            const std::size_t t = nextRow / models.size();
+            const playerModel m = models[nextRow % models.size()];
+            const std::vector<Outcome>& runs = results[{t, static_cast<int>(m)}];
+            int cleared = 0;
+            int maxHealth = 0;
+            std::vector<int> health;
+            std::vector<Uint32> times;
+            for (const Outcome& o : runs)
+            {
+                cleared += o.cleared;
+                maxHealth = std::max(maxHealth, o.maxHealth);
+                health.push_back(o.healthLeft);
+                times.push_back(o.gameMs);
+            }
+            // Health on the median over every seed (a loss keeps none); time
+            // over every seed, a run that was left counting its limit.
+            std::printf("%-22s %-9s %5d/%-2zu %6d/%-5d %8.0f s\n", targets[t].name.c_str(), playerModelName(m),
+                        cleared, runs.size(), median(health), maxHealth, median(times) / 1000.0);
+            std::fflush(stdout);
+        }
+    };
+    std::printf("%-22s %-9s %8s %12s %10s\n", "chapter or level", "model", "cleared", "health left",
+                "game time");
+
+    std::map<pid_t, std::pair<Job, int>> running;
     std::size_t next = 0;
     while (next < queue.size() || !running.empty())
     {
@@ -218,29 +250,11 @@ int main(int argc, char** argv)
         close(it->second.second);
         running.erase(it);
         results[{job.target, static_cast<int>(job.model)}].push_back(out);
+        const std::size_t modelIndex = static_cast<std::size_t>(
+            std::find(models.begin(), models.end(), job.model) - models.begin());
+        ++runsDone[job.target * models.size() + modelIndex];
+        printReadyRows();
     }
 
-    std::printf("%-22s %-9s %8s %12s %10s\n", "chapter or level", "model", "cleared", "health left",
-                "game time");
-    for (std::size_t t = 0; t < targets.size(); ++t)
-        for (playerModel m : models)
-        {
-            const std::vector<Outcome>& runs = results[{t, static_cast<int>(m)}];
-            int cleared = 0;
-            int maxHealth = 0;
-            std::vector<int> health;
-            std::vector<Uint32> times;
-            for (const Outcome& o : runs)
-            {
-                cleared += o.cleared;
-                maxHealth = std::max(maxHealth, o.maxHealth);
-                health.push_back(o.healthLeft);
-                times.push_back(o.gameMs);
-            }
-            // Health on the median over every seed (a loss keeps none); time
-            // over every seed, a run that was left counting its limit.
-            std::printf("%-22s %-9s %5d/%-2zu %6d/%-5d %8.0f s\n", targets[t].name.c_str(), playerModelName(m),
-                        cleared, runs.size(), median(health), maxHealth, median(times) / 1000.0);
-        }
     return 0;
 }
