@@ -220,21 +220,6 @@ constexpr shop::Stat kPurchases[] = {
     shop::HP, shop::Defence, shop::Strength, shop::Speed, shop::HP, shop::Defence, shop::Strength,
     shop::Speed, shop::HP, shop::Defence, shop::Strength, shop::Speed, shop::Speed,
 };
-
-int& statLevel(storyFile& save, shop::Stat stat)
-{
-    switch (stat)
-    {
-    case shop::Strength:
-        return save.strengthLevel;
-    case shop::Defence:
-        return save.defenceLevel;
-    case shop::Speed:
-        return save.speedLevel;
-    default:
-        return save.hpLevel;
-    }
-}
 } // namespace
 
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
@@ -321,7 +306,7 @@ storyFile storySaveBefore(int chapter)
     {
         while (bought < std::size(kPurchases))
         {
-            int& level = statLevel(save, kPurchases[bought]);
+            int& level = shop::levelIn(save, kPurchases[bought]);
             const int price = shop::priceOfNextLevel(kPurchases[bought], level);
             if (price < 0 || save.coins < price)
                 break;
