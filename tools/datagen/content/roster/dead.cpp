@@ -99,7 +99,7 @@ CharacterSpec megaZombie()
     s.colours.base[Hair] = hex(0x2a1a14);
     s.colours.base[Bottom] = hex(0x3a3a44);
     numbers(s, 800, 100, 2, 10, 0, 0, 1);
-    KitOptions o = shambler(1.6f, 1.3f);
+    KitOptions o = shambler(0.5f, 1.8f);
     o.hunched = true;
     buildKit(s, o);
     s.selectScale = 1.25f;

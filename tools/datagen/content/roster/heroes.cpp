@@ -42,7 +42,7 @@ CharacterSpec hero(const std::string& name, Weapon weapon)
                          {Inner, 0xeae6dc},
                          {Glow, 0x8ad8ff}});
     costumePalettes(s, {Top, Bottom, Accent, Inner});
-    numbers(s, 640, 100, 5, 16, 0, 0, 1);
+    numbers(s, 800, 100, 5, 16, 0, 0, 1);
     return s;
 }
 
@@ -60,7 +60,7 @@ MoveDef row(MoveDef m, const std::string& command, int icon, const std::string& 
 }
 
 // How much harder Nick's forms strike than the standard kit.
-constexpr float kHeroDamage = 1.6f;
+constexpr float kHeroDamage = 3.0f;
 
 // Keys shared by the rows.
 struct Kit

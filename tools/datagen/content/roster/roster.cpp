@@ -113,8 +113,8 @@ std::vector<CharacterSpec> allCharacters()
         std::vector<CharacterSpec> (*make)();
         float damage;
     };
-    const Family families[] = {{heroForms, 1.0f}, {theDead, 1.0f},  {theArmy, 0.4f},  {theDemons, 0.4f},
-                               {theBosses, 0.5f}, {theAllies, 1.0f}, {theBonus, 1.0f}, {theProps, 1.0f}};
+    const Family families[] = {{heroForms, 1.0f}, {theDead, 1.0f},  {theArmy, 0.12f}, {theDemons, 0.15f},
+                               {theBosses, 0.35f}, {theAllies, 1.0f}, {theBonus, 1.0f}, {theProps, 1.0f}};
     std::vector<CharacterSpec> all;
     for (const Family& family : families)
         for (CharacterSpec& s : family.make())
