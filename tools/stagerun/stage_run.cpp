@@ -200,8 +200,8 @@ protected:
     }
     void playStage(beatEmUpStage& stage) override
     {
-        shotTaker noShots("");
-        play(stage, run, noShots, stage.player, nullptr);
+        shotTaker shots(run.o.shotsDir);
+        play(stage, run, shots, stage.player, nullptr);
         segmentsReached = stage.currentSegment;
     }
 
