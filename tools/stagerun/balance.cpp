@@ -152,14 +152,7 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    char dataReal[4096];
-    if (!realpath(argv[1], dataReal) || std::strcmp(std::strrchr(dataReal, '/'), "/data") != 0)
-    {
-        std::fprintf(stderr, "no data folder called \"data\": %s\n", argv[1]);
-        return 1;
-    }
-    *std::strrchr(dataReal, '/') = '\0';
-    if (chdir(dataReal[0] ? dataReal : "/") != 0)
+    if (!enterGameFolder(argv[1]))
         return 1;
 
     std::vector<Measured> targets;

@@ -89,21 +89,8 @@ int main(int argc, char** argv)
         }
         o.shotsDir = shotsReal;
     }
-    // The game reads "data/..." from where it runs.
-    char dataReal[4096];
-    if (!realpath(argv[1], dataReal))
-    {
-        std::fprintf(stderr, "no data folder %s\n", argv[1]);
+    if (!enterGameFolder(argv[1]))
         return 1;
-    }
-    std::string data = dataReal;
-    const std::size_t slash = data.rfind('/');
-    const std::string parent = slash == 0 ? "/" : data.substr(0, slash);
-    if (data.substr(slash + 1) != "data" || chdir(parent.c_str()) != 0)
-    {
-        std::fprintf(stderr, "the data folder must be called \"data\": %s\n", dataReal);
-        return 1;
-    }
     if (o.scripted)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -128,7 +115,10 @@ int main(int argc, char** argv)
     const stageRunResult r = chapter >= 0 ? runStoryChapter(screen, chapter, o) : runStage(screen, o);
     if (!r.found)
     {
-        std::fprintf(stderr, "no stage called %s\n", chapter >= 0 ? argv[3] : o.stage.c_str());
+        if (chapter >= 0)
+            std::fprintf(stderr, "no story chapter %s (0 to 17)\n", argv[3]);
+        else
+            std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
         return 1;
     }
     std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "

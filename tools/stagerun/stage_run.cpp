@@ -24,6 +24,10 @@
 #include "tools/stagerun/scripted_player.h"
 
 #include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 #include <memory>
 #include <iterator>
 #include <set>
@@ -221,6 +225,25 @@ constexpr shop::Stat kPurchases[] = {
     shop::Speed, shop::HP, shop::Defence, shop::Strength, shop::Speed, shop::Speed,
 };
 } // namespace
+
+bool enterGameFolder(const char* dataFolder)
+{
+    char real[4096];
+    if (!realpath(dataFolder, real))
+    {
+        std::fprintf(stderr, "no data folder %s\n", dataFolder);
+        return false;
+    }
+    const std::string data = real;
+    const std::size_t slash = data.rfind('/');
+    const std::string parent = slash == 0 ? "/" : data.substr(0, slash);
+    if (data.substr(slash + 1) != "data" || chdir(parent.c_str()) != 0)
+    {
+        std::fprintf(stderr, "the data folder must be called \"data\": %s\n", real);
+        return false;
+    }
+    return true;
+}
 
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 {

@@ -48,6 +48,11 @@ struct stageRunResult
     Uint32 gameMs = 0;
 };
 
+// Makes the folder holding `dataFolder` the working directory, since the game
+// reads "data/..." from where it runs; false, with a message, when the folder
+// is missing or not called "data".
+bool enterGameFolder(const char* dataFolder);
+
 // Runs the stage on `screen` from the data/ tree of the working directory.
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& options);
 
