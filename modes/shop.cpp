@@ -47,19 +47,24 @@ std::string shop::priceLine(Stat stat, int level)
     return kRows[stat].text + std::to_string(statLevel(level) + 1) + " : $" + std::to_string(price);
 }
 
-int& shop::level(Stat stat)
+int& shop::levelIn(storyFile& save, Stat stat)
 {
     switch (stat)
     {
     case Strength:
-        return story.strengthLevel;
+        return save.strengthLevel;
     case Defence:
-        return story.defenceLevel;
+        return save.defenceLevel;
     case Speed:
-        return story.speedLevel;
+        return save.speedLevel;
     default:
-        return story.hpLevel;
+        return save.hpLevel;
     }
+}
+
+int& shop::level(Stat stat)
+{
+    return levelIn(story, stat);
 }
 
 void shop::init(SDL_Surface* screen)

@@ -46,6 +46,8 @@ public:
     // The price line the shop draws for a stat at `level`.
     static std::string priceLine(Stat stat, int level);
     int& level(Stat stat);
+    // The save's level of the stat.
+    static int& levelIn(storyFile& save, Stat stat);
 
     storyFile story;
     SDL_Surface* target = nullptr;

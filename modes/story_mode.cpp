@@ -83,6 +83,20 @@ void storyMode::playStage(beatEmUpStage& stage)
     stage.update();
 }
 
+storyFile storyMode::savedStory()
+{
+    storyFile save;
+    save.loadStoryFile();
+    return save;
+}
+
+allyFile storyMode::savedAllies()
+{
+    allyFile allies;
+    allies.loadAllyFile();
+    return allies;
+}
+
 void storyMode::shop()
 {
     ::shop screen;
@@ -168,8 +182,7 @@ void storyMode::letGoOfFighters()
 FightEnd storyMode::runBoss(const BossFight& fight)
 {
     drawLoadingScreen(surface);
-    storyFile save;
-    save.loadStoryFile();
+    const storyFile save = savedStory();
 
     // Records before controls before the screen: they go in reverse order.
     characterData first(weaponCharacterFile(save.primaryWeapon), surface, 0, &fighterSounds);
@@ -231,8 +244,7 @@ FightEnd storyMode::runBoss(const BossFight& fight)
 FightEnd storyMode::runStage(const char* background, beatEmUpSegmentBuilder* builder, bool withAlly)
 {
     drawLoadingScreen(surface);
-    storyFile save;
-    save.loadStoryFile();
+    const storyFile save = savedStory();
 
     characterData first(weaponCharacterFile(save.primaryWeapon), surface, 0, &fighterSounds);
     characterData second(weaponCharacterFile(save.secondaryWeapon), surface, 0, &fighterSounds);
@@ -259,8 +271,7 @@ FightEnd storyMode::runStage(const char* background, beatEmUpSegmentBuilder* bui
     std::string allyName;
     if (withAlly)
     {
-        allyFile allies;
-        allies.loadAllyFile();
+        const allyFile allies = savedAllies();
         allyName = usableAllyFolder(allies.equippedAlly, allies.bonusAllyName);
     }
     std::unique_ptr<characterData> allyRecord;

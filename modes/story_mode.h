@@ -72,6 +72,10 @@ protected:
     // Plays the built stage to its end; tests hand the stage to a scripted
     // player here.
     virtual void playStage(beatEmUpStage& stage);
+    // The saves a fight is built from: the files on disk; tools build the
+    // player of any point of the campaign here.
+    virtual storyFile savedStory();
+    virtual allyFile savedAllies();
 
 private:
     FightEnd runBoss(const BossFight& fight);

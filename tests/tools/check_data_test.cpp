@@ -208,6 +208,28 @@ TEST_F(CheckData, ACleanFolderDrawsNoFinding)
     EXPECT_TRUE(found.empty()) << findingsText(found);
 }
 
+// Blows struck in the air, and anti-air blows, may pass over a standing body.
+TEST_F(CheckData, OnlyGroundBlowsMustReachAStandingBody)
+{
+    const std::pair<const char*, const char*> kHighBlows[] = {{"jab2", "ground = false"},
+                                                             {"antiAirJab", "NULL"}};
+    for (const auto& [name, condition] : kHighBlows)
+    {
+        SCOPED_TRACE(name);
+        ScratchDir own;
+        Folder f;
+        MoveSpec& m = moveNamed(f.spec, "jab2");
+        m.name = name;
+        m.condition = condition;
+        m.frames[1].dmg[1] = 0;
+        m.frames[1].dmg[3] = 3;
+        f.attack.replace(f.attack.rfind("jab2"), 4, name);
+        f.write();
+        const std::vector<checkdata::Finding> found = checkdata::checkCharacter(screen, "Tester");
+        EXPECT_TRUE(found.empty()) << findingsText(found);
+    }
+}
+
 TEST_P(CheckData, ReportsTheFaultAtItsFileAndLine)
 {
     const FaultCase& c = GetParam();
@@ -321,6 +343,25 @@ const FaultCase kFaults[] = {
     {"crash that keeps a revived fighter down",
      [](Folder& f) { moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM = STOP"}; },
      [](const Folder&) { return kDir + "/crash/info"; }, [](const Folder&) { return 0; }, "once health is back"},
+    // The fixture's standing body is 75 px tall; jab2 strikes 40-50 px up, in front of its middle.
+    {"ground blow above a standing body",
+     [](Folder& f)
+     {
+         int* box = moveNamed(f.spec, "jab2").frames[1].dmg;
+         box[1] = 0;
+         box[3] = 3;
+     },
+     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab2"); },
+     "misses a standing body"},
+    {"ground blow behind the striker's middle",
+     [](Folder& f)
+     {
+         int* box = moveNamed(f.spec, "jab2").frames[1].dmg;
+         box[0] = 0;
+         box[2] = 15;
+     },
+     [](const Folder&) { return kDir + "/moveset"; }, [](const Folder& f) { return recordLine(f.spec, "jab2"); },
+     "misses a standing body"},
     {"condition an engine does not know",
      [](Folder& f) {
          moveNamed(f.spec, "crash").frames[1].conditions = {"HP < 1", "ANIM STOP"};

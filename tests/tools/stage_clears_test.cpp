@@ -1,7 +1,8 @@
 // The stages of the generated tree played to their end by the scripted Nick,
 // his health held full: each must finish won, every step reached and every
-// enemy down, within ten minutes of game time. One case a run, so ctest runs
-// them side by side.
+// enemy down, within ten minutes of game time. The story's first stage must
+// also be won with real health at a new save's stats. One case a run, so
+// ctest runs them side by side.
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "tests/support/test_support.h"
@@ -60,7 +61,7 @@ const Clear kClears[] = {
 };
 
 // Plays in a scratch folder whose data/ is the tree the build generated.
-class StageClear : public ::testing::TestWithParam<Clear>
+class GeneratedTreeRun : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -78,7 +79,57 @@ protected:
     ScratchDir dir;
     SDL_Surface* screen = nullptr;
 };
+
+class StageClear : public GeneratedTreeRun, public ::testing::WithParamInterface<Clear>
+{
+};
+
+class StoryFirstStage : public GeneratedTreeRun, public ::testing::WithParamInterface<unsigned>
+{
+};
 } // namespace
+
+// The save the campaign's rewards give, with the coins spent as they come.
+TEST(StorySave, EachChapterIsPlayedWithTheRewardsOfTheChaptersBefore)
+{
+    const storyFile fresh;
+    const storyFile first = storySaveBefore(0);
+    EXPECT_EQ(first.coins, fresh.coins);
+    EXPECT_EQ(first.hpLevel, 0);
+    EXPECT_EQ(first.primaryWeapon, fresh.primaryWeapon);
+    // Rewards 1 to 5 give 620 coins: the first purchase, health, costs 500.
+    const storyFile fifth = storySaveBefore(5);
+    EXPECT_EQ(fifth.coins, 120);
+    EXPECT_EQ(fifth.hpLevel, 1);
+    EXPECT_EQ(fifth.strengthLevel + fifth.defenceLevel + fifth.speedLevel, 0);
+    EXPECT_EQ(fifth.primaryWeapon, 0) << "the second reward makes Vlad's blade the primary weapon";
+    // Before the last boss every reward but the last is in, and nothing is spent past the coins.
+    const storyFile last = storySaveBefore(17);
+    EXPECT_GE(last.coins, 0);
+    EXPECT_EQ(last.progress, 18);
+    EXPECT_GT(last.hpLevel, fifth.hpLevel);
+}
+
+TEST_P(StoryFirstStage, TheScriptedPlayerWinsItWithRealHealth)
+{
+    fullyQuit = false;
+    freezeEnd = 0;
+    g_randomNumber.seed(GetParam());
+    stageRunOptions o;
+    o.realHealth = true;
+    o.seed = GetParam();
+    o.timeLimitMs = 15u * 60u * 1000u;
+    const stageRunResult r = runStoryChapter(screen, 0, o);
+    ASSERT_TRUE(r.found);
+    EXPECT_TRUE(r.cleared) << "health " << r.healthLeft << "/" << r.maxHealth << " after " << r.gameMs / 1000.0
+                           << " s";
+    EXPECT_GT(r.healthLeft, 0);
+    EXPECT_EQ(r.enemiesDown, r.enemyCount);
+    std::printf("story Lv0 seed %u: health %d/%d, game time %.1f s\n", GetParam(), r.healthLeft, r.maxHealth,
+                r.gameMs / 1000.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratedTree, StoryFirstStage, ::testing::Values(1u, 2u, 3u));
 
 TEST_P(StageClear, TheScriptedNickClearsIt)
 {

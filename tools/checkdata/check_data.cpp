@@ -151,6 +151,12 @@ private:
     void blows(const std::string& file, const CSpriteBase& sheet, const SheetLines& lines);
     void conditions(const std::string& file, int line, const std::vector<std::string>& lines, int frameCount);
     void attackFile(const std::string& dir, moveSet& moves);
+    void reach(const std::string& file, int line, const moveInfo& move, const std::string& dir);
+    int standingBodyHeight(const std::string& dir);
+
+    // Feet to the top of the body box of the roster's standing fighters, on
+    // the median; -1 until measured.
+    int rosterHeight = -1;
 };
 
 SheetLines Checker::sheetLines(const std::string& folder)
@@ -420,6 +426,81 @@ void Checker::blows(const std::string& file, const CSpriteBase& sheet, const She
     }
 }
 
+// The height of the body box of the "standing" animation's first frame in a
+// character folder, feet to top; -1 when it has none.
+int standingHeight(const std::string& dir)
+{
+    CSpriteBase sheet;
+    if (sheet.init(dir + "/standing") != 0)
+        return -1;
+    const CSpriteFrame* f = sheet.normalFrame(0);
+    if (!f || !f->image || f->colY2 <= f->colY1)
+        return -1;
+    return f->anchorY - f->colY1;
+}
+
+bool isAntiAir(const std::string& move)
+{
+    std::string lower = move;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower.find("antiair") != std::string::npos;
+}
+
+int Checker::standingBodyHeight(const std::string& dir)
+{
+    if (rosterHeight < 0)
+    {
+        std::vector<int> heights;
+        for (const std::string& name : characterSelectScreen::getAllCharacters())
+        {
+            const int h = standingHeight("data/characters/" + name);
+            if (h > 0)
+                heights.push_back(h);
+        }
+        std::sort(heights.begin(), heights.end());
+        rosterHeight = heights.empty() ? 0 : heights[heights.size() / 2];
+    }
+    // A tree without the roster measures against the fighter's own body.
+    return rosterHeight > 0 ? rosterHeight : standingHeight(dir);
+}
+
+// A ground blow must be able to land on a fighter standing in front: some
+// striking frame's damage box lies between the feet and the top of a
+// standing body of the roster's usual height, and in front of the middle of
+// the striker's own body. Anti-air moves, named so, strike higher on purpose.
+void Checker::reach(const std::string& file, int line, const moveInfo& move, const std::string& dir)
+{
+    const std::vector<std::string> condition = splitWords(move.condition);
+    const bool aerial = condition.size() >= 3 && condition[0] == "ground" && condition[2] == "false";
+    if (aerial || isAntiAir(move.name))
+        return;
+    const int tallest = standingBodyHeight(dir);
+    if (tallest <= 0)
+        return;
+    bool strikes = false;
+    std::string where;
+    for (int i = 0; i < move.sheet.frameCount(); ++i)
+    {
+        const CSpriteFrame* f = move.sheet.normalFrame(i);
+        if (!f || !f->image || f->damage <= 0)
+            continue;
+        const int low = f->anchorY - f->dmgY2;
+        const int high = f->anchorY - f->dmgY1;
+        const int ahead = f->dmgX2 - (f->colX1 + f->colX2) / 2;
+        if (low <= tallest && high >= 0 && ahead > 0)
+            return;
+        if (!strikes)
+            where = std::to_string(low) + "-" + std::to_string(high) + " px above the feet, reaching " +
+                    std::to_string(ahead) + " px in front of the body's middle";
+        strikes = true;
+    }
+    if (strikes)
+        add(file, line,
+            "ground blow \"" + move.name + "\" misses a standing body of the roster's height (" +
+                std::to_string(tallest) + " px): its first damage box lies " + where);
+}
+
 void Checker::attackFile(const std::string& dir, moveSet& moves)
 {
     const std::string file = dir + "/ai/attack";
@@ -633,6 +714,7 @@ void Checker::character(const std::string& name)
         if (m.condition != "NULL")
             conditions(movesetFile, line + 9, {m.condition}, 1);
         frames(dir, m.name, m.sheet, sheets[m.name], true, moves, sounds);
+        reach(movesetFile, line, m, dir);
     }
     if (moveInfo* crash = moves.findMove("crash"))
     {

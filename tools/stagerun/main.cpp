@@ -1,11 +1,15 @@
 // Runs one beat-'em-up stage of the stage table, by hand in a window or
-// headless with the scripted player; or, headless, a versus fight of two
+// headless with a player model; with --chapter, one story chapter's fight at
+// the stats the campaign gives by then; or, headless, a versus fight of two
 // computer players on the stage's background. It can count the run's flashes
 // and measure how loud its sound is.
 //
 // usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] [--player NAME]
-//                          [--ally NAME] [--strength N] [--seconds N] [--flashes] [--versus NAME]
-//                          [--record FILE] [--mute music|sounds] [--sound-levels DIR]
+//                          [--ally NAME] [--strength N] [--model scripted|newcomer] [--real-health]
+//                          [--time-limit S] [--flashes] [--versus NAME] [--record FILE]
+//                          [--mute music|sounds] [--sound-levels DIR]
+//        quillfen_stagerun <data folder> --chapter N [--auto] [--model scripted|newcomer] [--seed N]
+//                          [--time-limit S]
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "engine/startup.h"
@@ -30,8 +34,11 @@ namespace
 int usage()
 {
     std::fprintf(stderr, "usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] "
-                         "[--player NAME] [--ally NAME] [--strength N] [--seconds N] [--flashes] "
-                         "[--versus NAME] [--record FILE] [--mute music|sounds] [--sound-levels DIR]\n");
+                         "[--player NAME] [--ally NAME] [--strength N] [--model scripted|newcomer] "
+                         "[--real-health] [--time-limit S] [--flashes] [--versus NAME] [--record FILE] "
+                         "[--mute music|sounds] [--sound-levels DIR]\n"
+                         "       quillfen_stagerun <data folder> --chapter N [--auto] [--model scripted|newcomer] "
+                         "[--seed N] [--time-limit S]\n");
     return 2;
 }
 
@@ -69,15 +76,25 @@ int main(int argc, char** argv)
     if (argc < 3)
         return usage();
     stageRunOptions o;
-    o.stage = argv[2];
     o.scripted = false;
-    unsigned seed = 1;
+    int chapter = -1;
+    int first = 3;
+    if (std::strcmp(argv[2], "--chapter") == 0)
+    {
+        if (argc < 4)
+            return usage();
+        chapter = std::atoi(argv[3]);
+        o.realHealth = true;
+        first = 4;
+    }
+    else
+        o.stage = argv[2];
     bool countFlashes = false;
     std::string versus;
     std::string levelsDir;
     std::string recordFile;
     std::string mute;
-    for (int i = 3; i < argc; ++i)
+    for (int i = first; i < argc; ++i)
     {
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -86,15 +103,22 @@ int main(int argc, char** argv)
         else if (a == "--shots" && hasValue)
             o.shotsDir = argv[++i];
         else if (a == "--seed" && hasValue)
-            seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+            o.seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
         else if (a == "--player" && hasValue)
             o.player = argv[++i];
         else if (a == "--ally" && hasValue)
             o.ally = argv[++i];
         else if (a == "--strength" && hasValue)
             o.strength = std::atoi(argv[++i]);
-        else if (a == "--seconds" && hasValue)
-            o.timeLimitMs = static_cast<Uint32>(std::strtoul(argv[++i], nullptr, 10)) * 1000;
+        else if (a == "--model" && hasValue)
+        {
+            if (!parsePlayerModel(argv[++i], o.model))
+                return usage();
+        }
+        else if (a == "--real-health")
+            o.realHealth = true;
+        else if (a == "--time-limit" && hasValue)
+            o.timeLimitMs = static_cast<Uint32>(std::strtoul(argv[++i], nullptr, 10)) * 1000u;
         else if (a == "--flashes")
             countFlashes = true;
         else if (a == "--versus" && hasValue)
@@ -137,7 +161,7 @@ int main(int argc, char** argv)
             return usage();
         self[n] = '\0';
         stageMix mix;
-        if (!recordStageMix(self, dataReal, o.stage, seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60,
+        if (!recordStageMix(self, dataReal, o.stage, o.seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60,
                             levelsDir, mix))
         {
             std::fprintf(stderr, "a recording failed\n");
@@ -157,21 +181,8 @@ int main(int argc, char** argv)
     }
     if (!versus.empty() || !recordFile.empty())
         o.scripted = true;
-    // The game reads "data/..." from where it runs.
-    char dataReal[4096];
-    if (!realpath(argv[1], dataReal))
-    {
-        std::fprintf(stderr, "no data folder %s\n", argv[1]);
+    if (!enterGameFolder(argv[1]))
         return 1;
-    }
-    std::string data = dataReal;
-    const std::size_t slash = data.rfind('/');
-    const std::string parent = slash == 0 ? "/" : data.substr(0, slash);
-    if (data.substr(slash + 1) != "data" || chdir(parent.c_str()) != 0)
-    {
-        std::fprintf(stderr, "the data folder must be called \"data\": %s\n", dataReal);
-        return 1;
-    }
     if (o.scripted)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -205,16 +216,16 @@ int main(int argc, char** argv)
     }
     SDL_WM_SetCaption("Quillfen stage runner", nullptr);
     screen = makeComposeSurface(window);
-    const stageEntry* entry = findStage(o.stage);
-    if (!entry)
+    const stageEntry* entry = chapter >= 0 ? nullptr : findStage(o.stage);
+    if (chapter < 0 && !entry)
     {
         std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
         return 1;
     }
     flashMeter flashes;
     // Two scripted runs give the same pictures: the clock and the draws are the run's own.
-    g_randomNumber.seed(seed);
-    if (!versus.empty())
+    g_randomNumber.seed(o.seed);
+    if (entry && !versus.empty())
         playVersus(o.player, versus, entry->background, o.timeLimitMs ? o.timeLimitMs : 60000,
                    countFlashes ? &flashes : nullptr);
     else
@@ -226,10 +237,17 @@ int main(int argc, char** argv)
             if (recording)
                 recording->keepUp(gameTicks());
         };
-        const stageRunResult r = runStage(screen, o);
-        std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
-                    r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount,
-                    r.enemiesDown, r.enemyCount, r.buildMs, r.gameMs / 1000.0);
+        const stageRunResult r = chapter >= 0 ? runStoryChapter(screen, chapter, o) : runStage(screen, o);
+        if (!r.found)
+        {
+            std::fprintf(stderr, "no story chapter %s (0 to 17)\n", argv[3]);
+            return 1;
+        }
+        std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "
+                    "game time %.1f s\n",
+                    r.finished ? "finished" : "left", r.winner, r.cleared ? "cleared" : "not cleared",
+                    r.healthLeft, r.maxHealth, r.segmentsReached, r.segmentCount, r.enemiesDown, r.enemyCount,
+                    r.buildMs, r.gameMs / 1000.0);
     }
     if (countFlashes)
         std::printf("flashes: at most %d in one second, %d in all\n", flashes.mostInOneSecond(),

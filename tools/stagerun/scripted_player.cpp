@@ -1,12 +1,11 @@
-// A player played by the program, for running stages headless: it walks to a
-// waiting trigger's place, else to the nearest awake enemy still standing,
-// faces it and strikes (A and B by turns), with the keys of its control's pad.
-// With power to spend it strikes with one of Nick's specials instead: no blow
-// stops a special, so a crowd cannot keep him down.
+// The player models that play stages and story fights headless. The scripted
+// player strikes A and B by turns, and with power to spend one of Nick's
+// specials instead: no blow stops a special, so a crowd cannot keep him down.
 #include "tools/stagerun/scripted_player.h"
 
 #include "control/enemy_ai.h"
 #include "control/player_control.h"
+#include "engine/clock.h"
 #include "engine/gamepad.h"
 #include "fighter/collision.h"
 #include "fighter/fighter.h"
@@ -76,9 +75,56 @@ void pressKeys(std::initializer_list<int> keys)
         pressKey(key);
 }
 
-// The awake enemy still standing nearest to the fighter's body, or null.
-Fighter* nearestEnemy(beatEmUpSegmentBuilder* b, const Fighter* me)
+// The newcomer presses at most six times a second: a press at least this long after the last.
+constexpr Uint32 kPressGapMs = 167;
+// ... and at most this long, so that it keeps pressing at a human rate.
+constexpr Uint32 kLongestPressGapMs = 500;
+// The newcomer mashes once an enemy is this near to its body.
+constexpr int kMashReach = 30;
+} // namespace
+
+bool parsePlayerModel(const std::string& name, playerModel& model)
 {
+    if (name == "scripted")
+        model = playerModel::Scripted;
+    else if (name == "newcomer")
+        model = playerModel::Newcomer;
+    else
+        return false;
+    return true;
+}
+
+const char* playerModelName(playerModel model)
+{
+    return model == playerModel::Newcomer ? "newcomer" : "scripted";
+}
+
+scriptedPlayer::scriptedPlayer(beatEmUpStageBase* s, playerControl* c, bool health, playerModel m, unsigned seed)
+    : stage(s), control(c), me(c->fighter), pad(c->pad), holdHealth(health), model(m), random(seed)
+{
+}
+
+scriptedPlayer::scriptedPlayer(Fighter* f, const gamePad* p, Fighter* o, playerModel m, unsigned seed)
+    : me(f), pad(p), opponent(o), model(m), random(seed)
+{
+}
+
+scriptedPlayer::~scriptedPlayer()
+{
+    walk(0);
+}
+
+Fighter* scriptedPlayer::fighter() const
+{
+    return control ? control->fighter : me;
+}
+
+Fighter* scriptedPlayer::nearestEnemy() const
+{
+    if (!stage)
+        return opponent && opponent->hp >= 1 ? opponent : nullptr;
+    beatEmUpSegmentBuilder* b = stage->builder;
+    const Fighter* self = fighter();
     Fighter* best = nullptr;
     int bestGap = 0;
     for (int i = 0; i < b->numEnemies; ++i)
@@ -86,7 +132,7 @@ Fighter* nearestEnemy(beatEmUpSegmentBuilder* b, const Fighter* me)
         Fighter* f = b->enemyAI[i].fighter;
         if (!b->enemyAI[i].active || !f || f->hp < 1)
             continue;
-        const int gap = gapBetween(me, f);
+        const int gap = gapBetween(self, f);
         if (!best || gap < bestGap)
         {
             best = f;
@@ -94,17 +140,6 @@ Fighter* nearestEnemy(beatEmUpSegmentBuilder* b, const Fighter* me)
         }
     }
     return best;
-}
-} // namespace
-
-scriptedPlayer::scriptedPlayer(beatEmUpStageBase* s, playerControl* c, bool health)
-    : stage(s), control(c), holdHealth(health)
-{
-}
-
-scriptedPlayer::~scriptedPlayer()
-{
-    walk(0);
 }
 
 void scriptedPlayer::hold(int key, bool down)
@@ -121,69 +156,103 @@ void scriptedPlayer::walk(int dx)
     if (heldRight)
         hold(heldRight, false);
     heldLeft = heldRight = 0;
-    if (!control->pad || dx == 0)
+    if (!pad || dx == 0)
         return;
     int& held = dx < 0 ? heldLeft : heldRight;
-    held = dx < 0 ? control->pad->keyLeft : control->pad->keyRight;
+    held = dx < 0 ? pad->keyLeft : pad->keyRight;
     hold(held, true);
 }
 
 void scriptedPlayer::step()
 {
-    Fighter* me = control->fighter;
-    if (!me)
+    if (control)
+        pad = control->pad;
+    Fighter* self = fighter();
+    if (!self)
         return;
     if (holdHealth)
-        me->hp = me->maxHP;
-    beatEmUpSegmentBuilder* b = stage->builder;
-    if (stage->state != 2 || me->hp < 1)
+        self->hp = self->maxHP;
+    if ((stage && stage->state != 2) || self->hp < 1)
     {
         walk(0);
         return;
     }
-    if (stage->currentSegment < b->numSegments)
-        if (auto* trigger = dynamic_cast<beatEmUpSegPosTrigger*>(b->segments[stage->currentSegment]))
+    if (stage && stage->currentSegment < stage->builder->numSegments)
+        if (auto* trigger = dynamic_cast<beatEmUpSegPosTrigger*>(stage->builder->segments[stage->currentSegment]))
         {
-            const int dx = trigger->x - me->x;
+            const int dx = trigger->x - self->x;
             walk(std::abs(dx) > kTriggerReach ? dx : 0);
             return;
         }
-    Fighter* enemy = nearestEnemy(b, me);
+    Fighter* enemy = nearestEnemy();
     if (!enemy)
     {
         walk(0);
         return;
     }
-    const bool toTheRight = standsRightOf(enemy, me);
-    if (gapBetween(me, enemy) > kStrikeReach || me->dir != toTheRight)
+    if (model == playerModel::Newcomer)
+        mash(enemy);
+    else
+        strike(enemy);
+}
+
+void scriptedPlayer::strike(Fighter* enemy)
+{
+    Fighter* self = fighter();
+    const bool toTheRight = standsRightOf(enemy, self);
+    if (gapBetween(self, enemy) > kStrikeReach || self->dir != toTheRight)
     {
         walk(toTheRight ? 1 : -1);
         return;
     }
     walk(0);
-    if (!control->pad)
+    if (!pad)
         return;
-    if (trySpecial(b))
+    if (trySpecial())
         return;
     // A and B by turns: the light and the heavy chains both land.
-    pressKey(heavyNext ? control->pad->keyB : control->pad->keyA);
+    pressKey(heavyNext ? pad->keyB : pad->keyA);
     heavyNext = !heavyNext;
 }
 
-bool scriptedPlayer::trySpecial(beatEmUpSegmentBuilder* b)
+void scriptedPlayer::mash(Fighter* enemy)
 {
-    Fighter* me = control->fighter;
+    Fighter* self = fighter();
+    const bool toTheRight = standsRightOf(enemy, self);
+    const bool near = gapBetween(self, enemy) <= kMashReach;
+    // Walks at the enemy until close, and turns to face it.
+    walk(near && self->dir == toTheRight ? 0 : (toTheRight ? 1 : -1));
+    if (!pad || !near)
+        return;
+    const Uint32 now = gameTicks();
+    if (now < nextPress)
+        return;
+    const int keys[] = {pad->keyA, pad->keyB, pad->keyC};
+    pressKey(keys[std::uniform_int_distribution<int>(0, 2)(random)]);
+    nextPress = now + std::uniform_int_distribution<Uint32>(kPressGapMs, kLongestPressGapMs)(random);
+}
+
+bool scriptedPlayer::trySpecial()
+{
+    Fighter* me = fighter();
     if (me->power < kSpecialCost || me->returnBusy() || !me->grounded || me->falling)
         return false;
     bool ahead = false;
     bool behind = false;
-    for (int i = 0; i < b->numEnemies; ++i)
+    auto look = [&](Fighter* f)
     {
-        Fighter* f = b->enemyAI[i].fighter;
-        if (b->enemyAI[i].active && f && f->hp >= 1 && gapBetween(me, f) <= kSpecialReach)
+        if (f && f->hp >= 1 && gapBetween(me, f) <= kSpecialReach)
             (standsRightOf(f, me) == me->dir ? ahead : behind) = true;
+    };
+    if (stage)
+    {
+        beatEmUpSegmentBuilder* b = stage->builder;
+        for (int i = 0; i < b->numEnemies; ++i)
+            if (b->enemyAI[i].active)
+                look(b->enemyAI[i].fighter);
     }
-    const gamePad* pad = control->pad;
+    else
+        look(opponent);
     const int forward = me->dir ? pad->keyRight : pad->keyLeft;
     // BloodBath (forward, down, B) cuts in front and behind; ImpaleStrike
     // (down, forward, A) runs through what stands in front.

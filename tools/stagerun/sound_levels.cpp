@@ -190,7 +190,7 @@ bool recordStageMix(const std::string& stageRunner, const std::string& dataDir, 
     {
         const std::string file = folder + "/" + t.file;
         const std::string command = quoted(stageRunner) + " " + quoted(dataDir) + " " + quoted(stage) +
-                                    " --seed " + std::to_string(seed) + " --seconds " +
+                                    " --seed " + std::to_string(seed) + " --time-limit " +
                                     std::to_string(seconds) + " --record " + quoted(file) + t.mute + " > " +
                                     quoted(file + ".log") + " 2>&1";
         if (std::system(command.c_str()) != 0)

@@ -1,5 +1,6 @@
 // One stage run as arcade mode sets it up: roster players on the generated
-// data, optionally a computer ally, played by hand or by the scripted player.
+// data, optionally a computer ally, played by hand or by a player model; and
+// one story chapter's fight as the campaign sets it up at that point.
 #include "tools/stagerun/stage_run.h"
 
 #include "control/ally_ai.h"
@@ -12,6 +13,10 @@
 #include "fighter/fighter.h"
 #include "fighter/input_checker.h"
 #include "modes/arcade_mode.h"
+#include "modes/loot_rules.h"
+#include "modes/shop.h"
+#include "modes/story_chapters.h"
+#include "modes/story_mode.h"
 #include "screens/beat_em_up_stage.h"
 #include "screens/fight_ui.h"
 #include "screens/stage_segments.h"
@@ -19,8 +24,14 @@
 #include "tools/stagerun/scripted_player.h"
 
 #include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 #include <memory>
+#include <iterator>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -114,40 +125,141 @@ void stepGameClock()
 
 namespace
 {
-template <typename Stage>
-void play(Stage& stage, const stageRunOptions& o, shotTaker& shots, playerControl* one, playerControl* two)
+// Holds the test clock at the start of a headless run; an earlier run's
+// hit-stop must not hold this one.
+void restartGameClock()
 {
-    const Uint32 start = gameTicks();
-    bool timeUp = false;
-    std::unique_ptr<scriptedPlayer> bot1, bot2;
+    setTestClock(1000);
+    freezeEnd = 0;
+    setTestClockAutoAdvance(0);
+}
+
+// Drives a headless run on each presented frame: the clock, the time limit,
+// the models' steps, and player 1's health as last seen on the field.
+class headlessRun
+{
+public:
+    headlessRun(const stageRunOptions& o) : o(o), start(gameTicks()) {}
+
+    void frame(beatEmUpStageBase* stage)
+    {
+        if (o.scripted)
+            stepGameClock();
+        if (o.timeLimitMs && gameTicks() - start >= o.timeLimitMs)
+            fullyQuit = true;
+        for (auto& bot : bots)
+            bot->step();
+        if (watched)
+        {
+            health = watched->hp;
+            maxHealth = watched->maxHP;
+        }
+        if (o.everyFrame && stage)
+            o.everyFrame(*stage);
+    }
+
+    // Ends the run: a time limit's quit is not the caller's.
+    void finish(stageRunResult& r)
+    {
+        r.gameMs = gameTicks() - start;
+        r.healthLeft = health;
+        r.maxHealth = maxHealth;
+        if (o.timeLimitMs)
+            fullyQuit = false;
+    }
+
+    const stageRunOptions& o;
+    Uint32 start;
+    std::vector<std::unique_ptr<scriptedPlayer>> bots;
+    const Fighter* watched = nullptr;
+    int health = 0;
+    int maxHealth = 0;
+};
+
+template <typename Stage>
+void play(Stage& stage, headlessRun& run, shotTaker& shots, playerControl* one, playerControl* two)
+{
+    const stageRunOptions& o = run.o;
+    run.watched = one->fighter;
     if (o.scripted)
     {
-        bot1 = std::make_unique<scriptedPlayer>(&stage, one, true);
+        run.bots.push_back(std::make_unique<scriptedPlayer>(&stage, one, !o.realHealth, o.model, o.seed));
         if (two)
-            bot2 = std::make_unique<scriptedPlayer>(&stage, two, true);
+            run.bots.push_back(
+                std::make_unique<scriptedPlayer>(&stage, two, !o.realHealth, o.model, o.seed + 1));
     }
     setFrameObserver(
         [&](SDL_Surface* s)
         {
-            if (o.scripted)
-                stepGameClock();
-            if (o.timeLimitMs > 0 && gameTicks() - start >= o.timeLimitMs && !fullyQuit)
-                fullyQuit = timeUp = true;
             shots.look(s, stage);
-            if (bot1)
-                bot1->step();
-            if (bot2)
-                bot2->step();
-            if (o.everyFrame)
-                o.everyFrame(stage);
+            run.frame(&stage);
         });
     stage.update();
     setFrameObserver(nullptr);
-    if (timeUp)
-        fullyQuit = false;
+    run.bots.clear();
     shots.save(stage.target, "last");
 }
+
+// The story's fights with the save of a point of the campaign, no ally, and a
+// player model on the keys of player 1.
+class storyRun : public storyMode
+{
+public:
+    storyRun(SDL_Surface* screen, const storyFile& save, headlessRun& run) : save(save), run(run)
+    {
+        surface = screen;
+    }
+
+protected:
+    storyFile savedStory() override { return save; }
+    allyFile savedAllies() override
+    {
+        allyFile none;
+        none.equippedAlly = 0;
+        return none;
+    }
+    void playStage(beatEmUpStage& stage) override
+    {
+        shotTaker shots(run.o.shotsDir);
+        play(stage, run, shots, stage.player, nullptr);
+        segmentsReached = stage.currentSegment;
+    }
+
+public:
+    int segmentsReached = 0;
+
+private:
+    storyFile save;
+    headlessRun& run;
+};
+
+// The shop's purchases, made in this order whenever the coins allow the next:
+// health and defence first, since a new player is hit more than he hits.
+constexpr shop::Stat kPurchases[] = {
+    shop::HP, shop::Defence, shop::Strength, shop::HP, shop::Defence, shop::Strength, shop::Speed,
+    shop::HP, shop::Defence, shop::Strength, shop::Speed, shop::HP, shop::Defence, shop::Strength,
+    shop::Speed, shop::HP, shop::Defence, shop::Strength, shop::Speed, shop::Speed,
+};
 } // namespace
+
+bool enterGameFolder(const char* dataFolder)
+{
+    char real[4096];
+    if (!realpath(dataFolder, real))
+    {
+        std::fprintf(stderr, "no data folder %s\n", dataFolder);
+        return false;
+    }
+    const std::string data = real;
+    const std::size_t slash = data.rfind('/');
+    const std::string parent = slash == 0 ? "/" : data.substr(0, slash);
+    if (data.substr(slash + 1) != "data" || chdir(parent.c_str()) != 0)
+    {
+        std::fprintf(stderr, "the data folder must be called \"data\": %s\n", real);
+        return false;
+    }
+    return true;
+}
 
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 {
@@ -160,12 +272,7 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
     // times itself from the clock, and an earlier run's clock, left ahead,
     // would hold the pose, and the player, for that run's whole length.
     if (o.scripted)
-    {
-        setTestClock(1000);
-        // The clock starts again: an earlier run's hit-stop must not hold this one.
-        freezeEnd = 0;
-        setTestClockAutoAdvance(0);
-    }
+        restartGameClock();
     GPad1.loadGamePad("data/gamepad/defualt.GPad");
     GPad2.loadGamePad("data/gamepad/defualt2.GPad");
     soundSet sounds;
@@ -193,7 +300,7 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
 
     std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
     shotTaker shots(o.shotsDir);
-    const Uint32 start = gameTicks();
+    headlessRun run(o);
     const auto buildStart = std::chrono::steady_clock::now();
     auto report = [&](beatEmUpStageBase& stage)
     {
@@ -207,7 +314,7 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
                                    nullptr, &playerParticles, &enemyParticles);
         r.buildMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart).count();
-        play(stage, o, shots, &one.control, &two->control);
+        play(stage, run, shots, &one.control, &two->control);
         report(stage);
     }
     else
@@ -216,15 +323,96 @@ stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)
                             entry->background, nullptr, &playerParticles, &enemyParticles);
         r.buildMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - buildStart).count();
-        play(stage, o, shots, &one.control, nullptr);
+        play(stage, run, shots, &one.control, nullptr);
         report(stage);
     }
-    r.gameMs = gameTicks() - start;
+    run.finish(r);
+    r.cleared = r.finished && r.winner == 1;
     r.segmentCount = script->numSegments;
     r.enemyCount = script->numEnemies;
     for (int i = 0; i < script->numEnemies; ++i)
         r.enemiesDown += script->enemies[i].fighter && script->enemies[i].fighter->hp < 1 ? 1 : 0;
     playerParticles.removeAll();
     enemyParticles.removeAll();
+    return r;
+}
+
+storyFile storySaveBefore(int chapter)
+{
+    storyFile save;
+    std::size_t bought = 0;
+    for (int i = 0;; ++i)
+    {
+        while (bought < std::size(kPurchases))
+        {
+            int& level = shop::levelIn(save, kPurchases[bought]);
+            const int price = shop::priceOfNextLevel(kPurchases[bought], level);
+            if (price < 0 || save.coins < price)
+                break;
+            save.coins -= price;
+            ++level;
+            ++bought;
+        }
+        if (i >= chapter || i >= kChapterCount)
+            return save;
+        if (const LootReward* reward = lootReward(kChapters[static_cast<std::size_t>(i)].reward))
+            applyStoryReward(*reward, save);
+    }
+}
+
+stageRunResult runStoryChapter(SDL_Surface* screen, int chapter, const stageRunOptions& o)
+{
+    stageRunResult r;
+    if (chapter < 0 || chapter >= kChapterCount)
+        return r;
+    const Chapter& c = kChapters[static_cast<std::size_t>(chapter)];
+    const stageEntry* entry = c.stage.background ? storyStage(c.stage.level) : nullptr;
+    if (c.stage.background && !entry)
+        return r;
+    r.found = true;
+    GPad1.loadGamePad("data/gamepad/defualt.GPad");
+    GPad2.loadGamePad("data/gamepad/defualt2.GPad");
+    if (o.scripted)
+        restartGameClock();
+    headlessRun run(o);
+    storyRun story(screen, storySaveBefore(chapter), run);
+    FightEnd end;
+    if (entry)
+    {
+        std::unique_ptr<beatEmUpSegmentBuilder> script = entry->makeBuilder();
+        end = story.fight(c.stage.background, script.get());
+        r.segmentsReached = story.segmentsReached;
+        r.segmentCount = script->numSegments;
+        r.enemyCount = script->numEnemies;
+        for (int i = 0; i < script->numEnemies; ++i)
+            r.enemiesDown += script->enemies[i].fighter && script->enemies[i].fighter->hp < 1 ? 1 : 0;
+    }
+    else
+    {
+        // The fighters exist only inside the fight: the model joins on its first frame.
+        setFrameObserver(
+            [&](SDL_Surface*)
+            {
+                Fighter* player = story.playerTarget.target;
+                Fighter* boss = story.opponentTarget.target;
+                if (o.scripted && run.bots.empty() && player && boss)
+                {
+                    run.bots.push_back(std::make_unique<scriptedPlayer>(player, &GPad1, boss, o.model, o.seed));
+                }
+                run.watched = player;
+                run.frame(nullptr);
+                if (boss)
+                    r.enemiesDown = boss->hp < 1 ? 1 : 0;
+            });
+        r.enemyCount = 1;
+        end = story.bossFight(c.boss);
+        setFrameObserver(nullptr);
+        run.watched = nullptr;
+        run.bots.clear();
+    }
+    run.finish(r);
+    r.finished = end != FightEnd::Left;
+    r.cleared = end == FightEnd::Won;
+    r.winner = r.cleared ? 1 : r.finished ? 2 : 0;
     return r;
 }

@@ -341,6 +341,8 @@ Kind specialBackdrop()
 }
 
 // Projectiles face right as drawn; the engine mirrors them for the left.
+// Their damage is part of the game's difficulty: the gunners, tanks and
+// casters of the later stages fire them from out of reach.
 void projectileData(Kind& k, int xStep, int damage, int hitType)
 {
     const int w = k.w, h = k.h;
@@ -380,7 +382,7 @@ Kind bullet()
         c.fill(hot, solid(hex(0xffffff)));
         return c;
     };
-    projectileData(k, 14, 6, 4);
+    projectileData(k, 14, 2, 4);
     k.desc.lifetime = 2000;
     k.desc.events[kOnHitEnemy] = {"hit1 14 5"};
     return k;
@@ -418,7 +420,7 @@ Kind fireball()
         c.fill(core, solid(hex(0xfff8d0)));
         return c;
     };
-    projectileData(k, 8, 12, 6);
+    projectileData(k, 8, 4, 6);
     k.desc.lifetime = 2500;
     k.desc.events[kOnHitEnemy] = {"hit3 28 20"};
     return k;
@@ -490,7 +492,7 @@ Kind knife()
         c.fill(handle, solid(hex(0x6a3a1c)));
         return c;
     };
-    projectileData(k, 12, 8, 1);
+    projectileData(k, 12, 5, 1);
     k.desc.lifetime = 1500;
     k.desc.events[kOnHitEnemy] = {"slash1 16 16"};
     return k;

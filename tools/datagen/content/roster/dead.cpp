@@ -32,13 +32,16 @@ KitOptions shambler(float power, float tempo)
     o.stageGrab = true;
     o.power = power;
     o.tempo = tempo;
+    // Stage crowds keep to plain blows: a rush from every side at once left
+    // a new player no opening.
+    o.specials = false;
     return o;
 }
 
 CharacterSpec zombieGuy()
 {
     CharacterSpec s = zombie("ZombieGuy");
-    buildKit(s, shambler(1.0f, 1.0f));
+    buildKit(s, shambler(0.12f, 2.0f));
     return s;
 }
 
@@ -58,7 +61,7 @@ CharacterSpec zombieGal()
     s.colours.base[Bottom] = hex(0x5a3a52);
     s.colours.base[Hair] = hex(0x6a3a22);
     numbers(s, 200, 100, 4, 13, 0, 0, 1);
-    buildKit(s, shambler(0.9f, 0.9f));
+    buildKit(s, shambler(0.12f, 1.9f));
     return s;
 }
 
@@ -77,7 +80,7 @@ CharacterSpec fatZombie()
     s.colours.base[Bottom] = hex(0x4a4e5a);
     s.colours.base[Skin] = hex(0xa0a47e);
     numbers(s, 400, 100, 2, 10, 0, 0, 1);
-    buildKit(s, shambler(1.3f, 1.2f));
+    buildKit(s, shambler(0.2f, 2.2f));
     return s;
 }
 
@@ -96,7 +99,7 @@ CharacterSpec megaZombie()
     s.colours.base[Hair] = hex(0x2a1a14);
     s.colours.base[Bottom] = hex(0x3a3a44);
     numbers(s, 800, 100, 2, 10, 0, 0, 1);
-    KitOptions o = shambler(1.6f, 1.3f);
+    KitOptions o = shambler(0.5f, 1.8f);
     o.hunched = true;
     buildKit(s, o);
     s.selectScale = 1.25f;

@@ -42,7 +42,7 @@ CharacterSpec hero(const std::string& name, Weapon weapon)
                          {Inner, 0xeae6dc},
                          {Glow, 0x8ad8ff}});
     costumePalettes(s, {Top, Bottom, Accent, Inner});
-    numbers(s, 320, 100, 5, 16, 0, 0, 1);
+    numbers(s, 800, 100, 5, 16, 0, 0, 1);
     return s;
 }
 
@@ -59,11 +59,14 @@ MoveDef row(MoveDef m, const std::string& command, int icon, const std::string& 
     return m;
 }
 
+// How much harder Nick's forms strike than the standard kit.
+constexpr float kHeroDamage = 3.0f;
+
 // Keys shared by the rows.
 struct Kit
 {
     Pose g;
-    Pose windHigh, chopLow, lunge, sink, rise, slide, airHigh, airLow, spinA, spinB, cast, thrust;
+    Pose windHigh, chopLow, lunge, sink, rise, lift, slide, airHigh, airLow, spinA, spinB, cast, thrust;
 };
 
 Kit poses(const CharacterSpec& s, Fighting f)
@@ -111,6 +114,14 @@ Kit poses(const CharacterSpec& s, Fighting f)
     k.rise.reach = 1.0f;
     k.rise.lean = -10.0f;
     k.rise.jaw = 0.8f;
+    // Halfway from sink to rise: a rising swing that meets a standing foe.
+    k.lift = k.g;
+    k.lift.pelvis = {0.08f, -1.0f};
+    k.lift.armN = {100.0f, 5.0f};
+    k.lift.weapon = -90.0f;
+    k.lift.reach = 1.0f;
+    k.lift.lean = 0.0f;
+    k.lift.jaw = 0.8f;
     k.slide = k.g;
     k.slide.pelvis = {-0.1f, -0.45f};
     k.slide.lean = -25.0f;
@@ -272,7 +283,7 @@ CharacterSpec nickBat()
     scoop.weapon = -90.0f;
     s.moves.push_back(row(moveDef("FoulBallLv1", "",
                                   {key(k.g, 30), face(key(scoop, 60, 1), "faceAngry"),
-                                   snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 16, 6), sw), key(k.rise, 80),
+                                   snd(strikeKey(k.lift, 40, 1, Strike::WeaponN, 16, 6), sw), key(k.rise, 80, 1),
                                    key(k.g, 60, 2)}),
                           "DRB", 2, kGround, "SD"));
     Key quake = strikeKey(k.chopLow, 50, 1, Strike::Around, 14, 5);
@@ -296,9 +307,9 @@ CharacterSpec nickWhip()
     buildKit(s, o);
     const Kit k = poses(s, o.fighting);
     const std::string zap = soundName(s.name, "Zap"), sh = soundName(s.name, "Shout");
-    Pose upper = k.rise;
+    Pose upper = k.lift;
     upper.reach = 1.0f;
-    upper.weapon = 40.0f;
+    upper.weapon = -20.0f;
     s.moves.push_back(
         row(moveDef("UpperSlashLv1", "",
                     {key(k.slide, 30), step(snd(strikeKey(upper, 40, 1, Strike::WeaponN, 11, 3), zap), 6),
@@ -463,7 +474,7 @@ CharacterSpec nickBlackBlade()
         row(moveDef("SummonSlopsLv2", "",
                     {key(k.g, 30), face(key(k.windHigh, 70, 1), "faceShout"),
                      snd(shot(key(plant, 70, 1), "grabShot"), sh), key(plant, 200),
-                     snd(strikeKey(k.rise, 40, 1, Strike::WeaponN, 14, 3), sw), key(k.g, 60, 2)}),
+                     snd(strikeKey(k.lift, 40, 1, Strike::WeaponN, 14, 3), sw), key(k.g, 60, 2)}),
             "DDB", 2, kGround, "SM"));
     s.moves.push_back(
         row(moveDef("SummonRortLv3", "",
@@ -478,6 +489,12 @@ CharacterSpec nickBlackBlade()
 
 std::vector<CharacterSpec> heroForms()
 {
-    return {nick(), nickBat(), nickWhip(), nickSwords(), nickGauntlets(), nickBlackBlade()};
+    std::vector<CharacterSpec> forms = {nick(), nickBat(), nickWhip(), nickSwords(), nickGauntlets(), nickBlackBlade()};
+    // Nick's blows set how long the story's fights last: its stages' and
+    // bosses' health is fixed, so his damage is raised until a stage takes
+    // minutes, not a quarter of an hour.
+    for (CharacterSpec& s : forms)
+        scaleDamage(s, kHeroDamage);
+    return forms;
 }
 } // namespace datagen::roster

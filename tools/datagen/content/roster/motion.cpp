@@ -607,8 +607,14 @@ void brawlerArsenal(const Ctx& c, std::vector<MoveDef>& m)
     upper.footF = {-0.15f, -0.05f};
     upper.toeF = -40.0f;
     upper.jaw = 0.6f;
-    std::vector<Key> k3 = {mk(g, 30), mk(dip, 50, 1), hit(upper, 50, 1, Strike::HandN, c.dmg(9), c.ht(2)),
-                           mk(upper, 60), mk(g, 50, 1)};
+    // The uppercut lands on the way up, while the fist is still at a standing foe's chin.
+    Pose rising = g;
+    rising.pelvis = {0.06f, -0.88f};
+    rising.lean = 0.0f;
+    rising.armN = {95.0f, 45.0f};
+    rising.jaw = 0.6f;
+    std::vector<Key> k3 = {mk(g, 30), mk(dip, 50, 1), hit(rising, 50, 0, Strike::HandN, c.dmg(9), c.ht(2)),
+                           mk(upper, 60, 1), mk(g, 50, 1)};
     k3[2].sound = c.snd("Swing");
     k3[2].xStep = 3;
     m.push_back(linked(attack("jab3", "A", k3, AiKind::None, "", "NULL"), "jab2", 1));
@@ -723,8 +729,14 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     up.weapon = -90.0f;
     up.lean = -10.0f;
     up.pelvis.x = 0.08f;
+    // The upward cut lands halfway up, across a standing foe's chest.
+    Pose across2 = g;
+    across2.armN = {100.0f, 10.0f};
+    across2.weapon = -90.0f;
+    across2.lean = 0.0f;
+    across2.pelvis.x = 0.08f;
     std::vector<Key> s2 = {mk(down, 30), mk(low, 40, 1),
-                           hit(up, 40, 1, Strike::WeaponN, c.dmg(heavy ? 9 : 7), c.ht(2)), mk(up, 50),
+                           hit(across2, 40, 0, Strike::WeaponN, c.dmg(heavy ? 9 : 7), c.ht(2)), mk(up, 50, 1),
                            mk(g, 40, 1)};
     s2[2].sound = c.snd("Swing");
     s2[2].xStep = 2;
@@ -1075,7 +1087,8 @@ void zombieArsenal(const Ctx& c, std::vector<MoveDef>& m)
                            mk(bite, 90), mk(g, 60, 2)};
     bt[2].sound = c.snd("Growl");
     bt[1].xStep = bt[2].xStep = 4;
-    m.push_back(attack("bite", "B", bt, AiKind::Ground, "SM", kGround));
+    // Only at arm's length: a lunge from further off gave a crowd no gaps.
+    m.push_back(attack("bite", "B", bt, AiKind::Ground, "S", kGround));
     // Low grab at the ankles.
     Pose cr = crouched(c);
     Pose grabLow = cr;
@@ -1212,7 +1225,8 @@ void humanSpecials(const Ctx& c, std::vector<MoveDef>& m)
     u[1].face = "faceShout";
     u[2].sound = c.snd("Shout");
     u[2].xStep = 2;
-    m.push_back(special(attack("risingStrike", "RDA", u, AiKind::Ground, "SD", kGround), 30));
+    // An anti-air blow: it strikes above a standing body, at a foe coming down.
+    m.push_back(special(attack("antiAirRise", "RDA", u, AiKind::Ground, "D", kGround), 30));
 
     if (!c.opt.projectile.empty())
     {
@@ -1626,7 +1640,7 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     wind.lean = -10.0f;
     wind.jaw = 1.0f;
     Pose swipe = rest;
-    swipe.armN = {80.0f, 0.0f};
+    swipe.armN = {55.0f, 0.0f};
     swipe.lean = 20.0f;
     swipe.pelvis.x = 0.1f;
     swipe.jaw = skull ? 0.0f : 0.6f;
@@ -1638,7 +1652,7 @@ void floaterArsenal(const Ctx& c, std::vector<MoveDef>& m)
     windF.armF = {170.0f, 20.0f};
     windF.jaw = 1.0f;
     Pose swipeF = rest;
-    swipeF.armF = {85.0f, 0.0f};
+    swipeF.armF = {55.0f, 0.0f};
     swipeF.lean = 20.0f;
     swipeF.pelvis.x = 0.12f;
     swipeF.jaw = 0.0f;
@@ -2105,6 +2119,14 @@ void buildKit(CharacterSpec& spec, const KitOptions& options)
     spec.anims = anims;
     spec.moves = moves;
     spec.sounds = kitSounds(c);
+}
+
+void scaleDamage(CharacterSpec& spec, float factor)
+{
+    for (MoveDef& m : spec.moves)
+        for (Key& k : m.clip.keys)
+            if (k.damage > 0)
+                k.damage = std::max(1, static_cast<int>(std::lround(k.damage * factor)));
 }
 
 void keepUsedSounds(CharacterSpec& spec)

@@ -59,6 +59,9 @@ void buildKit(CharacterSpec& spec, const KitOptions& options);
 // Drops the sounds no frame plays (call after adding moves of one's own).
 void keepUsedSounds(CharacterSpec& spec);
 
+// Multiplies the damage of every striking key of the spec's moves (at least 1 each).
+void scaleDamage(CharacterSpec& spec, float factor);
+
 // Pose helpers for character files that add their own moves.
 Pose guardPose(const CharacterSpec& spec, Fighting fighting);
 Key key(const Pose& pose, int pause, int between = 0);

@@ -105,20 +105,27 @@ const std::vector<std::string>& rosterNames()
 
 std::vector<CharacterSpec> allCharacters()
 {
-    std::vector<CharacterSpec> all;
+    // How hard each family's blows land, against the kit's standard: the
+    // difficulty of the stages and the story's bosses (Nick's own blows are
+    // set in heroes.cpp, the walking dead of the first stages in dead.cpp).
     // The full-screen backdrop belongs to the heroes' and bosses' specials: the
     // stage crowds start theirs every few seconds, and each would darken the
     // whole stage. Their specials keep their cost, blows and face.
     struct Family
     {
         std::vector<CharacterSpec> (*make)();
+        float damage;
         bool backdrop;
     };
-    const Family families[] = {{heroForms, true},  {theDead, false},  {theArmy, false}, {theDemons, false},
-                               {theBosses, true},  {theAllies, true}, {theBonus, true}, {theProps, true}};
+    const Family families[] = {{heroForms, 1.0f, true},   {theDead, 1.0f, false},  {theArmy, 0.12f, false},
+                               {theDemons, 0.15f, false}, {theBosses, 0.35f, true}, {theAllies, 1.0f, true},
+                               {theBonus, 1.0f, true},    {theProps, 1.0f, true}};
+    std::vector<CharacterSpec> all;
     for (const Family& family : families)
         for (CharacterSpec& s : family.make())
         {
+            if (family.damage != 1.0f)
+                scaleDamage(s, family.damage);
             keepUsedSounds(s);
             if (!family.backdrop)
                 for (MoveDef& m : s.moves)
