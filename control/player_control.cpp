@@ -131,7 +131,7 @@ void playerControl::update()
             if (effects)
                 effects->addParticleXY(face, fighter->dir, faceInfo, screen, lastTick, fighter->x, fighter->y - 150);
             if (fighter->getSpecial() && specialBackdrop)
-                specialBackdrop->addParticleXY("special", true, partInfo, screen, lastTick, 0, 0);
+                specialBackdrop->addParticleXY(kSpecialBackdropKind, true, partInfo, screen, lastTick, 0, 0);
             fired = true;
         }
     }

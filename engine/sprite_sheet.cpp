@@ -267,12 +267,8 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
             const int w = f.image->w;
             if (mirror)
             {
-                SDL_Surface* flipped = flip_surface(f.image);
-                if (flipped)
-                {
-                    m.image = SDL_DisplayFormat(flipped);
-                    SDL_FreeSurface(flipped);
-                }
+                // Flipped from the converted picture, so it is in the display format already.
+                m.image = flip_surface(f.image);
                 m.anchorX = w - f.anchorX;
                 m.colX1 = w - f.colX2;
                 m.colX2 = w - f.colX1;
@@ -283,7 +279,9 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
             }
             else
             {
-                m.image = SDL_DisplayFormat(f.image);
+                // Facing left draws the same picture: both frames hold the one surface.
+                m.image = f.image;
+                ++f.image->refcount;
                 m.anchorX = f.anchorX;
                 m.colX1 = f.colX1;
                 m.colX2 = f.colX2;
@@ -292,6 +290,9 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
                 m.hitPointX = f.hitPointX;
                 m.line9X = f.line9X;
             }
+            encodeForDrawing(f.image, screen);
+            if (m.image != f.image)
+                encodeForDrawing(m.image, screen);
         }
         SDL_FreeSurface(loadedImage);
         ++i;
@@ -423,6 +424,31 @@ SDL_Surface* flip_surface(SDL_Surface* s)
     if (keyed)
         SDL_SetColorKey(out, SDL_SRCCOLORKEY | SDL_RLEACCEL, fmt->colorkey);
     return out;
+}
+
+void encodeForDrawing(SDL_Surface* picture, SDL_Surface* target)
+{
+    if (!picture || !target || (picture->flags & (SDL_SRCCOLORKEY | SDL_RLEACCELOK | SDL_RLEACCEL)) !=
+                                     (SDL_SRCCOLORKEY | SDL_RLEACCELOK))
+        return;
+    if (picture->w < 1 || picture->h < 1 || target->w < 1 || target->h < 1)
+        return;
+    // SDL encodes a keyed picture on its first blit to a surface of its own
+    // format and then frees the unencoded pixels. One pixel is blitted and the
+    // target's pixel put back, so nothing on the target changes.
+    const std::size_t bytes = target->format->BytesPerPixel;
+    Uint8 kept[4] = {0, 0, 0, 0};
+    if (SDL_LockSurface(target) != 0)
+        return;
+    std::memcpy(kept, target->pixels, bytes);
+    SDL_UnlockSurface(target);
+    SDL_Rect from = {0, 0, 1, 1};
+    SDL_Rect to = {0, 0, 1, 1};
+    SDL_LowerBlit(picture, &from, target, &to);
+    if (SDL_LockSurface(target) != 0)
+        return;
+    std::memcpy(target->pixels, kept, bytes);
+    SDL_UnlockSurface(target);
 }
 
 // Rows are `pitch` bytes apart, which can be more than the width's worth of
