@@ -1,7 +1,7 @@
 // Times, headless, what a player waits for and what a frame costs: character
 // select's loading, an AI-against-AI fight (its set-up and its frames, at
 // 640x480 and zoomed to 1024x768) and a stage run (Lv9, its build and its
-// frames with the scripted player). Game time runs at 60 steps a second
+// frames with the scripted player), and the peak memory of each. Game time runs at 60 steps a second
 // through the game's clock, so each frame does a real fight's work.
 //
 // usage: quillfen_bench [data folder] [frames] [640 | 1024]
@@ -13,6 +13,7 @@
 #include "engine/background.h"
 #include "engine/clock.h"
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
 #include "engine/startup.h"
 #include "fighter/animation_set.h"
@@ -63,6 +64,12 @@ constexpr int kStageStrength = 40;
 double msSince(Clock::time_point t)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+// The process's peak since the last resetPeakMemory(), in megabytes.
+double peakMB()
+{
+    return static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0);
 }
 
 bool isFile(const std::string& path)
@@ -198,6 +205,7 @@ bool openScreen(int width, int height)
 void timeCharacterSelect()
 {
     const std::vector<std::string> names = characterSelectScreen::getAllCharacters();
+    resetPeakMemory();
     const Clock::time_point start = Clock::now();
     characterSelectScreen select;
     select.init(screen, 2, names);
@@ -208,8 +216,8 @@ void timeCharacterSelect()
             for (const CSpriteFrame& f : d->characterSheet.normal)
                 pictures += f.image ? 1 : 0;
     std::printf("character select: %zu characters, both panels, %d character pictures (all palettes) loaded "
-                "in %.1f ms\n\n",
-                names.size(), pictures, ms);
+                "in %.1f ms; peak memory %.1f MB\n\n",
+                names.size(), pictures, ms, peakMB());
 }
 
 // How the colour-keyed frames of a set of sheets stand: keyed, marked for
@@ -334,7 +342,9 @@ bool benchFight(const Fighters& who, int width, int height, int frames)
     if (!openScreen(width, height))
         return false;
     frameTimer timer;
+    resetPeakMemory();
     const FightResult r = runFight(who, frames, timer);
+    const double peak = peakMB();
     if (!r.complete)
     {
         std::printf("%4dx%-4d  the fight ended before %d frames were timed\n\n", width, height, frames);
@@ -343,7 +353,8 @@ bool benchFight(const Fighters& who, int width, int height, int frames)
     std::printf("%4dx%-4d  set-up %.1f ms; %.1f s of game time\n", width, height, r.setupMs,
                 timer.gameMs() / 1000.0);
     timer.print("           ");
-    std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
+    std::printf("           health lost in the fight: %d and %d; peak memory %.1f MB\n", r.lost[0], r.lost[1],
+                peak);
     std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n\n",
                 r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
     bool ok = r.keyedFrames.rleAllowed == r.keyedFrames.keyed;
@@ -387,14 +398,16 @@ bool benchStage()
         alone.init(entry->background);
     }
     const double backgroundMs = msSince(backgroundStart);
+    resetPeakMemory();
     const stageRunResult r = runStage(screen, o);
+    const double peak = peakMB();
     fullyQuit = false;
     std::printf("stage Lv9 at 640x480, scripted player: %s, steps %d of %d, enemies down %d of %d, "
                 "%.1f s of game time\n",
                 r.finished ? "finished" : "left", r.segmentsReached, r.segmentCount, r.enemiesDown,
                 r.enemyCount, timer.gameMs() / 1000.0);
-    std::printf("           built in %.1f ms (the background alone loads in %.1f ms)\n", r.buildMs,
-                backgroundMs);
+    std::printf("           built in %.1f ms (the background alone loads in %.1f ms); peak memory %.1f MB\n",
+                r.buildMs, backgroundMs, peak);
     timer.print("           ");
     return r.finished && r.winner == 1;
 }

@@ -4,6 +4,7 @@
 // usage: quillfen_stagerun <data folder> <stage> [--auto] [--shots DIR] [--seed N] [--player NAME]
 //                          [--ally NAME] [--strength N]
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/startup.h"
 #include "tools/stagerun/stage_run.h"
 
@@ -105,9 +106,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
         return 1;
     }
-    std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s\n",
+    std::printf("%s, winner %d, segments %d/%d, enemies down %d/%d, built in %.1f ms, game time %.1f s, "
+                "peak memory %.1f MB\n",
                 r.finished ? "finished" : "left", r.winner, r.segmentsReached, r.segmentCount, r.enemiesDown,
-                r.enemyCount, r.buildMs, r.gameMs / 1000.0);
+                r.enemyCount, r.buildMs, r.gameMs / 1000.0,
+                static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0));
     if (g_audioOpen)
         Mix_CloseAudio();
     SDL_Quit();
