@@ -196,6 +196,20 @@ void CSpriteBase::readFrame(TextFileReader& file, const std::string& firstLine, 
 
 int CSpriteBase::init(const char* dir, bool mirrorFrames)
 {
+    const int result = load(dir, mirrorFrames);
+    encodeFor(screen);
+    return result;
+}
+
+void CSpriteBase::encodeFor(SDL_Surface* target)
+{
+    for (auto* frames : {&normal, &second})
+        for (CSpriteFrame& f : *frames)
+            encodeForDrawing(f.image, target);
+}
+
+int CSpriteBase::load(const char* dir, bool mirrorFrames)
+{
     mirror = mirrorFrames;
     int key[3] = {0, 0, 0};
     const std::string folder = dir ? dir : "";
@@ -290,9 +304,6 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
                 m.hitPointX = f.hitPointX;
                 m.line9X = f.line9X;
             }
-            encodeForDrawing(f.image, screen);
-            if (m.image != f.image)
-                encodeForDrawing(m.image, screen);
         }
         SDL_FreeSurface(loadedImage);
         ++i;

@@ -52,6 +52,8 @@ public:
     // mirror images only with `mirror`, else the same pictures. Keyed frames
     // are encoded for drawing on `screen` as they load.
     int init(const char* dir, bool mirror);
+    // Loads as `init` does but leaves the frames to be encoded by their first draw.
+    int load(const char* dir, bool mirror);
     int init(const char* dir);
     int init(const std::string& dir, bool mirror = true) { return init(dir.c_str(), mirror); }
 
@@ -83,6 +85,7 @@ public:
     bool released;
 
 private:
+    void encodeFor(SDL_Surface* target);
     void readFrame(class TextFileReader& file, const std::string& firstLine, int i, int key[3]);
 };
 
