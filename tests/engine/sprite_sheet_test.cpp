@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <type_traits>
@@ -27,29 +28,43 @@ const SDL_Color kGreen = {0, 255, 0, 0};
 const SDL_Color kBlue = {0, 0, 255, 0};
 const Uint32 kBackground = 0x123456;
 
-// The bytes of an 8-bit BMP whose columns left of `split` use palette index 1
-// and the rest index 2; every other palette entry is grey.
-std::vector<char> splitBmpBytes(int w, int h, int split, SDL_Color left, SDL_Color right)
+// The bytes of an 8-bit BMP with the given palette whose pixel (x, y) has
+// palette index index(x, y).
+std::vector<char> paletteBmpBytes(int w, int h, const SDL_Color (&colours)[256],
+                                  const std::function<Uint8(int, int)>& index)
 {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
-    SDL_Color colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] =
-            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
-    colours[1] = left;
-    colours[2] = right;
-    SDL_SetPalette(s, SDL_LOGPAL, colours, 0, 256);
+    SDL_SetPalette(s, SDL_LOGPAL, const_cast<SDL_Color*>(colours), 0, 256);
     SDL_LockSurface(s);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = x < split ? 1 : 2;
+            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = index(x, y);
     SDL_UnlockSurface(s);
-    const std::string tmp = "split.tmp.bmp";
+    const std::string tmp = "indexed.tmp.bmp";
     SDL_SaveBMP(s, tmp.c_str());
     SDL_FreeSurface(s);
     const std::string bytes = readFile(tmp);
     std::remove(tmp.c_str());
     return std::vector<char>(bytes.begin(), bytes.end());
+}
+
+// A palette of greys whose entries 1 and 2 are `one` and `two`.
+void greysWith(SDL_Color (&colours)[256], SDL_Color one, SDL_Color two)
+{
+    for (int i = 0; i < 256; ++i)
+        colours[i] =
+            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
+    colours[1] = one;
+    colours[2] = two;
+}
+
+// The bytes of an 8-bit BMP whose columns left of `split` use palette index 1
+// and the rest index 2; every other palette entry is grey.
+std::vector<char> splitBmpBytes(int w, int h, int split, SDL_Color left, SDL_Color right)
+{
+    SDL_Color colours[256];
+    greysWith(colours, left, right);
+    return paletteBmpBytes(w, h, colours, [&](int x, int) { return static_cast<Uint8>(x < split ? 1 : 2); });
 }
 
 void writeBytes(const std::string& path, const std::vector<char>& bytes)
@@ -528,22 +543,10 @@ int patternIndex(int x, int y)
 
 std::vector<char> patternBmpBytes(int w, int h)
 {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
     SDL_Color colours[256] = {};
     const SDL_Color used[4] = {kMagenta, kRed, kGreen, kBlue};
     std::copy(used, used + 4, colours);
-    SDL_SetPalette(s, SDL_LOGPAL, colours, 0, 256);
-    SDL_LockSurface(s);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = static_cast<Uint8>(patternIndex(x, y));
-    SDL_UnlockSurface(s);
-    const std::string tmp = "pattern.tmp.bmp";
-    SDL_SaveBMP(s, tmp.c_str());
-    SDL_FreeSurface(s);
-    const std::string bytes = readFile(tmp);
-    std::remove(tmp.c_str());
-    return std::vector<char>(bytes.begin(), bytes.end());
+    return paletteBmpBytes(w, h, colours, [](int x, int y) { return static_cast<Uint8>(patternIndex(x, y)); });
 }
 
 // Keyed frames are encoded as they load, without a mark on the screen, and
@@ -612,11 +615,7 @@ TEST_F(SpriteSheetTest, PaletteSourceRecoloursAfterTheKeyIsMapped)
     writeBytes("s/a.bmp", splitBmpBytes(4, 2, 2, kMagenta, kRed));
     SDL_Surface* source = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 8, 0, 0, 0, 0);
     SDL_Color colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] =
-            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
-    colours[1] = kBlue;
-    colours[2] = kGreen;
+    greysWith(colours, kBlue, kGreen);
     SDL_SetPalette(source, SDL_LOGPAL, colours, 0, 256);
     SDL_Surface* noPalette = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
 
