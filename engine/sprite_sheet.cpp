@@ -8,6 +8,7 @@
 #include "engine/platform.h"
 #include "engine/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -402,6 +403,16 @@ SDL_Surface* CSpriteBase::loadFromResource(const char* dir, const char* file, co
     return image;
 }
 
+namespace
+{
+// One row's pixels in reverse order, a whole pixel at a time.
+template <typename Pixel>
+void reverseRow(const Pixel* src, Pixel* dst, int w)
+{
+    std::reverse_copy(src, src + w, dst);
+}
+} // namespace
+
 SDL_Surface* flip_surface(SDL_Surface* s)
 {
     if (!s)
@@ -427,8 +438,21 @@ SDL_Surface* flip_surface(SDL_Surface* s)
     {
         const Uint8* src = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
         Uint8* dst = static_cast<Uint8*>(out->pixels) + y * out->pitch;
-        for (int x = 0; x < s->w; ++x)
-            std::memcpy(dst + (s->w - 1 - x) * bpp, src + x * bpp, static_cast<std::size_t>(bpp));
+        switch (bpp)
+        {
+        case 4:
+            reverseRow(reinterpret_cast<const Uint32*>(src), reinterpret_cast<Uint32*>(dst), s->w);
+            break;
+        case 2:
+            reverseRow(reinterpret_cast<const Uint16*>(src), reinterpret_cast<Uint16*>(dst), s->w);
+            break;
+        case 1:
+            reverseRow(src, dst, s->w);
+            break;
+        default:
+            for (int x = 0; x < s->w; ++x)
+                std::memcpy(dst + (s->w - 1 - x) * bpp, src + x * bpp, static_cast<std::size_t>(bpp));
+        }
     }
     if (locked)
         SDL_UnlockSurface(s);
