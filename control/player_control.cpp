@@ -24,15 +24,12 @@ playerControl::playerControl()
       partInfo(nullptr), particles(nullptr), effects(nullptr), specialBackdrop(nullptr), sounds(nullptr),
       anims(nullptr), moves(nullptr), pad(nullptr), joystick(nullptr), input(nullptr), target(nullptr),
       grabber(nullptr), grabbed(false), grabOffsetY(0), lastTick(0), nowTick(0), frameStep(0.0f), accum(0.0f),
-      blocking(false), damageFont(nullptr), damageTextEnd(0.0f), firedSheet(nullptr), firedFrame(-1),
+      blocking(false), damageTextEnd(0.0f), firedSheet(nullptr), firedFrame(-1),
       firedChange(-1), firedShowing(0)
 {
 }
 
-playerControl::~playerControl()
-{
-    freeFont(damageFont);
-}
+playerControl::~playerControl() = default;
 
 void playerControl::init(SDL_Surface* s)
 {
@@ -58,9 +55,8 @@ void playerControl::init(SDL_Surface* s)
     accum = 0.0f;
     blocking = false;
     damageTextEnd = 0.0f;
-    if (damageFont)
-        freeFont(damageFont);
-    damageFont = initFont("data/font/Calibri2", 1.0f, 0.0f, 0.0f, 1.0f);
+    // Every control draws its damage numbers in the same red font: one copy serves them all.
+    damageFont = sharedFont("data/font/Calibri2", 1.0f, 0.0f, 0.0f, 1.0f);
 }
 
 void playerControl::setup(Fighter* f, partInfoList* parts, particleList* list, soundSet* snd, animationSet* a,
@@ -135,7 +131,7 @@ void playerControl::update()
             if (effects)
                 effects->addParticleXY(face, fighter->dir, faceInfo, screen, lastTick, fighter->x, fighter->y - 150);
             if (fighter->getSpecial() && specialBackdrop)
-                specialBackdrop->addParticleXY("special", true, partInfo, screen, lastTick, 0, 0);
+                specialBackdrop->addParticleXY(kSpecialBackdropKind, true, partInfo, screen, lastTick, 0, 0);
             fired = true;
         }
     }
@@ -697,7 +693,7 @@ void playerControl::displayText(int cameraX, int cameraY)
 {
     if (!fighter || !damageFont || !(static_cast<float>(gameTicks()) < damageTextEnd))
         return;
-    drawString(screen, damageFont, fighter->x - cameraX, fighter->y - cameraY - 50, "%s", damageText.c_str());
+    drawString(screen, damageFont.get(), fighter->x - cameraX, fighter->y - cameraY - 50, "%s", damageText.c_str());
 }
 
 void playerControl::displayText()

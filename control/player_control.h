@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/font.h"
 #include "fighter/target.h"
 
 class Fighter;
@@ -20,7 +21,6 @@ class moveInfo;
 class gamePad;
 class inputChecker;
 class basicFightUI;
-struct SDLFont;
 
 // The common base of every control; it has no operations of its own.
 class control
@@ -94,7 +94,7 @@ public:
     float frameStep;
     float accum;
     bool blocking;
-    SDLFont* damageFont;
+    SharedFont damageFont;
     std::string damageText;
     float damageTextEnd;
 

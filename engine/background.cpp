@@ -52,7 +52,9 @@ void background::init(std::string n)
         }
         M_OWNER();
         auto l = std::make_unique<layer>();
-        l->sheet.init(folder + "/" + dir, false);
+        // Layers are drawn from the stage's first frame, which encodes them; encoding the
+        // widest (8000 columns) as they load would cost more than the rest of a stage's build.
+        l->sheet.load((folder + "/" + dir).c_str(), false);
         l->sheet.alphaAll(parseInt(alpha));
         l->sprite.init(&l->sheet, target);
         l->sprite.x = parseCoordinate(x);

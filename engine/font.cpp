@@ -5,11 +5,15 @@
 #include "engine/memory_tracker.h"
 #include "engine/text_file.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -57,27 +61,30 @@ SDLFont* initFont(const char* dir, float r, float g, float b, float a)
     if (!raw)
         return nullptr;
 
+    // The coverage is read in one call; a short file reads as full coverage
+    // for the pixels it lacks.
+    const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
+    std::vector<unsigned char> coverage(count);
+    const std::size_t got = std::fread(coverage.data(), 1, count, raw);
+    std::fclose(raw);
+    std::fill(coverage.begin() + static_cast<std::ptrdiff_t>(got), coverage.end(), 255);
+
     M_OWNER();
     SDLFont* font = new SDLFont;
     font->imageSide = side;
     font->cellSize = side / 16;
-    const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
     font->pixels = new unsigned char[count * 4];
     const Uint8 red = colourByte(r);
     const Uint8 green = colourByte(g);
     const Uint8 blue = colourByte(b);
     for (std::size_t i = 0; i < count; ++i)
     {
-        const int c = std::fgetc(raw);
-        // A short file reads as full coverage for the pixels it lacks.
-        const int v = c == EOF ? 255 : c;
         unsigned char* p = font->pixels + i * 4;
         p[0] = red;
         p[1] = green;
         p[2] = blue;
-        p[3] = static_cast<Uint8>(static_cast<long>(v * a) & 0xFF);
+        p[3] = static_cast<Uint8>(static_cast<long>(coverage[i] * a) & 0xFF);
     }
-    std::fclose(raw);
 
     SDL_Surface* wrapper = SDL_CreateRGBSurfaceFrom(font->pixels, side, side, 32, side * 4, 0x000000FF, 0x0000FF00,
                                                     0x00FF0000, 0xFF000000);
@@ -112,6 +119,41 @@ void freeFont(SDLFont* font)
     if (font->image)
         SDL_FreeSurface(font->image);
     delete font;
+}
+
+namespace
+{
+using FontKey = std::tuple<std::string, float, float, float, float>;
+
+// Only weak references: the holders own the fonts, and the last one to let go
+// also takes the entry away, so nothing here outlives SDL or shows as a leak.
+std::map<FontKey, std::weak_ptr<SDLFont>>& sharedFonts()
+{
+    static std::map<FontKey, std::weak_ptr<SDLFont>> fonts;
+    return fonts;
+}
+} // namespace
+
+SharedFont sharedFont(const char* dir, float r, float g, float b, float a)
+{
+    auto& fonts = sharedFonts();
+    const FontKey key(dir ? dir : "", r, g, b, a);
+    const auto found = fonts.find(key);
+    if (found != fonts.end())
+        if (SharedFont held = found->second.lock())
+            return held;
+    SDLFont* loaded = initFont(dir, r, g, b, a);
+    if (!loaded)
+        return nullptr;
+    M_OWNER();
+    SharedFont font(loaded,
+                    [key](SDLFont* f)
+                    {
+                        sharedFonts().erase(key);
+                        freeFont(f);
+                    });
+    fonts[key] = font;
+    return font;
 }
 
 SDL_Rect glyphSource(const SDLFont* font, unsigned char c)

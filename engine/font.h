@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <functional>
+#include <memory>
 #include <string>
 
 struct SDLFont
@@ -19,6 +20,11 @@ struct SDLFont
 // (r, g, b) with alpha factor a; null when the folder has no usable font.
 SDLFont* initFont(const char* dir, float r, float g, float b, float a);
 void freeFont(SDLFont* font);
+
+// One font per folder, colour and alpha, shared by every holder that asks for
+// it and freed when the last of them lets go; null when the folder has none.
+using SharedFont = std::shared_ptr<SDLFont>;
+SharedFont sharedFont(const char* dir, float r, float g, float b, float a);
 
 // Text that comes from data (names, dialogue) is always passed as the
 // argument of "%s", never as the format.

@@ -2,6 +2,7 @@
 #include "engine/platform.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
@@ -151,4 +152,31 @@ bool writeFileAtomically(const std::string& path, const std::string& contents)
         std::remove(temp.c_str());
     }
     return ok;
+}
+
+long long peakMemoryBytes()
+{
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return 0;
+    char line[256];
+    long long kb = 0;
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, "VmHWM:", 6) == 0)
+        {
+            kb = std::atoll(line + 6);
+            break;
+        }
+    std::fclose(f);
+    return kb * 1024;
+}
+
+void resetPeakMemory()
+{
+    // Writing 5 to clear_refs sets the peak back to the resident size.
+    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    if (!f)
+        return;
+    std::fputs("5", f);
+    std::fclose(f);
 }

@@ -48,3 +48,9 @@ bool makeDirectory(const std::string& path);
 // save never leaves a half-written file. Returns false, printing the reason
 // naming the file, when anything fails.
 bool writeFileAtomically(const std::string& path, const std::string& contents);
+
+// The most memory the process has held at once since it started or since the
+// last `resetPeakMemory`, in bytes; 0 where the system does not tell.
+long long peakMemoryBytes();
+// Starts the peak over from what the process holds now, where the system allows.
+void resetPeakMemory();

@@ -8,6 +8,7 @@
 #include "engine/platform.h"
 #include "engine/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -196,6 +197,20 @@ void CSpriteBase::readFrame(TextFileReader& file, const std::string& firstLine, 
 
 int CSpriteBase::init(const char* dir, bool mirrorFrames)
 {
+    const int result = load(dir, mirrorFrames);
+    encodeFor(screen);
+    return result;
+}
+
+void CSpriteBase::encodeFor(SDL_Surface* target)
+{
+    for (auto* frames : {&normal, &second})
+        for (CSpriteFrame& f : *frames)
+            encodeForDrawing(f.image, target);
+}
+
+int CSpriteBase::load(const char* dir, bool mirrorFrames)
+{
     mirror = mirrorFrames;
     int key[3] = {0, 0, 0};
     const std::string folder = dir ? dir : "";
@@ -267,12 +282,8 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
             const int w = f.image->w;
             if (mirror)
             {
-                SDL_Surface* flipped = flip_surface(f.image);
-                if (flipped)
-                {
-                    m.image = SDL_DisplayFormat(flipped);
-                    SDL_FreeSurface(flipped);
-                }
+                // Flipped from the converted picture, so it is in the display format already.
+                m.image = flip_surface(f.image);
                 m.anchorX = w - f.anchorX;
                 m.colX1 = w - f.colX2;
                 m.colX2 = w - f.colX1;
@@ -283,7 +294,9 @@ int CSpriteBase::init(const char* dir, bool mirrorFrames)
             }
             else
             {
-                m.image = SDL_DisplayFormat(f.image);
+                // Facing left draws the same picture: both frames hold the one surface.
+                m.image = f.image;
+                ++f.image->refcount;
                 m.anchorX = f.anchorX;
                 m.colX1 = f.colX1;
                 m.colX2 = f.colX2;
@@ -390,6 +403,16 @@ SDL_Surface* CSpriteBase::loadFromResource(const char* dir, const char* file, co
     return image;
 }
 
+namespace
+{
+// One row's pixels in reverse order, a whole pixel at a time.
+template <typename Pixel>
+void reverseRow(const Pixel* src, Pixel* dst, int w)
+{
+    std::reverse_copy(src, src + w, dst);
+}
+} // namespace
+
 SDL_Surface* flip_surface(SDL_Surface* s)
 {
     if (!s)
@@ -415,14 +438,52 @@ SDL_Surface* flip_surface(SDL_Surface* s)
     {
         const Uint8* src = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
         Uint8* dst = static_cast<Uint8*>(out->pixels) + y * out->pitch;
-        for (int x = 0; x < s->w; ++x)
-            std::memcpy(dst + (s->w - 1 - x) * bpp, src + x * bpp, static_cast<std::size_t>(bpp));
+        switch (bpp)
+        {
+        case 4:
+            reverseRow(reinterpret_cast<const Uint32*>(src), reinterpret_cast<Uint32*>(dst), s->w);
+            break;
+        case 2:
+            reverseRow(reinterpret_cast<const Uint16*>(src), reinterpret_cast<Uint16*>(dst), s->w);
+            break;
+        case 1:
+            reverseRow(src, dst, s->w);
+            break;
+        default:
+            for (int x = 0; x < s->w; ++x)
+                std::memcpy(dst + (s->w - 1 - x) * bpp, src + x * bpp, static_cast<std::size_t>(bpp));
+        }
     }
     if (locked)
         SDL_UnlockSurface(s);
     if (keyed)
         SDL_SetColorKey(out, SDL_SRCCOLORKEY | SDL_RLEACCEL, fmt->colorkey);
     return out;
+}
+
+void encodeForDrawing(SDL_Surface* picture, SDL_Surface* target)
+{
+    if (!picture || !target || (picture->flags & (SDL_SRCCOLORKEY | SDL_RLEACCELOK | SDL_RLEACCEL)) !=
+                                     (SDL_SRCCOLORKEY | SDL_RLEACCELOK))
+        return;
+    if (picture->w < 1 || picture->h < 1 || target->w < 1 || target->h < 1)
+        return;
+    // SDL encodes a keyed picture on its first blit to a surface of its own
+    // format and then frees the unencoded pixels. One pixel is blitted and the
+    // target's pixel put back, so nothing on the target changes.
+    const std::size_t bytes = target->format->BytesPerPixel;
+    Uint8 kept[4] = {0, 0, 0, 0};
+    if (SDL_LockSurface(target) != 0)
+        return;
+    std::memcpy(kept, target->pixels, bytes);
+    SDL_UnlockSurface(target);
+    SDL_Rect from = {0, 0, 1, 1};
+    SDL_Rect to = {0, 0, 1, 1};
+    SDL_LowerBlit(picture, &from, target, &to);
+    if (SDL_LockSurface(target) != 0)
+        return;
+    std::memcpy(target->pixels, kept, bytes);
+    SDL_UnlockSurface(target);
 }
 
 // Rows are `pitch` bytes apart, which can be more than the width's worth of

@@ -48,8 +48,12 @@ public:
     CSpriteBase& operator=(const CSpriteBase&) = delete;
 
     // Loads the folder `dir`; 0 on success, -1 when its `info` cannot be
-    // opened or a .bmp frame image cannot be loaded.
+    // opened or a .bmp frame image cannot be loaded. The second array holds
+    // mirror images only with `mirror`, else the same pictures. Keyed frames
+    // are encoded for drawing on `screen` as they load.
     int init(const char* dir, bool mirror);
+    // Loads as `init` does but leaves the frames to be encoded by their first draw.
+    int load(const char* dir, bool mirror);
     int init(const char* dir);
     int init(const std::string& dir, bool mirror = true) { return init(dir.c_str(), mirror); }
 
@@ -81,9 +85,14 @@ public:
     bool released;
 
 private:
+    void encodeFor(SDL_Surface* target);
     void readFrame(class TextFileReader& file, const std::string& firstLine, int i, int key[3]);
 };
 
+// Run-length encodes a colour-keyed picture for blits to `target` now, as its
+// first draw would, freeing its unencoded pixels; `target` looks unchanged.
+// Pictures that are not keyed, or already encoded, are left alone.
+void encodeForDrawing(SDL_Surface* picture, SDL_Surface* target);
 // The horizontal mirror image of a surface; the caller owns the result.
 SDL_Surface* flip_surface(SDL_Surface* s);
 Uint32 get_pixel32(SDL_Surface* surface, int x, int y);

@@ -19,7 +19,8 @@ void splashScreen::init(SDL_Surface* t, const char* dir)
 {
     target = t;
     done = false;
-    sheet.init(dir);
+    // Shown facing right only: no mirror images.
+    sheet.init(dir, false);
     sprite.init(&sheet, target);
     sprite.x = 0;
     sprite.y = 0;

@@ -39,13 +39,13 @@ std::string particleInfo::firstEntry(int list) const
     return eventLists[list].front();
 }
 
-bool particleInfo::initS(std::string spec, SDL_Surface*)
+bool particleInfo::initS(std::string spec, SDL_Surface*, bool mirror)
 {
     const std::vector<std::string> words = splitWords(spec);
     const std::string folder = words.empty() ? std::string() : words[0];
     M_OWNER();
     sheet = std::make_unique<CSpriteBase>();
-    sheet->init(folder, true);
+    sheet->init(folder, mirror);
     number = words.size() > 1 ? parseInt(words[1]) : 0;
     return ParticleInfo(folder.c_str());
 }
@@ -117,8 +117,8 @@ int partInfoList::addList(const char* dir, const char* file, SDL_Surface* screen
         node* fresh = new node;
         fresh->next = head;
         head = fresh;
-        fresh->info.initS("data/" + d + "/" + line, screen);
         fresh->name = firstWord(line);
+        fresh->info.initS("data/" + d + "/" + line, screen, fresh->name != kSpecialBackdropKind);
     }
     return 1;
 }

@@ -24,6 +24,10 @@ enum ParticleEvent
     ParticleEventCount = 5
 };
 
+// The kind a special move lays behind the fight. It is always added facing
+// right, so its frames are loaded without mirror images.
+constexpr const char* kSpecialBackdropKind = "special";
+
 class particleInfo
 {
 public:
@@ -32,7 +36,7 @@ public:
     particleInfo(const particleInfo&) = delete;
     particleInfo& operator=(const particleInfo&) = delete;
 
-    bool initS(std::string spec, SDL_Surface* screen);
+    bool initS(std::string spec, SDL_Surface* screen, bool mirror = true);
     bool ParticleInfo(const char* folder);
     // The first entry of an event list, "NULL" when the list is empty.
     std::string firstEntry(int list) const;

@@ -63,6 +63,32 @@ TEST_F(BackgroundTest, WidthIsTheWidestLayer)
     EXPECT_EQ(bg.width, 1600);
 }
 
+// A keyed layer draws its colour where it is not keyed, and its translucent
+// copy, a picture of its own, draws it faintly.
+TEST_F(BackgroundTest, KeyedLayersAndTheirTranslucentCopiesDraw)
+{
+    InfoFrame f;
+    f.image = "layer.bmp";
+    f.key = "0 0 0";
+    writeFile("data/background/keyed/front/info", infoText({f}));
+    writeIndexedBmp("data/background/keyed/front/layer.bmp", 640, 100, 3, 0, 255, 0);
+    writeFile("data/background/keyed/info", "none.dat\n1\nfront\n255\n0\n0\n2\n");
+    background bg(screen);
+    bg.init("keyed");
+    ASSERT_EQ(bg.layerCount, 1);
+    const CSpriteBase& sheet = bg.layers[0]->sheet;
+    ASSERT_NE(sheet.secondFrame(0), nullptr);
+    EXPECT_NE(sheet.normalFrame(0)->image, sheet.secondFrame(0)->image);
+    bg.draw(0, 0);
+    EXPECT_EQ(pixelAt(screen, 10, 10), SDL_MapRGB(screen->format, 0, 255, 0));
+    SDL_FillRect(screen, nullptr, 0);
+    bg.drawAlpha(0, 0);
+    Uint8 r, g, b;
+    SDL_GetRGB(pixelAt(screen, 10, 10), screen->format, &r, &g, &b);
+    EXPECT_GT(g, 0) << "the translucent copy shows the layer faintly";
+    EXPECT_LT(g, 255);
+}
+
 TEST_F(BackgroundTest, NoLayersStillPlaysItsMusicAndDamagedFilesAreSafe)
 {
     writeFile("data/music/loop.dat", "not really music");

@@ -150,4 +150,33 @@ TEST_F(FontTest, DrawingAdvancesGlyphByGlyph)
     EXPECT_EQ(pixelAt(screen, 100, 66), 0u) << "one cell high";
     freeFont(font);
 }
+
+// Holders of the same folder and colour share one font, which stays whole
+// until the last of them lets go; another colour is a font of its own.
+TEST_F(FontTest, ASharedFontLastsUntilItsLastHolderLetsGo)
+{
+    writeFont("f", 256, 256 * 256, 256);
+    SharedFont first = sharedFont("f", 1, 0, 0, 1);
+    SharedFont second = sharedFont("f", 1, 0, 0, 1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first.get(), second.get());
+    SharedFont white = sharedFont("f", 1, 1, 1, 1);
+    ASSERT_NE(white, nullptr);
+    EXPECT_NE(white.get(), first.get());
+
+    const std::weak_ptr<SDLFont> watch = first;
+    first.reset();
+    ASSERT_FALSE(watch.expired());
+    SDL_FillRect(screen, nullptr, 0);
+    drawString(screen, second.get(), 100, 50, "%s", "A");
+    EXPECT_EQ(pixelAt(screen, 100, 50), SDL_MapRGB(screen->format, 255, 0, 0)) << "the other holder still draws";
+    EXPECT_EQ(stringWidth(second.get(), "A"), 4 + 'A' % 9);
+
+    second.reset();
+    EXPECT_TRUE(watch.expired()) << "freed with its last holder";
+    SharedFont again = sharedFont("f", 1, 0, 0, 1);
+    ASSERT_NE(again, nullptr) << "asked for anew, it loads anew";
+    EXPECT_EQ(stringWidth(again.get(), "A"), 4 + 'A' % 9);
+    EXPECT_EQ(sharedFont("nowhere", 1, 0, 0, 1), nullptr);
+}
 } // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <type_traits>
@@ -27,29 +28,43 @@ const SDL_Color kGreen = {0, 255, 0, 0};
 const SDL_Color kBlue = {0, 0, 255, 0};
 const Uint32 kBackground = 0x123456;
 
-// The bytes of an 8-bit BMP whose columns left of `split` use palette index 1
-// and the rest index 2; every other palette entry is grey.
-std::vector<char> splitBmpBytes(int w, int h, int split, SDL_Color left, SDL_Color right)
+// The bytes of an 8-bit BMP with the given palette whose pixel (x, y) has
+// palette index index(x, y).
+std::vector<char> paletteBmpBytes(int w, int h, const SDL_Color (&colours)[256],
+                                  const std::function<Uint8(int, int)>& index)
 {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
-    SDL_Color colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] =
-            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
-    colours[1] = left;
-    colours[2] = right;
-    SDL_SetPalette(s, SDL_LOGPAL, colours, 0, 256);
+    SDL_SetPalette(s, SDL_LOGPAL, const_cast<SDL_Color*>(colours), 0, 256);
     SDL_LockSurface(s);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = x < split ? 1 : 2;
+            static_cast<Uint8*>(s->pixels)[y * s->pitch + x] = index(x, y);
     SDL_UnlockSurface(s);
-    const std::string tmp = "split.tmp.bmp";
+    const std::string tmp = "indexed.tmp.bmp";
     SDL_SaveBMP(s, tmp.c_str());
     SDL_FreeSurface(s);
     const std::string bytes = readFile(tmp);
     std::remove(tmp.c_str());
     return std::vector<char>(bytes.begin(), bytes.end());
+}
+
+// A palette of greys whose entries 1 and 2 are `one` and `two`.
+void greysWith(SDL_Color (&colours)[256], SDL_Color one, SDL_Color two)
+{
+    for (int i = 0; i < 256; ++i)
+        colours[i] =
+            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
+    colours[1] = one;
+    colours[2] = two;
+}
+
+// The bytes of an 8-bit BMP whose columns left of `split` use palette index 1
+// and the rest index 2; every other palette entry is grey.
+std::vector<char> splitBmpBytes(int w, int h, int split, SDL_Color left, SDL_Color right)
+{
+    SDL_Color colours[256];
+    greysWith(colours, left, right);
+    return paletteBmpBytes(w, h, colours, [&](int x, int) { return static_cast<Uint8>(x < split ? 1 : 2); });
 }
 
 void writeBytes(const std::string& path, const std::vector<char>& bytes)
@@ -465,7 +480,7 @@ TEST_F(SpriteSheetTest, SecondFramesAreMirroredOrCopied)
                   std::vector<int>({30, 20, 60, 80}))
             << "the normal frame keeps the values as written";
         ASSERT_NE(m.image, nullptr);
-        ASSERT_NE(m.image, n.image) << "each array owns its own picture";
+        EXPECT_EQ(m.image == n.image, !c.mirror) << "an unmirrored sheet holds each picture once";
         SDL_Rect at = {0, 0, 0, 0};
         SDL_FillRect(screen, nullptr, kBackground);
         SDL_BlitSurface(m.image, nullptr, screen, &at);
@@ -504,8 +519,8 @@ TEST_F(SpriteSheetTest, KeyedFramesStayRunLengthEncodedWithAlpha)
     f.image = "walk.dat";
     f.key = "255 0 255";
     ASSERT_EQ(load(infoText({f})), 0);
-    // Drawing is what encodes a surface; keyed frames are blitted encoded in
-    // both facings, also after the sheet has been given an alpha.
+    // Keyed frames are blitted encoded in both facings, also after the sheet
+    // has been given an alpha (which makes SDL encode them again).
     drawFrame(0, true);
     drawFrame(0, false);
     sheet.alphaAll(200);
@@ -519,6 +534,79 @@ TEST_F(SpriteSheetTest, KeyedFramesStayRunLengthEncodedWithAlpha)
     }
 }
 
+// A 13x7 8-bit picture whose pixel (x, y) has palette index (x * 3 + y * 5) % 4:
+// 0 magenta (the key), 1 red, 2 green, 3 blue, so every row has several runs.
+int patternIndex(int x, int y)
+{
+    return (x * 3 + y * 5) % 4;
+}
+
+std::vector<char> patternBmpBytes(int w, int h)
+{
+    SDL_Color colours[256] = {};
+    const SDL_Color used[4] = {kMagenta, kRed, kGreen, kBlue};
+    std::copy(used, used + 4, colours);
+    return paletteBmpBytes(w, h, colours, [](int x, int y) { return static_cast<Uint8>(patternIndex(x, y)); });
+}
+
+// Keyed frames are encoded as they load, without a mark on the screen, and
+// draw exactly the picture the file holds, whole or clipped at any edge, in
+// both facings of a mirrored sheet and of one that is not.
+TEST_F(SpriteSheetTest, EncodedFramesDrawThePictureTheFileHolds)
+{
+    const int w = 13, h = 7;
+    writeBytes("s/p.bmp", patternBmpBytes(w, h));
+    InfoFrame f;
+    f.image = "p.bmp";
+    const SDL_Color colours[4] = {kMagenta, kRed, kGreen, kBlue};
+    const struct
+    {
+        int x, y;
+    } places[] = {{0, 0}, {100, 50}, {-5, -3}, {640 - 6, 480 - 2}};
+    for (bool mirror : {true, false})
+    {
+        SCOPED_TRACE(mirror ? "mirrored sheet" : "unmirrored sheet");
+        SDL_FillRect(screen, nullptr, kBackground);
+        CSpriteBase fresh;
+        writeFile("s/info", infoText({f}));
+        ASSERT_EQ(fresh.init("s", mirror), 0);
+        EXPECT_EQ(pixelAt(screen, 0, 0), kBackground) << "encoding leaves the screen as it was";
+        for (bool dir : {true, false})
+        {
+            const CSpriteFrame* frame = fresh.frameFor(0, dir);
+            ASSERT_NE(frame, nullptr);
+            ASSERT_NE(frame->image, nullptr);
+            EXPECT_TRUE(frame->image->flags & SDL_RLEACCEL) << "encoded at load";
+            const bool flipped = mirror && !dir;
+            for (const auto& at : places)
+            {
+                SCOPED_TRACE("facing " + std::string(dir ? "right" : "left") + " at " + std::to_string(at.x) +
+                             "," + std::to_string(at.y));
+                SDL_FillRect(screen, nullptr, kBackground);
+                SDL_Rect to = {static_cast<Sint16>(at.x), static_cast<Sint16>(at.y), 0, 0};
+                SDL_BlitSurface(frame->image, nullptr, screen, &to);
+                int wrong = 0;
+                for (int y = at.y - 1; y <= at.y + h; ++y)
+                    for (int x = at.x - 1; x <= at.x + w; ++x)
+                    {
+                        if (x < 0 || y < 0 || x >= 640 || y >= 480)
+                            continue;
+                        const int px = x - at.x, py = y - at.y;
+                        Uint32 want = kBackground;
+                        if (px >= 0 && py >= 0 && px < w && py < h)
+                        {
+                            const int index = patternIndex(flipped ? w - 1 - px : px, py);
+                            if (index != 0)
+                                want = rgb(colours[index]);
+                        }
+                        wrong += pixelAt(screen, x, y) != want ? 1 : 0;
+                    }
+                EXPECT_EQ(wrong, 0);
+            }
+        }
+    }
+}
+
 TEST_F(SpriteSheetTest, PaletteSourceRecoloursAfterTheKeyIsMapped)
 {
     // Own palette: index 1 magenta (the key), index 2 red. The source palette
@@ -527,11 +615,7 @@ TEST_F(SpriteSheetTest, PaletteSourceRecoloursAfterTheKeyIsMapped)
     writeBytes("s/a.bmp", splitBmpBytes(4, 2, 2, kMagenta, kRed));
     SDL_Surface* source = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 8, 0, 0, 0, 0);
     SDL_Color colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] =
-            SDL_Color{static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), static_cast<Uint8>(i / 2), 0};
-    colours[1] = kBlue;
-    colours[2] = kGreen;
+    greysWith(colours, kBlue, kGreen);
     SDL_SetPalette(source, SDL_LOGPAL, colours, 0, 256);
     SDL_Surface* noPalette = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
 

@@ -95,6 +95,18 @@ TEST_F(StartUpTest, SplashPlaysOutAndA800x600WindowShowsTheZoomedPicture)
     EXPECT_EQ(pixelAt(window, 790, 590), SDL_MapRGB(window->format, 255, 0, 0));
 }
 
+// A splash is only shown facing right: its pictures are held once, unmirrored.
+TEST_F(StartUpTest, ASplashHoldsItsPicturesOnce)
+{
+    writePicture("data/screens/present", 255, 0, 0, 2);
+    splashScreen splash;
+    splash.init(screen, "data/screens/present");
+    ASSERT_EQ(splash.sheet.frameCount(), 2);
+    EXPECT_FALSE(splash.sheet.mirror);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(splash.sheet.normalFrame(i)->image, splash.sheet.secondFrame(i)->image);
+}
+
 // The fallback is always a window, also when the width alone would have fitted.
 TEST_F(StartUpTest, SettingsThatCannotOpenAWindowFallBackTo640x480)
 {

@@ -87,6 +87,27 @@ TEST_F(ParticleKindsTest, LoadsEveryKindOfTheListWithItsDescription)
         EXPECT_EQ(kinds.findParticle(other), nullptr) << other;
 }
 
+// The special move's backdrop is only ever added facing right: its frames are
+// loaded once, with no mirror images; every other kind is mirrored.
+TEST_F(ParticleKindsTest, OnlyTheSpecialBackdropIsLoadedWithoutMirrors)
+{
+    writeParticleKinds("default", "particle", {kind(kSpecialBackdropKind), kind("spark"), kind("specials")});
+    ASSERT_EQ(kinds.addList("default", screen), 1);
+    const struct
+    {
+        const char* name;
+        bool mirrored;
+    } cases[] = {{kSpecialBackdropKind, false}, {"spark", true}, {"specials", true}};
+    for (const auto& c : cases)
+    {
+        const particleInfo* k = kinds.findParticle(c.name);
+        ASSERT_NE(k, nullptr) << c.name;
+        ASSERT_NE(k->sheet, nullptr) << c.name;
+        EXPECT_EQ(k->sheet->mirror, c.mirrored) << c.name;
+        EXPECT_EQ(k->sheet->normalFrame(0)->image == k->sheet->secondFrame(0)->image, !c.mirrored) << c.name;
+    }
+}
+
 TEST_F(ParticleKindsTest, FlagsAreSetOnlyByOne)
 {
     const std::pair<int, bool> values[] = {{1, true}, {0, false}, {2, false}, {-1, false}, {11, false}};

@@ -1,6 +1,7 @@
 // Level 0 built through the stage on small fixture characters: its twenty
 // enemies, the post box and the steps, alone and with an ally; and the stage
-// still run and left when one of its character folders is missing.
+// still run and left when one of its character folders is missing; and the
+// damage font its controls share.
 #include "control/stage_object.h"
 #include "engine/clock.h"
 #include "engine/globals.h"
@@ -11,6 +12,7 @@
 #include "tests/support/script_walker.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 using namespace testing_support;
@@ -137,4 +139,23 @@ TEST_F(Level0Test, AMissingCharacterFolderStillRunsTheStage)
         script.enemyAI[i].active = true;
     EXPECT_TRUE(quitThroughPauseMenu(stage));
     EXPECT_FALSE(stage.finished);
+}
+
+// Every control of the stage draws its damage numbers with one font, which
+// goes with the stage and the players that held it.
+TEST_F(Level0Test, TheControlsShareOneDamageFontThatGoesWithTheStage)
+{
+    writeStageData({"ZombieGuy", "FatZombie", "PostBox"});
+    std::weak_ptr<SDLFont> font;
+    {
+        StagePlayers players(screen);
+        beatEmUpSegBuilderLv0 script;
+        beatEmUpStage stage(&script, &players.control1, nullptr, &players.ui, screen, "street", nullptr,
+                            &players.playerParticles, &players.enemyParticles);
+        ASSERT_NE(players.control1.damageFont, nullptr);
+        font = players.control1.damageFont;
+        for (int i = 0; i < script.numEnemies; ++i)
+            EXPECT_EQ(script.enemyAI[i].damageFont, players.control1.damageFont) << "enemy " << i;
+    }
+    EXPECT_TRUE(font.expired());
 }

@@ -45,11 +45,6 @@ FrameInfo hittingFrame()
     f.note = "the punch lands";
     return f;
 }
-
-Uint32 pixel(SDL_Surface* s, int x, int y)
-{
-    return static_cast<const Uint32*>(s->pixels)[y * (s->pitch / 4) + x];
-}
 } // namespace
 
 TEST(SpriteFolder, GameLoaderReadsEveryItemBackFromBmpAndContainerFrames)
@@ -99,18 +94,19 @@ TEST(SpriteFolder, GameLoaderReadsEveryItemBackFromBmpAndContainerFrames)
         ASSERT_EQ(hit.conditions.size(), 2u);
         EXPECT_EQ(hit.conditions[0], "if dist < 40\n");
 
-        // The picture: keyed where clear, its colours where not.
+        // The picture: keyed where clear, its colours where not (read under a
+        // lock, since a loaded keyed frame is run-length encoded).
         SDL_Surface* img = hit.image;
         ASSERT_NE(img, nullptr);
         ASSERT_EQ(img->w, 5);
         ASSERT_TRUE(img->flags & SDL_SRCCOLORKEY);
-        EXPECT_EQ(pixel(img, 0, 1), img->format->colorkey);
-        EXPECT_NE(pixel(img, 1, 1), img->format->colorkey);
+        EXPECT_EQ(testing_support::pixelAt(img, 0, 1), img->format->colorkey);
+        EXPECT_NE(testing_support::pixelAt(img, 1, 1), img->format->colorkey);
         Uint8 r, g, b;
-        SDL_GetRGB(pixel(img, 2, 1), img->format, &r, &g, &b);
+        SDL_GetRGB(testing_support::pixelAt(img, 2, 1), img->format, &r, &g, &b);
         EXPECT_EQ(r, 255);
         EXPECT_EQ(b, 0);
-        SDL_GetRGB(pixel(img, 4, 2), img->format, &r, &g, &b);
+        SDL_GetRGB(testing_support::pixelAt(img, 4, 2), img->format, &r, &g, &b);
         EXPECT_EQ(b, 255);
     }
 }

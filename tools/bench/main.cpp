@@ -2,8 +2,8 @@
 // select's loading, an AI-against-AI fight (its set-up and its frames, at
 // 640x480 and zoomed to 800x600 and 1024x768, and the game's pace there on
 // the real clock) and a stage run (Lv9, its build and its frames with the
-// scripted player). Game time runs at 60 steps a second through the game's
-// clock, so each frame does a real fight's work.
+// scripted player), and the peak memory of each. Game time runs at 60 steps a
+// second through the game's clock, so each frame does a real fight's work.
 //
 // usage: quillfen_bench [--zoomsurface] [data folder] [frames] [640 | 800 | 1024]
 // --zoomsurface also runs each zoomed size through SDL_gfx's zoomSurface.
@@ -16,6 +16,7 @@
 #include "engine/clock.h"
 #include "engine/frame_pace.h"
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
 #include "engine/startup.h"
 #include "fighter/animation_set.h"
@@ -78,6 +79,12 @@ double medianOf(std::vector<double> times)
     std::sort(times.begin(), times.end());
     const std::size_t n = times.size();
     return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+// The process's peak since the last resetPeakMemory(), in megabytes.
+double peakMB()
+{
+    return static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0);
 }
 
 bool isFile(const std::string& path)
@@ -205,6 +212,7 @@ bool openScreen(int width, int height)
 void timeCharacterSelect()
 {
     const std::vector<std::string> names = characterSelectScreen::getAllCharacters();
+    resetPeakMemory();
     const Clock::time_point start = Clock::now();
     characterSelectScreen select;
     select.init(screen, 2, names);
@@ -215,8 +223,8 @@ void timeCharacterSelect()
             for (const CSpriteFrame& f : d->characterSheet.normal)
                 pictures += f.image ? 1 : 0;
     std::printf("character select: %zu characters, both panels, %d character pictures (all palettes) loaded "
-                "in %.1f ms\n\n",
-                names.size(), pictures, ms);
+                "in %.1f ms; peak memory %.1f MB\n\n",
+                names.size(), pictures, ms, peakMB());
 }
 
 // How the colour-keyed frames of a set of sheets stand: keyed, marked for
@@ -334,12 +342,14 @@ bool benchFight(const Fighters& who, int width, int height, int frames, SizeResu
     if (!openScreen(width, height))
         return false;
     frameTimer timer;
+    resetPeakMemory();
     const FightResult r = runFight(who,
                                    [&](bool counts, const AI&)
                                    {
                                        timer.frame(counts);
                                        return timer.counted() == frames;
                                    });
+    const double peak = peakMB();
     if (!r.complete)
     {
         std::printf("%4dx%-4d  the fight ended before %d frames were timed\n\n", width, height, frames);
@@ -348,7 +358,8 @@ bool benchFight(const Fighters& who, int width, int height, int frames, SizeResu
     std::printf("%4dx%-4d  %s; set-up %.1f ms; %.1f s of game time\n", width, height, pathName(out.path),
                 r.setupMs, timer.gameMs() / 1000.0);
     timer.print("           ");
-    std::printf("           health lost in the fight: %d and %d\n", r.lost[0], r.lost[1]);
+    std::printf("           health lost in the fight: %d and %d; peak memory %.1f MB\n", r.lost[0], r.lost[1],
+                peak);
     std::printf("           colour-keyed frames: %d, run-length encoding on: %d, encoded by drawing: %d\n",
                 r.keyedFrames.keyed, r.keyedFrames.rleAllowed, r.keyedFrames.encoded);
     out.medianMs = timer.median();
@@ -461,14 +472,16 @@ bool benchStage()
         alone.init(entry->background);
     }
     const double backgroundMs = msSince(backgroundStart);
+    resetPeakMemory();
     const stageRunResult r = runStage(screen, o);
+    const double peak = peakMB();
     fullyQuit = false;
     std::printf("stage Lv9 at 640x480, scripted player: %s, steps %d of %d, enemies down %d of %d, "
                 "%.1f s of game time\n",
                 r.finished ? "finished" : "left", r.segmentsReached, r.segmentCount, r.enemiesDown,
                 r.enemyCount, timer.gameMs() / 1000.0);
-    std::printf("           built in %.1f ms (the background alone loads in %.1f ms)\n", r.buildMs,
-                backgroundMs);
+    std::printf("           built in %.1f ms (the background alone loads in %.1f ms); peak memory %.1f MB\n",
+                r.buildMs, backgroundMs, peak);
     timer.print("           ");
     return r.finished && r.winner == 1;
 }

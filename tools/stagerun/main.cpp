@@ -12,6 +12,7 @@
 //                          [--time-limit S]
 #include "engine/clock.h"
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/startup.h"
 #include "screens/beat_em_up_stage.h"
 #include "stages/stage_table.h"
@@ -244,10 +245,10 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "
-                    "game time %.1f s\n",
+                    "game time %.1f s, peak memory %.1f MB\n",
                     r.finished ? "finished" : "left", r.winner, r.cleared ? "cleared" : "not cleared",
                     r.healthLeft, r.maxHealth, r.segmentsReached, r.segmentCount, r.enemiesDown, r.enemyCount,
-                    r.buildMs, r.gameMs / 1000.0);
+                    r.buildMs, r.gameMs / 1000.0, static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0));
     }
     if (countFlashes)
         std::printf("flashes: at most %d in one second, %d in all\n", flashes.mostInOneSecond(),

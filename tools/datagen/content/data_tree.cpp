@@ -1,5 +1,6 @@
 // Runs the content steps side by side (each writes its own folders, so the
-// order cannot change a byte) and stamps the tree once all have succeeded.
+// order cannot change a byte), one per free core and the longest first, and
+// stamps the tree once all have succeeded.
 #include "content/data_tree.h"
 
 #include "content/backgrounds.h"
@@ -20,9 +21,11 @@
 #include "content/story_screens.h"
 #include "content/story.h"
 #include "core/files.h"
+#include "core/jobs.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <thread>
+#include <cstring>
 
 namespace datagen
 {
@@ -91,12 +94,24 @@ bool generateDataTree(const std::string& outdir, const std::vector<std::string>&
         for (const ContentStep& s : contentSteps())
             chosen.push_back(&s);
 
+    // The steps that take longest start first, so none of them is left running alone at the end.
+    const char* const longestFirst[] = {"story", "levelselect", "backgrounds", "roster", "storymenus"};
+    auto rank = [&](const ContentStep* s)
+    {
+        const auto* at = std::find_if(std::begin(longestFirst), std::end(longestFirst),
+                                      [&](const char* name) { return std::strcmp(name, s->name) == 0; });
+        return at - std::begin(longestFirst);
+    };
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [&](const ContentStep* a, const ContentStep* b) { return rank(a) < rank(b); });
+
     std::vector<char> results(chosen.size(), 0);
-    std::vector<std::thread> workers;
-    for (std::size_t i = 0; i < chosen.size(); ++i)
-        workers.emplace_back([&, i] { results[i] = chosen[i]->write(dataDir) ? 1 : 0; });
-    for (std::thread& t : workers)
-        t.join();
+    runOnCores(static_cast<int>(chosen.size()),
+               [&](int i)
+               {
+                   const std::size_t k = static_cast<std::size_t>(i);
+                   results[k] = chosen[k]->write(dataDir) ? 1 : 0;
+               });
     bool ok = true;
     for (std::size_t i = 0; i < chosen.size(); ++i)
         if (!results[i])
