@@ -1,6 +1,7 @@
 // The balance report: every story chapter at the stats the campaign gives by
 // then, and every arcade level with Nick, played with real health by each
-// player model on several seeds, printed as a table.
+// player model on several seeds, printed as a table with the most flashes the
+// picture showed in any one second of those runs.
 //
 // usage: quillfen_balance <data folder> [--seeds N] [--jobs N] [--models scripted,newcomer]
 //                         [--only NAME,...] [--time-limit S]
@@ -46,6 +47,7 @@ struct Outcome
     int healthLeft;
     int maxHealth;
     Uint32 gameMs;
+    int flashesInOneSecond;
 };
 
 std::vector<std::string> splitList(const std::string& s)
@@ -76,7 +78,7 @@ std::vector<Measured> allTargets()
 // Runs one job in this (child) process, in the game's folder.
 Outcome runJob(const Measured& t, const Job& job, Uint32 timeLimitMs)
 {
-    Outcome out{0, 0, 0, 0};
+    Outcome out{0, 0, 0, 0, 0};
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
@@ -92,8 +94,10 @@ Outcome runJob(const Measured& t, const Job& job, Uint32 timeLimitMs)
     o.seed = job.seed;
     o.timeLimitMs = timeLimitMs;
     o.stage = t.stage;
+    flashMeter flashes;
+    o.flashes = &flashes;
     const stageRunResult r = t.chapter >= 0 ? runStoryChapter(screen, t.chapter, o) : runStage(screen, o);
-    out = {r.cleared ? 1 : 0, r.healthLeft, r.maxHealth, r.gameMs};
+    out = {r.cleared ? 1 : 0, r.healthLeft, r.maxHealth, r.gameMs, flashes.mostInOneSecond()};
     return out;
 }
 
@@ -185,24 +189,27 @@ int main(int argc, char** argv)
             const std::vector<Outcome>& runs = results[{t, static_cast<int>(m)}];
             int cleared = 0;
             int maxHealth = 0;
+            int flashes = 0;
             std::vector<int> health;
             std::vector<Uint32> times;
             for (const Outcome& o : runs)
             {
                 cleared += o.cleared;
                 maxHealth = std::max(maxHealth, o.maxHealth);
+                flashes = std::max(flashes, o.flashesInOneSecond);
                 health.push_back(o.healthLeft);
                 times.push_back(o.gameMs);
             }
             // Health on the median over every seed (a loss keeps none); time
             // over every seed, a run that was left counting its limit.
-            std::printf("%-22s %-9s %5d/%-2zu %6d/%-5d %8.0f s\n", targets[t].name.c_str(), playerModelName(m),
-                        cleared, runs.size(), median(health), maxHealth, median(times) / 1000.0);
+            std::printf("%-22s %-9s %5d/%-2zu %6d/%-5d %8.0f s %7d\n", targets[t].name.c_str(),
+                        playerModelName(m), cleared, runs.size(), median(health), maxHealth, median(times) / 1000.0,
+                        flashes);
             std::fflush(stdout);
         }
     };
-    std::printf("%-22s %-9s %8s %12s %10s\n", "chapter or level", "model", "cleared", "health left",
-                "game time");
+    std::printf("%-22s %-9s %8s %12s %10s %7s\n", "chapter or level", "model", "cleared", "health left",
+                "game time", "flashes");
 
     std::map<pid_t, std::pair<Job, int>> running;
     std::size_t next = 0;
@@ -237,7 +244,7 @@ int main(int argc, char** argv)
         if (it == running.end())
             continue;
         const Job job = it->second.first;
-        Outcome out{0, 0, 0, 0};
+        Outcome out{0, 0, 0, 0, 0};
         if (read(it->second.second, &out, sizeof out) != static_cast<ssize_t>(sizeof out))
             std::fprintf(stderr, "%s seed %u: the run failed\n", targets[job.target].name.c_str(), job.seed);
         close(it->second.second);

@@ -231,13 +231,10 @@ int main(int argc, char** argv)
                    countFlashes ? &flashes : nullptr);
     else
     {
-        o.everyFrame = [&](beatEmUpStageBase& stage)
-        {
-            if (countFlashes)
-                flashes.frame(stage.target, gameTicks());
-            if (recording)
-                recording->keepUp(gameTicks());
-        };
+        if (countFlashes)
+            o.flashes = &flashes;
+        if (recording)
+            o.everyFrame = [&](beatEmUpStageBase&) { recording->keepUp(gameTicks()); };
         const stageRunResult r = chapter >= 0 ? runStoryChapter(screen, chapter, o) : runStage(screen, o);
         if (!r.found)
         {

@@ -141,8 +141,10 @@ class headlessRun
 public:
     headlessRun(const stageRunOptions& o) : o(o), start(gameTicks()) {}
 
-    void frame(beatEmUpStageBase* stage)
+    void frame(SDL_Surface* picture, beatEmUpStageBase* stage)
     {
+        if (o.flashes && picture)
+            o.flashes->frame(picture, gameTicks());
         if (o.scripted)
             stepGameClock();
         if (o.timeLimitMs && gameTicks() - start >= o.timeLimitMs)
@@ -192,7 +194,7 @@ void play(Stage& stage, headlessRun& run, shotTaker& shots, playerControl* one, 
         [&](SDL_Surface* s)
         {
             shots.look(s, stage);
-            run.frame(&stage);
+            run.frame(s, &stage);
         });
     stage.update();
     setFrameObserver(nullptr);
@@ -391,7 +393,7 @@ stageRunResult runStoryChapter(SDL_Surface* screen, int chapter, const stageRunO
     {
         // The fighters exist only inside the fight: the model joins on its first frame.
         setFrameObserver(
-            [&](SDL_Surface*)
+            [&](SDL_Surface* picture)
             {
                 Fighter* player = story.playerTarget.target;
                 Fighter* boss = story.opponentTarget.target;
@@ -400,7 +402,7 @@ stageRunResult runStoryChapter(SDL_Surface* screen, int chapter, const stageRunO
                     run.bots.push_back(std::make_unique<scriptedPlayer>(player, &GPad1, boss, o.model, o.seed));
                 }
                 run.watched = player;
-                run.frame(nullptr);
+                run.frame(picture, nullptr);
                 if (boss)
                     r.enemiesDown = boss->hp < 1 ? 1 : 0;
             });

@@ -3,12 +3,13 @@
 // campaign sets it up at that point; played by hand or by a player model.
 #pragma once
 
+#include "modes/save_files.h"
+#include "tools/stagerun/flash_meter.h"
+#include "tools/stagerun/scripted_player.h"
+
 #include <SDL.h>
 #include <functional>
 #include <string>
-
-#include "modes/save_files.h"
-#include "tools/stagerun/scripted_player.h"
 
 class beatEmUpStageBase;
 
@@ -28,6 +29,8 @@ struct stageRunOptions
     // Called on every presented frame after the scripted players' step: the
     // benchmark times the frames and moves game time on with it.
     std::function<void(beatEmUpStageBase&)> everyFrame;
+    // Fed every presented picture of a stage or a story fight when set.
+    flashMeter* flashes = nullptr;
 };
 
 struct stageRunResult
