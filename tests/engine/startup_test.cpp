@@ -98,6 +98,8 @@ TEST_F(StartUpTest, SplashPlaysOutAndA800x600WindowShowsTheZoomedPicture)
 // A splash is only shown facing right: its pictures are held once, unmirrored.
 TEST_F(StartUpTest, ASplashHoldsItsPicturesOnce)
 {
+    // Pictures load in the window's format, so the window is open first, as start-up opens it.
+    ASSERT_NE(openTestVideo(), nullptr);
     writePicture("data/screens/present", 255, 0, 0, 2);
     splashScreen splash;
     splash.init(screen, "data/screens/present");
