@@ -48,9 +48,7 @@ int usage()
 void playVersus(const std::string& player, const std::string& opponent, const std::string& background,
                 Uint32 limitMs, flashMeter* flashes)
 {
-    setTestClock(1000);
-    freezeEnd = 0;
-    setTestClockAutoAdvance(0);
+    restartGameClock();
     const Uint32 start = gameTicks();
     {
         versusFight fight(screen, rosterFighter(player), rosterFighter(opponent), background, 1000000);

@@ -123,10 +123,6 @@ void stepGameClock()
     advanceTestClock(next - now);
 }
 
-namespace
-{
-// Holds the test clock at the start of a headless run; an earlier run's
-// hit-stop must not hold this one.
 void restartGameClock()
 {
     setTestClock(1000);
@@ -134,6 +130,8 @@ void restartGameClock()
     setTestClockAutoAdvance(0);
 }
 
+namespace
+{
 // Drives a headless run on each presented frame: the clock, the time limit,
 // the models' steps, and player 1's health as last seen on the field.
 class headlessRun

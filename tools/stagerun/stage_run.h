@@ -53,6 +53,9 @@ struct stageRunResult
 
 // A headless run's clock: moves game time on to the next frame, past any hit-stop.
 void stepGameClock();
+// Holds the test clock at the start of a headless run; an earlier run's
+// hit-stop must not hold this one.
+void restartGameClock();
 
 // Makes the folder holding `dataFolder` the working directory, since the game
 // reads "data/..." from where it runs; false, with a message, when the folder

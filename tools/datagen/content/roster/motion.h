@@ -59,7 +59,7 @@ void buildKit(CharacterSpec& spec, const KitOptions& options);
 // Drops the sounds no frame plays (call after adding moves of one's own).
 void keepUsedSounds(CharacterSpec& spec);
 
-// Multiplies the damage of every striking key of the spec's moves (at least 1 each).
+// Multiplies the damage of every striking key of the character's moves (at least 1 each).
 void scaleDamage(CharacterSpec& spec, float factor);
 
 // Pose helpers for character files that add their own moves.
