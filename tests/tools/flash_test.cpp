@@ -245,6 +245,9 @@ TEST_F(GeneratedTreeFlashes, Lv0FlashesAtMostThreeTimesASecond)
     flashMeter meter;
     stageRunOptions o;
     o.stage = "Lv0";
+    // The story's first stage is fought with the bat, and lasts past the
+    // minute; Nick's sword clears it sooner.
+    o.player = "NickBBBat";
     o.timeLimitMs = kRunMs;
     Uint32 start = 0;
     int frames = 0;

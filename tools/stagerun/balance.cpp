@@ -124,8 +124,12 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage();
     int seeds = 10;
-    int jobs = 4;
-    Uint32 timeLimitMs = 20u * 60u * 1000u;
+    // Every core by default: each run is a process of its own.
+    const int cores = std::max(1, static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN)));
+    int jobs = cores;
+    // Past the longest stage's aim of 10 minutes by half: a run still going
+    // then is counted as lost.
+    Uint32 timeLimitMs = 15u * 60u * 1000u;
     std::vector<playerModel> models = {playerModel::Scripted, playerModel::Newcomer};
     std::vector<std::string> only;
     for (int i = 2; i < argc; ++i)
@@ -137,7 +141,7 @@ int main(int argc, char** argv)
         if (a == "--seeds")
             seeds = std::max(1, std::atoi(v.c_str()));
         else if (a == "--jobs")
-            jobs = std::clamp(std::atoi(v.c_str()), 1, 4);
+            jobs = std::clamp(std::atoi(v.c_str()), 1, cores);
         else if (a == "--time-limit")
             timeLimitMs = static_cast<Uint32>(std::max(1, std::atoi(v.c_str()))) * 1000u;
         else if (a == "--only")

@@ -382,7 +382,7 @@ Kind bullet()
         c.fill(hot, solid(hex(0xffffff)));
         return c;
     };
-    projectileData(k, 14, 2, 4);
+    projectileData(k, 14, 1, 4);
     k.desc.lifetime = 2000;
     k.desc.events[kOnHitEnemy] = {"hit1 14 5"};
     return k;

@@ -61,7 +61,7 @@ CharacterSpec zombieGal()
     s.colours.base[Bottom] = hex(0x5a3a52);
     s.colours.base[Hair] = hex(0x6a3a22);
     numbers(s, 200, 100, 4, 13, 0, 0, 1);
-    buildKit(s, shambler(0.12f, 1.9f));
+    buildKit(s, shambler(0.4f, 1.9f));
     return s;
 }
 
@@ -99,7 +99,7 @@ CharacterSpec megaZombie()
     s.colours.base[Hair] = hex(0x2a1a14);
     s.colours.base[Bottom] = hex(0x3a3a44);
     numbers(s, 800, 100, 2, 10, 0, 0, 1);
-    KitOptions o = shambler(0.5f, 1.8f);
+    KitOptions o = shambler(1.0f, 1.8f);
     o.hunched = true;
     buildKit(s, o);
     s.selectScale = 1.25f;

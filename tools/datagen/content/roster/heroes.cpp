@@ -59,9 +59,6 @@ MoveDef row(MoveDef m, const std::string& command, int icon, const std::string& 
     return m;
 }
 
-// How much harder Nick's forms strike than the standard kit.
-constexpr float kHeroDamage = 3.0f;
-
 // Keys shared by the rows.
 struct Kit
 {
@@ -489,12 +486,25 @@ CharacterSpec nickBlackBlade()
 
 std::vector<CharacterSpec> heroForms()
 {
-    std::vector<CharacterSpec> forms = {nick(), nickBat(), nickWhip(), nickSwords(), nickGauntlets(), nickBlackBlade()};
-    // Nick's blows set how long the story's fights last: its stages' and
-    // bosses' health is fixed, so his damage is raised until a stage takes
-    // minutes, not a quarter of an hour.
-    for (CharacterSpec& s : forms)
-        scaleDamage(s, kHeroDamage);
-    return forms;
+    // How hard each form strikes against the standard kit. The story's
+    // player fights the first stage and Vlad with the bat, and every later
+    // fight with Nick's own sword (the other forms are his second weapon):
+    // the stages' and bosses' health is fixed, so these blows set how long
+    // the story's fights last.
+    struct Numbers
+    {
+        CharacterSpec (*make)();
+        float damage;
+    };
+    const Numbers forms[] = {{nick, 3.2f},       {nickBat, 0.6f},        {nickWhip, 3.2f},
+                             {nickSwords, 3.2f}, {nickGauntlets, 3.2f}, {nickBlackBlade, 3.2f}};
+    std::vector<CharacterSpec> all;
+    for (const Numbers& n : forms)
+    {
+        CharacterSpec s = n.make();
+        scaleDamage(s, n.damage);
+        all.push_back(std::move(s));
+    }
+    return all;
 }
 } // namespace datagen::roster

@@ -1743,16 +1743,16 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         fire.glow = 1.0f;
         std::vector<Key> mg = {mk(rest, 40), mk(rest, 50), mk(fire, 50),
                                mk(rest, 50), mk(fire, 50), mk(rest, 60)};
-        for (std::size_t i : {2u, 4u})
-        {
-            mg[i].shot = "bullet";
-            mg[i].sound = c.snd("Shot");
-            mg[i].xStep = -1;
-        }
+        // A short burst: a second bullet on its heels left nothing to dodge.
+        mg[2].shot = "bullet";
+        mg[2].sound = c.snd("Shot");
+        mg[2].xStep = mg[4].xStep = -1;
         // The machine gun sits at Hot::handN.
         for (Key& k : mg)
             k.pose.open = 0.0f;
-        MoveDef gun = attack("machineGun", "A", mg, AiKind::Ground, "SML", kGround);
+        // A tank fires only at what it can see: shelling from beyond the
+        // view gives a player nothing to dodge.
+        MoveDef gun = attack("machineGun", "A", mg, AiKind::Ground, "M", kGround);
         m.push_back(gun);
         std::vector<Key> cannon = {mk(rest, 40), mk(raise, 80, 2), mk(fire, 60), mk(fire, 120),
                                    mk(rest, 60, 2)};
@@ -1760,8 +1760,8 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         cannon[2].sound = c.snd("Boom");
         cannon[2].xStep = -3;
         cannon[3].puff = "dustJump";
-        m.push_back(attack("cannon", "B", cannon, AiKind::Ground, "ML", kGround));
-        followUp(m, "cannon", "cannonAgain", 3, 2);
+        // One shell at a time: each knocks its target down.
+        m.push_back(attack("cannon", "B", cannon, AiKind::Ground, "S", kGround));
         Pose ram = rest;
         ram.spin = 4.0f;
         ram.phase = 1.0f;
@@ -1771,7 +1771,7 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         r[1].sound = c.snd("Thud");
         r[1].puff = "dustJump";
         m.push_back(attack("ram", "DA", r, AiKind::Duck, "S", kGround));
-        m.push_back(attack("treadCrush", "DB", r, AiKind::Ground, "S", kGround));
+        m.push_back(attack("treadCrush", "DB", r, AiKind::Ground, "SM", kGround));
         m.back().clip.name = "treadCrush";
         if (c.opt.specials)
         {
@@ -1779,7 +1779,9 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
                                     mk(fire, 60), mk(raise, 60),    mk(fire, 60), mk(rest, 60, 2)};
             bar[2].shot = bar[4].shot = bar[6].shot = "fireball";
             bar[2].sound = bar[4].sound = bar[6].sound = c.snd("Boom");
-            m.push_back(special(attack("barrage", "DRB", bar, AiKind::Ground, "L", kGround), 40));
+            // A player's move: a computer tank's barrage pinned a player down
+            // from beyond the view.
+            m.push_back(special(attack("barrage", "DRB", bar, AiKind::None, "", kGround), 40));
         }
         return;
     }

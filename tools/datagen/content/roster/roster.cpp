@@ -117,15 +117,28 @@ std::vector<CharacterSpec> allCharacters()
         float damage;
         bool backdrop;
     };
-    const Family families[] = {{heroForms, 1.0f, true},   {theDead, 1.0f, false},  {theArmy, 0.12f, false},
+    const Family families[] = {{heroForms, 1.0f, true},   {theDead, 1.0f, false},  {theArmy, 0.9f, false},
                                {theDemons, 0.15f, false}, {theBosses, 0.35f, true}, {theAllies, 1.0f, true},
                                {theBonus, 1.0f, true},    {theProps, 1.0f, true}};
+    // Characters whose blows are set apart from their family's: the story's
+    // bosses each strike harder than the one before, in the order the story
+    // meets them; the stage crowds that first come late in the story strike
+    // harder than the early ones; the tank's shells do its work.
+    const std::pair<const char*, float> ownDamage[] = {
+        {"Vlad", 0.13f},      {"Spectre", 0.45f}, {"Weldy", 0.45f},    {"Oleck", 0.65f},    {"Brask", 0.65f},
+        {"Giancarlo", 0.65f}, {"Mech", 0.6f},     {"Johnny", 0.52f},   {"Lilith", 0.35f},    {"Tank", 0.12f},
+        {"HellHound", 0.3f}, {"HellSkull", 0.25f}, {"FiendM", 0.25f}, {"MegaGhost", 0.35f},
+    };
     std::vector<CharacterSpec> all;
     for (const Family& family : families)
         for (CharacterSpec& s : family.make())
         {
-            if (family.damage != 1.0f)
-                scaleDamage(s, family.damage);
+            float damage = family.damage;
+            for (const auto& own : ownDamage)
+                if (s.name == own.first)
+                    damage = own.second;
+            if (damage != 1.0f)
+                scaleDamage(s, damage);
             keepUsedSounds(s);
             if (!family.backdrop)
                 for (MoveDef& m : s.moves)
