@@ -118,12 +118,13 @@ std::vector<CharacterSpec> allCharacters()
         bool backdrop;
     };
     const Family families[] = {{heroForms, 1.0f, true},   {theDead, 1.0f, false},  {theArmy, 0.9f, false},
-                               {theDemons, 0.15f, false}, {theBosses, 0.35f, true}, {theAllies, 1.0f, true},
+                               {theDemons, 0.15f, false}, {theBosses, 1.0f, true}, {theAllies, 1.0f, true},
                                {theBonus, 1.0f, true},    {theProps, 1.0f, true}};
-    // Characters whose blows are set apart from their family's: the story's
-    // bosses each strike harder than the one before, in the order the story
-    // meets them; the stage crowds that first come late in the story strike
-    // harder than the early ones; the tank's shells do its work.
+    // Characters whose blows are set apart from their family's: every boss,
+    // harder the later the story meets it, as far as the arcade run (the same
+    // bosses with two to three times the health, no shop) can bear; the stage
+    // crowds that first come late in the story strike harder than the early
+    // ones; the tank's shells do its work.
     const std::pair<const char*, float> ownDamage[] = {
         {"Vlad", 0.13f},      {"Spectre", 0.45f}, {"Weldy", 0.45f},    {"Oleck", 0.65f},    {"Brask", 0.65f},
         {"Giancarlo", 0.65f}, {"Mech", 0.6f},     {"Johnny", 0.52f},   {"Lilith", 0.35f},    {"Tank", 0.12f},
