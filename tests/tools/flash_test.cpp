@@ -139,6 +139,18 @@ TEST(MeanLuminance, WeighsLinearLightOverThePicture)
             EXPECT_NEAR(meanLuminance(s), 0.5, 0.001);
             SDL_FreeSurface(s);
         }
+    // A palette picture weighs each entry's colour.
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 48, 8, 0, 0, 0, 0);
+    ASSERT_NE(s, nullptr);
+    SDL_Color entries[3] = {{0, 0, 0, 0}, {255, 255, 255, 0}, {0, 255, 0, 0}};
+    SDL_SetColors(s, entries, 0, 3);
+    SDL_FillRect(s, nullptr, 2);
+    EXPECT_NEAR(meanLuminance(s), 0.7152, 0.001);
+    SDL_Rect half = {0, 0, 64, 24};
+    SDL_FillRect(s, nullptr, 0);
+    SDL_FillRect(s, &half, 1);
+    EXPECT_NEAR(meanLuminance(s), 0.5, 0.001);
+    SDL_FreeSurface(s);
 }
 
 namespace

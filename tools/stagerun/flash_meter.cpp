@@ -1,8 +1,10 @@
 // Counts the flashes a run shows, from each presented picture's mean luminance.
 #include "tools/stagerun/flash_meter.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace
 {
@@ -37,24 +39,93 @@ Uint32 readPixel(const Uint8* p, int bytes)
         return *reinterpret_cast<const Uint32*>(p);
     }
 }
+
+// One channel's weighted linear light for each of its stored values: the
+// value widened to 8 bits by repeating its top bits, as 16-bit pictures show.
+// Kept in fixed point, a millionth of a millionth of full scale, so a
+// picture's sum adds integers.
+constexpr double kFixed = 1e12;
+
+std::vector<Uint64> channelTable(Uint32 mask, Uint8 shift, Uint8 loss, double weight)
+{
+    const std::array<double, 256>& lin = linearLevels();
+    const Uint32 top = mask >> shift;
+    std::vector<Uint64> t(static_cast<std::size_t>(top) + 1);
+    const int bits = 8 - loss;
+    for (Uint32 v = 0; v <= top; ++v)
+    {
+        Uint32 wide = bits > 0 ? v << loss : 0;
+        for (int filled = bits; filled > 0 && filled < 8; filled += bits)
+            wide |= (v << loss) >> filled;
+        t[v] = static_cast<Uint64>(std::llround(kFixed * weight * lin[std::min<Uint32>(wide, 255)]));
+    }
+    return t;
+}
 } // namespace
 
 double meanLuminance(SDL_Surface* picture)
 {
     if (!picture || picture->w <= 0 || picture->h <= 0 || SDL_LockSurface(picture) != 0)
         return 0.0;
-    const std::array<double, 256>& lin = linearLevels();
-    const int bytes = picture->format->BytesPerPixel;
+    const SDL_PixelFormat* f = picture->format;
+    const int bytes = f->BytesPerPixel;
     double sum = 0.0;
-    for (int y = 0; y < picture->h; ++y)
+    if (f->palette)
     {
-        const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
-        for (int x = 0; x < picture->w; ++x)
+        // A palette picture: each entry's luminance once.
+        const std::array<double, 256>& lin = linearLevels();
+        double entry[256] = {};
+        for (int i = 0; i < f->palette->ncolors && i < 256; ++i)
         {
-            Uint8 r, g, b;
-            SDL_GetRGB(readPixel(row + x * bytes, bytes), picture->format, &r, &g, &b);
-            sum += 0.2126 * lin[r] + 0.7152 * lin[g] + 0.0722 * lin[b];
+            const SDL_Color& c = f->palette->colors[i];
+            entry[i] = 0.2126 * lin[c.r] + 0.7152 * lin[c.g] + 0.0722 * lin[c.b];
         }
+        for (int y = 0; y < picture->h; ++y)
+        {
+            const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
+            for (int x = 0; x < picture->w; ++x)
+                sum += entry[readPixel(row + x * bytes, bytes) & 0xff];
+        }
+    }
+    else
+    {
+        // Pictures of one format follow each other frame after frame: keep
+        // the tables of the last one.
+        static Uint32 masks[3] = {0, 0, 0};
+        static std::vector<Uint64> tables[3];
+        const Uint32 want[3] = {f->Rmask, f->Gmask, f->Bmask};
+        if (tables[0].empty() || masks[0] != want[0] || masks[1] != want[1] || masks[2] != want[2])
+        {
+            tables[0] = channelTable(f->Rmask, f->Rshift, f->Rloss, 0.2126);
+            tables[1] = channelTable(f->Gmask, f->Gshift, f->Gloss, 0.7152);
+            tables[2] = channelTable(f->Bmask, f->Bshift, f->Bloss, 0.0722);
+            std::copy(want, want + 3, masks);
+        }
+        const Uint64* red = tables[0].data();
+        const Uint64* green = tables[1].data();
+        const Uint64* blue = tables[2].data();
+        Uint64 total = 0;
+        for (int y = 0; y < picture->h; ++y)
+        {
+            const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
+            Uint64 rowSum = 0;
+            if (bytes == 4)
+                for (int x = 0; x < picture->w; ++x)
+                {
+                    const Uint32 p = reinterpret_cast<const Uint32*>(row)[x];
+                    rowSum += red[(p & f->Rmask) >> f->Rshift] + green[(p & f->Gmask) >> f->Gshift] +
+                              blue[(p & f->Bmask) >> f->Bshift];
+                }
+            else
+                for (int x = 0; x < picture->w; ++x)
+                {
+                    const Uint32 p = readPixel(row + x * bytes, bytes);
+                    rowSum += red[(p & f->Rmask) >> f->Rshift] + green[(p & f->Gmask) >> f->Gshift] +
+                              blue[(p & f->Bmask) >> f->Bshift];
+                }
+            total += rowSum;
+        }
+        sum = static_cast<double>(total) / kFixed;
     }
     SDL_UnlockSurface(picture);
     return sum / (static_cast<double>(picture->w) * picture->h);

@@ -28,7 +28,7 @@ CharacterSpec vlad()
                          {Glow, 0xff3030},
                          {Shoes, 0x1a1418}});
     costumePalettes(s, {Top, Inner, Accent, Bottom});
-    numbers(s, 400, 100, 5, 16, 0, 0, 1);
+    numbers(s, 400, 100, 5, 11, 0, 0, 1);
     KitOptions o;
     o.fighting = Fighting::Blade;
     o.projectile = "fireball";

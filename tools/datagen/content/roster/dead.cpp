@@ -21,7 +21,7 @@ CharacterSpec zombie(const std::string& name)
                          {Glow, 0xf0f0a0},
                          {Mouth, 0x5a1a1a}});
     monsterPalettes(s, {Top, Bottom, Accent});
-    numbers(s, 220, 100, 3, 12, 0, 0, 1);
+    numbers(s, 220, 100, 2, 12, 0, 0, 1);
     return s;
 }
 
@@ -41,7 +41,7 @@ KitOptions shambler(float power, float tempo)
 CharacterSpec zombieGuy()
 {
     CharacterSpec s = zombie("ZombieGuy");
-    buildKit(s, shambler(0.12f, 2.0f));
+    buildKit(s, shambler(0.12f, 3.0f));
     return s;
 }
 
@@ -80,7 +80,7 @@ CharacterSpec fatZombie()
     s.colours.base[Bottom] = hex(0x4a4e5a);
     s.colours.base[Skin] = hex(0xa0a47e);
     numbers(s, 400, 100, 2, 10, 0, 0, 1);
-    buildKit(s, shambler(0.2f, 2.2f));
+    buildKit(s, shambler(0.2f, 2.6f));
     return s;
 }
 

@@ -214,7 +214,7 @@ CharacterSpec nick()
                           "DRA", 4, kGround, "ML"));
     s.moves.push_back(row(moveDef("ImpaleStrike", "",
                                   {key(k.g, 30), face(key(k.sink, 60, 1), "faceAngry"),
-                                   step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 18, 3), sw), 10),
+                                   step(snd(strikeKey(k.lunge, 40, 1, Strike::WeaponN, 18, 2), sw), 10),
                                    step(key(k.lunge, 70), 4), key(k.g, 60, 2)}),
                           "DRA", 2, kGround, "ML"));
     s.moves.push_back(row(moveDef("BloodBath", "",
@@ -496,7 +496,7 @@ std::vector<CharacterSpec> heroForms()
         CharacterSpec (*make)();
         float damage;
     };
-    const Numbers forms[] = {{nick, 3.2f},       {nickBat, 0.6f},        {nickWhip, 3.2f},
+    const Numbers forms[] = {{nick, 3.1f},       {nickBat, 0.63f},        {nickWhip, 3.2f},
                              {nickSwords, 3.2f}, {nickGauntlets, 3.2f}, {nickBlackBlade, 3.2f}};
     std::vector<CharacterSpec> all;
     for (const Numbers& n : forms)

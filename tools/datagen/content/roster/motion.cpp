@@ -495,8 +495,10 @@ void humanReactions(const Ctx& c, std::vector<MoveDef>& moves)
     kneel.footN = {0.35f, 0.0f};
     kneel.footF = {-0.25f, -0.02f};
     kneel.toeF = -50.0f;
-    std::vector<Key> crash = {mk(bounce, 50), mk(down, 60),     mk(down, 160),
-                              mk(sit, 60, 1), mk(kneel, 60, 1), mk(g, 50, 1)};
+    // Heavy, slow bodies lie longer and rise slower.
+    const auto rise = [&](int pause) { return c.opt.tempo > 1.0f ? c.ps(pause) : pause; };
+    std::vector<Key> crash = {mk(bounce, 50),         mk(down, 60),            mk(down, rise(160)),
+                              mk(sit, rise(60), 1), mk(kneel, rise(60), 1), mk(g, 50, 1)};
     crash[1].puff = "dustJump";
     crash[1].sound = c.snd("Thud");
     crash[2].holdIfDown = true;
@@ -729,9 +731,10 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     up.weapon = -90.0f;
     up.lean = -10.0f;
     up.pelvis.x = 0.08f;
-    // The upward cut lands halfway up, across a standing foe's chest.
+    // The upward cut lands halfway up, across a standing foe's chest, low
+    // enough to bite a tank's turret.
     Pose across2 = g;
-    across2.armN = {100.0f, 10.0f};
+    across2.armN = {80.0f, 10.0f};
     across2.weapon = -90.0f;
     across2.lean = 0.0f;
     across2.pelvis.x = 0.08f;
@@ -746,7 +749,7 @@ void weaponArsenal(const Ctx& c, std::vector<MoveDef>& m, bool heavy)
     back.weapon = -90.0f;
     back.lean = 25.0f;
     Pose across = g;
-    across.armN = {95.0f, 0.0f};
+    across.armN = {84.0f, 0.0f};
     across.weapon = -90.0f;
     across.lean = 5.0f;
     across.pelvis.x = 0.12f;
@@ -1765,13 +1768,13 @@ void machineArsenal(const Ctx& c, std::vector<MoveDef>& m)
         Pose ram = rest;
         ram.spin = 4.0f;
         ram.phase = 1.0f;
-        std::vector<Key> r = {mk(rest, 40), hit(ram, 50, 1, Strike::WeaponF, c.dmg(12), c.ht(3)),
+        std::vector<Key> r = {mk(rest, 40), hit(ram, 50, 1, Strike::WeaponF, c.dmg(12), c.ht(2)),
                               hit(ram, 50, 0, Strike::WeaponF, c.dmg(12), c.ht(3)), mk(rest, 60, 1)};
         r[1].xStep = r[2].xStep = 7;
         r[1].sound = c.snd("Thud");
         r[1].puff = "dustJump";
         m.push_back(attack("ram", "DA", r, AiKind::Duck, "S", kGround));
-        m.push_back(attack("treadCrush", "DB", r, AiKind::Ground, "SM", kGround));
+        m.push_back(attack("treadCrush", "DB", r, AiKind::Ground, "S", kGround));
         m.back().clip.name = "treadCrush";
         if (c.opt.specials)
         {
