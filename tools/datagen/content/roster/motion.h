@@ -42,7 +42,8 @@ struct KitOptions
     bool specials = true;
     // Damage of every blow times this.
     float power = 1.0f;
-    // Frame pauses times this (heavier bodies move slower).
+    // Walking and ducking pauses times this, and above 1 lying and rising
+    // too (heavier bodies move slower and get up slower).
     float tempo = 1.0f;
     // Stance and walk flavour.
     bool swagger = false; // a cocky, upright stance
