@@ -8,6 +8,11 @@
 
 namespace
 {
+// How much each channel's linear light adds to luminance.
+constexpr double kRed = 0.2126;
+constexpr double kGreen = 0.7152;
+constexpr double kBlue = 0.0722;
+
 // sRGB's 8-bit levels in linear light.
 const std::array<double, 256>& linearLevels()
 {
@@ -78,7 +83,7 @@ double meanLuminance(SDL_Surface* picture)
         for (int i = 0; i < f->palette->ncolors && i < 256; ++i)
         {
             const SDL_Color& c = f->palette->colors[i];
-            entry[i] = 0.2126 * lin[c.r] + 0.7152 * lin[c.g] + 0.0722 * lin[c.b];
+            entry[i] = kRed * lin[c.r] + kGreen * lin[c.g] + kBlue * lin[c.b];
         }
         for (int y = 0; y < picture->h; ++y)
         {
@@ -96,34 +101,30 @@ double meanLuminance(SDL_Surface* picture)
         const Uint32 want[3] = {f->Rmask, f->Gmask, f->Bmask};
         if (tables[0].empty() || masks[0] != want[0] || masks[1] != want[1] || masks[2] != want[2])
         {
-            tables[0] = channelTable(f->Rmask, f->Rshift, f->Rloss, 0.2126);
-            tables[1] = channelTable(f->Gmask, f->Gshift, f->Gloss, 0.7152);
-            tables[2] = channelTable(f->Bmask, f->Bshift, f->Bloss, 0.0722);
+            tables[0] = channelTable(f->Rmask, f->Rshift, f->Rloss, kRed);
+            tables[1] = channelTable(f->Gmask, f->Gshift, f->Gloss, kGreen);
+            tables[2] = channelTable(f->Bmask, f->Bshift, f->Bloss, kBlue);
             std::copy(want, want + 3, masks);
         }
         const Uint64* red = tables[0].data();
         const Uint64* green = tables[1].data();
         const Uint64* blue = tables[2].data();
+        const auto light = [&](Uint32 p)
+        {
+            return red[(p & f->Rmask) >> f->Rshift] + green[(p & f->Gmask) >> f->Gshift] +
+                   blue[(p & f->Bmask) >> f->Bshift];
+        };
         Uint64 total = 0;
         for (int y = 0; y < picture->h; ++y)
         {
             const Uint8* row = static_cast<const Uint8*>(picture->pixels) + y * picture->pitch;
-            Uint64 rowSum = 0;
+            // Screen pictures are 32-bit: read them a word at a time.
             if (bytes == 4)
                 for (int x = 0; x < picture->w; ++x)
-                {
-                    const Uint32 p = reinterpret_cast<const Uint32*>(row)[x];
-                    rowSum += red[(p & f->Rmask) >> f->Rshift] + green[(p & f->Gmask) >> f->Gshift] +
-                              blue[(p & f->Bmask) >> f->Bshift];
-                }
+                    total += light(reinterpret_cast<const Uint32*>(row)[x]);
             else
                 for (int x = 0; x < picture->w; ++x)
-                {
-                    const Uint32 p = readPixel(row + x * bytes, bytes);
-                    rowSum += red[(p & f->Rmask) >> f->Rshift] + green[(p & f->Gmask) >> f->Gshift] +
-                              blue[(p & f->Bmask) >> f->Bshift];
-                }
-            total += rowSum;
+                    total += light(readPixel(row + x * bytes, bytes));
         }
         sum = static_cast<double>(total) / kFixed;
     }
