@@ -236,11 +236,12 @@ int TextFileReader::readCount(const char* label)
     return n;
 }
 
-std::vector<std::string> readValueLines(TextFileReader& file, int count)
+std::vector<std::string> readValueLines(TextFileReader& file, int count, int* present)
 {
     std::vector<std::string> lines(count > 0 ? static_cast<std::size_t>(count) : 0);
     std::string previous;
     bool ended = true;
+    int held = 0;
     for (std::string& line : lines)
     {
         bool hadEnd = false;
@@ -248,11 +249,14 @@ std::vector<std::string> readValueLines(TextFileReader& file, int count)
         {
             previous = line;
             ended = hadEnd;
+            ++held;
         }
         else
         {
             line = ended ? std::string() : previous;
         }
     }
+    if (present)
+        *present = held;
     return lines;
 }

@@ -107,5 +107,6 @@ private:
 
 // Reads `count` one-value lines of a settings or save file. Lines past the
 // end of the file read as empty, except that a last line without a line end
-// is read again for every line after it.
-std::vector<std::string> readValueLines(TextFileReader& file, int count);
+// is read again for every line after it. `present`, when given, receives how
+// many of the `count` lines the file really held.
+std::vector<std::string> readValueLines(TextFileReader& file, int count, int* present = nullptr);

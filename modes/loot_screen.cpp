@@ -5,42 +5,74 @@
 
 #include "engine/font.h"
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
 #include "modes/loot_rules.h"
+
+#include <cstdio>
 
 lootBundle::~lootBundle()
 {
     freeFont(font);
 }
 
-void lootBundle::giveReward(int bundle, SDL_Surface* screen)
+bool lootBundle::saveReward(const LootReward& reward)
+{
+    // The reward is saved whole or not at all: a save that cannot be read
+    // keeps both files as they are, so they never disagree.
+    story.loadStoryFile();
+    const bool withAllies = unlocksAllies(reward);
+    if (withAllies)
+        allies.loadAllyFile();
+    if (story.unreadable() || (withAllies && allies.unreadable()))
+        return false;
+
+    const storyFile before = story;
+    std::vector<unsigned char> storyBefore;
+    const bool storyWasThere = readWholeFile(kStoryPath, storyBefore);
+    applyStoryReward(reward, story);
+    if (!story.saveStoryFile())
+    {
+        story = before;
+        return false;
+    }
+    if (!withAllies)
+        return true;
+    applyAllyReward(reward, allies);
+    if (allies.saveAllyFile())
+        return true;
+
+    // The ally save refused the reward: the story save is put back as it was.
+    const bool putBack =
+        storyWasThere ? writeFileAtomically(kStoryPath, std::string(storyBefore.begin(), storyBefore.end()))
+                      : std::remove(kStoryPath) == 0;
+    if (putBack)
+        std::printf("%s is put back as it was before the reward\n", kStoryPath);
+    else
+        std::printf("%s could not be put back: it holds the reward, which %s lacks\n", kStoryPath,
+                    kAlliesPath);
+    story = before;
+    return false;
+}
+
+bool lootBundle::giveReward(int bundle, SDL_Surface* screen)
 {
     freeFont(font);
     font = initFont("data/font/Calibri2", 0, 0, 0, 1.0f);
     target = screen;
+    kept = false;
+    notKept = false;
+    items.clear();
     const LootReward* reward = lootReward(bundle);
     if (!reward)
-        return;
+        return false;
 
-    // The reward is saved whole or not at all: a save that cannot be read
-    // keeps both files as they are, so they never disagree.
-    story.loadStoryFile();
-    const bool withAllies = unlocksAllies(*reward);
-    if (withAllies)
-        allies.loadAllyFile();
-    if (!story.unreadable() && !(withAllies && allies.unreadable()))
-    {
-        applyStoryReward(*reward, story);
-        story.saveStoryFile();
-        if (withAllies)
-        {
-            applyAllyReward(*reward, allies);
-            allies.saveAllyFile();
-        }
-    }
+    kept = saveReward(*reward);
+    notKept = !kept;
+    if (notKept)
+        std::printf("Reward %d was not saved, so it is not given; the saves keep what they held\n", bundle);
 
-    const std::vector<LootLine> lines = lootLines(*reward);
-    items.clear();
+    const std::vector<LootLine> lines = kept ? lootLines(*reward) : std::vector<LootLine>();
     items.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i)
     {
@@ -58,6 +90,7 @@ void lootBundle::giveReward(int bundle, SDL_Surface* screen)
     weaponSheet.init("data/screens/loot/weaponSet", false);
     weaponSprite.init(&weaponSheet, target);
     weaponSprite.animating = 0;
+    return kept;
 }
 
 void lootBundle::drawWeapon(int weapon, int x, int y)
@@ -82,6 +115,9 @@ void lootBundle::draw()
         item.sprite.draw();
         drawString(target, font, item.sprite.x + 60, item.sprite.y + 30, "%s", item.label.c_str());
     }
+    if (notKept)
+        for (int i = 0; i < 2; ++i)
+            drawString(target, font, kNoticeX, kNoticeY + 30 * i, "%s", kNotKept[i]);
     drawWeapon(story.primaryWeapon, 100, 400);
     drawWeapon(story.secondaryWeapon, 300, 400);
 }

@@ -15,6 +15,7 @@
 #include "modes/save_files.h"
 
 struct SDLFont;
+struct LootReward;
 
 struct lootItem
 {
@@ -32,28 +33,44 @@ public:
     lootBundle& operator=(const lootBundle&) = delete;
 
     // Applies reward `bundle` to the save files, saving them, then loads
-    // what the screen shows.
-    void giveReward(int bundle, SDL_Surface* screen);
-    // Draws the items and both weapon readouts; does not present the frame.
+    // what the screen shows; true when the reward was saved. It is saved
+    // whole or not at all: when a save cannot be read or written, the console
+    // says which file and why, both files keep what they held, `story` holds
+    // the weapons as saved, and the screen lists no items but says that the
+    // reward was not kept.
+    bool giveReward(int bundle, SDL_Surface* screen);
+    // Draws the items (or that the reward was not kept) and both weapon
+    // readouts; does not present the frame.
     void draw();
 
     storyFile story;
     allyFile allies;
+    // The last reward given was saved.
+    bool kept = false;
     std::vector<lootItem> items;
     SDLFont* font = nullptr;
     SDL_Surface* target = nullptr;
     CSpriteBase weaponSheet;
     CSprite weaponSprite;
 
+    // Where the screen says that a reward was not kept, one line under the other.
+    static constexpr int kNoticeX = 150;
+    static constexpr int kNoticeY = 150;
+    static constexpr const char* kNotKept[2] = {"This reward could not be saved.",
+                                                "Your saves are as they were."};
+
 private:
+    bool saveReward(const LootReward& reward);
     void drawWeapon(int weapon, int x, int y);
+    // A reward was given but not saved.
+    bool notKept = false;
 };
 
 // Bundle N: the reward of the chapter it ends.
 template <int N> class numberedLootBundle : public lootBundle
 {
 public:
-    void init(SDL_Surface* screen) { giveReward(N, screen); }
+    bool init(SDL_Surface* screen) { return giveReward(N, screen); }
 };
 
 using lootBundle1 = numberedLootBundle<1>;

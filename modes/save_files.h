@@ -19,11 +19,16 @@ struct weaponRecord
     int level;
 };
 
-// A saved stat level as the shop sells it and the fighter gets it: a
-// hand-edited level below 0 counts as 0.
+// The highest stat level the shop sells.
+constexpr int kMaxStatLevel = 5;
+
+// The one rule for a saved stat level, which the shop prices, sells and shows
+// and the story's fighter gets: a hand-edited level is held within
+// 0..kMaxStatLevel, so no save makes a fighter's speed, strength, defence or
+// health negative or overflowing. The save itself keeps the level as read.
 inline int statLevel(int saved)
 {
-    return std::max(saved, 0);
+    return std::clamp(saved, 0, kMaxStatLevel);
 }
 
 // The campaign's progress. Every user holds its own copy: construct, load,
@@ -33,13 +38,21 @@ class storyFile
 public:
     storyFile();
     // Replaces the fields with the file's; a missing file is created from them.
+    // A file that reads short or garbled (fewer lines than its 35, a line that
+    // holds no plain number) gives 0 for what it lacks, and is remembered as
+    // damaged: the first save over it keeps a copy of it beside it first.
     void loadStoryFile();
-    // Writes every field; a failed save keeps the old file. Writes nothing
-    // after a load found the file there but could not read it, so the
-    // defaults never replace the player's progress.
-    void saveStoryFile();
+    // Writes every field; true when the file now holds them. A failed save
+    // keeps the old file and says on the console which file and why. Writes
+    // nothing after a load found the file there but could not read it, so the
+    // defaults never replace the player's progress; over a damaged file, writes
+    // only once a copy of it is kept (`keptCopyPath`).
+    bool saveStoryFile();
     // The last load found the file but could not read it.
     bool unreadable() const { return readFailed; }
+    // Why the last load read the file short or garbled, or "" when it read
+    // cleanly; cleared once a save has written over it.
+    const std::string& damage() const { return damaged; }
 
     // The record of weapon `index`, or null outside 0..8 (a weapon number
     // read from a hand-edited file names no record).
@@ -58,6 +71,7 @@ public:
 
 private:
     bool readFailed = false;
+    std::string damaged;
 };
 
 // The equipped ally, which allies are unlocked and the bonus ally's folder.
@@ -65,10 +79,14 @@ class allyFile
 {
 public:
     allyFile();
+    // Like the story's load; a file is damaged also when it ends before the
+    // bonus ally's name (its eleventh line).
     void loadAllyFile();
-    // Like the story's save, writes nothing over a file it could not read.
-    void saveAllyFile();
+    // Like the story's save: true when written, nothing over a file it could
+    // not read, a copy kept before the first write over a damaged one.
+    bool saveAllyFile();
     bool unreadable() const { return readFailed; }
+    const std::string& damage() const { return damaged; }
 
     int equippedAlly;
     // Indexed by ally id; id 0, no ally, is always unlocked.
@@ -77,4 +95,10 @@ public:
 
 private:
     bool readFailed = false;
+    std::string damaged;
 };
+
+// Where the copy of a damaged save is kept before the first save over it:
+// "<path>.bad", or "<path>.bad2", "<path>.bad3" ... when the earlier copies
+// hold other files (an earlier copy is never overwritten). `n` counts from 1.
+std::string keptCopyPath(const std::string& path, int n);

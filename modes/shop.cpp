@@ -5,7 +5,6 @@
 #include "engine/globals.h"
 #include "engine/present.h"
 #include "fighter/fighter.h"
-#include "modes/loot_rules.h"
 #include "screens/menu_input.h"
 
 namespace
@@ -34,9 +33,10 @@ shop::~shop()
 
 int shop::priceOfNextLevel(Stat stat, int level)
 {
-    if (level >= kMaxLevel)
+    const int current = statLevel(level);
+    if (current >= kMaxLevel)
         return -1;
-    return kRows[stat].unitPrice * (statLevel(level) + 1);
+    return kRows[stat].unitPrice * (current + 1);
 }
 
 std::string shop::priceLine(Stat stat, int level)
@@ -155,11 +155,11 @@ void shop::draw()
         const std::string line = priceLine(static_cast<Stat>(stat), level(static_cast<Stat>(stat)));
         drawString(target, font, kLineX, kRows[stat].y, "%s", line.c_str());
     }
-    // What the levels make of a fighter of 1000 HP, strength 1 and speed 6;
-    // hand-edited levels saturate.
+    // What the levels make of a fighter of 1000 HP, strength 1 and speed 6,
+    // each level as the story's fighter gets it (`statLevel`).
     drawString(target, font, 470, 290, "HP: %d", raisedMaxHP(1000, statLevel(story.hpLevel)));
-    drawString(target, font, 470, 310, "STR: %d", addSaturated(story.strengthLevel, 1));
-    drawString(target, font, 470, 330, "DEF: %d", story.defenceLevel);
-    drawString(target, font, 470, 350, "SPEED: %d", addSaturated(story.speedLevel, 6));
+    drawString(target, font, 470, 310, "STR: %d", statLevel(story.strengthLevel) + 1);
+    drawString(target, font, 470, 330, "DEF: %d", statLevel(story.defenceLevel));
+    drawString(target, font, 470, 350, "SPEED: %d", statLevel(story.speedLevel) + 6);
     presentFrame(target);
 }

@@ -22,7 +22,7 @@ public:
         HP,
         StatCount
     };
-    static constexpr int kMaxLevel = 5;
+    static constexpr int kMaxLevel = kMaxStatLevel;
     static constexpr int kLeaveButton = 4;
 
     shop() = default;
@@ -40,8 +40,9 @@ public:
     void buyHP() { buy(HP); }
 
     // The price of the stat's next level, or -1 when it is at its maximum.
-    // A level below 0 (a hand-edited save) is priced as level 0, so a
-    // purchase never costs nothing or adds coins.
+    // A saved level counts as `statLevel` makes it: one below 0 (a
+    // hand-edited save) is priced as level 0, so a purchase never costs
+    // nothing or adds coins, and one above the maximum is at the maximum.
     static int priceOfNextLevel(Stat stat, int level);
     // The price line the shop draws for a stat at `level`.
     static std::string priceLine(Stat stat, int level);

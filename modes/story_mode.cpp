@@ -120,7 +120,8 @@ void storyMode::allySelect()
 
 void storyMode::reward(int bundle)
 {
-    // Saved here, before anything is shown.
+    // Saved here, before anything is shown; a reward that could not be saved
+    // is reported on the console and the loot screen says it was not kept.
     lootBundle loot;
     loot.giveReward(bundle, surface);
     lootScreen shown;
@@ -153,11 +154,12 @@ void setUpStoryPlayer(characterData& first, characterData& second, const storyFi
     Fighter& player = first.fighter;
     player.x = x;
     player.y = 500;
-    player.strength = save.strengthLevel;
-    player.defence = save.defenceLevel;
-    // A hand-edited speed level keeps the speed within the limit a
-    // character file's speed has, so walking never overflows.
-    player.speed = std::clamp(addSaturated(player.speed, save.speedLevel), kMinCoordinate, kMaxCoordinate);
+    // Each level as the shop prices and shows it (`statLevel`), so a
+    // hand-edited save never gives a negative or overflowing stat; the speed
+    // stays within the limit a character file's speed has.
+    player.strength = statLevel(save.strengthLevel);
+    player.defence = statLevel(save.defenceLevel);
+    player.speed = std::min(addSaturated(player.speed, statLevel(save.speedLevel)), kMaxCoordinate);
     player.setHPLevel(statLevel(save.hpLevel));
     first.moves->lockMoves(weaponMoveLevel(save, save.primaryWeapon));
     second.moves->lockMoves(weaponMoveLevel(save, save.secondaryWeapon));

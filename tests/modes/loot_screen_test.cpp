@@ -2,12 +2,14 @@
 // drawn, the items and weapon readouts on screen, saves edited by hand, and
 // the loot screen's keys and buttons.
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "modes/loot_screen.h"
 #include "modes/save_files.h"
 #include "tests/control/control_fixture.h"
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -77,7 +79,8 @@ protected:
 TEST_F(LootScreenTest, TheFirstRewardIsSavedAndShownWithTheWeaponReadouts)
 {
     lootBundle1 bundle;
-    bundle.init(screen);
+    EXPECT_TRUE(bundle.init(screen));
+    EXPECT_TRUE(bundle.kept);
     // Saved before any screen opens; a new campaign's bat takes both shares.
     storyFile saved;
     saved.loadStoryFile();
@@ -176,5 +179,99 @@ TEST_F(LootScreenTest, KeysAAndEscapeOrAnyButtonEndTheScreen)
         EXPECT_EQ(loot.done, c.done);
         EXPECT_EQ(sounds.names(), c.sounds);
     }
+}
+// Rewards that cannot be saved ------------------------------------------------------------------
+
+// A reward that was not saved is answered false, said on the console (which
+// file, why) and on the screen, which lists none of its items; both saves and
+// the bundle's weapon readouts keep what was saved.
+class UnsavedRewardTest : public LootScreenTest
+{
+protected:
+    UnsavedRewardTest()
+    {
+        storyFile story;
+        story.coins = 300;
+        story.weapons[1] = weaponRecord{0, 90, 0};
+        story.saveStoryFile();
+        allyFile allies;
+        allies.bonusAllyName = "Tavin";
+        allies.saveAllyFile();
+        storyBefore = readFile(kStoryPath);
+        alliesBefore = readFile(kAlliesPath);
+    }
+    // Gives the reward, then checks what the player and the console are told.
+    template <class Bundle> std::string giveUnsaved(Bundle& bundle)
+    {
+        bool kept = true;
+        const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
+        EXPECT_FALSE(kept);
+        EXPECT_FALSE(bundle.kept);
+        EXPECT_TRUE(bundle.items.empty());
+        EXPECT_TRUE(contains(said, "was not saved")) << said;
+        EXPECT_EQ(bundle.story.weapons[1].exp, 90) << "the readouts show what was saved";
+
+        lootScreen loot;
+        loot.init(screen, &bundle);
+        TextRecorder texts;
+        loot.draw();
+        EXPECT_TRUE(texts.drew(lootBundle::kNotKept[0], lootBundle::kNoticeX, lootBundle::kNoticeY));
+        EXPECT_TRUE(texts.drew(lootBundle::kNotKept[1], lootBundle::kNoticeX, lootBundle::kNoticeY + 30));
+        EXPECT_TRUE(texts.drew("Lv: 0 Exp: 90", 150, 430));
+        for (const TextRecorder::Text& t : texts.texts())
+            EXPECT_FALSE(contains(t.text, "Coins")) << t.text;
+        return said;
+    }
+    std::string storyBefore;
+    std::string alliesBefore;
+};
+
+TEST_F(UnsavedRewardTest, TheStorySaveRefusesTheWrite)
+{
+    // A folder where the save's temporary goes refuses root too.
+    makeDirs(std::string(kStoryPath) + ".tmp");
+    lootBundle1 bundle;
+    const std::string said = giveUnsaved(bundle);
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
+    EXPECT_EQ(readFile(kStoryPath), storyBefore);
+}
+
+TEST_F(UnsavedRewardTest, TheAllySaveRefusesTheWriteAndTheStoryIsPutBack)
+{
+    makeDirs(std::string(kAlliesPath) + ".tmp");
+    lootBundle3 bundle;
+    const std::string said = giveUnsaved(bundle);
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory")) << said;
+    EXPECT_TRUE(contains(said, std::string(kStoryPath) + " is put back")) << said;
+    EXPECT_EQ(readFile(kStoryPath), storyBefore) << "saved whole or not at all";
+    EXPECT_EQ(readFile(kAlliesPath), alliesBefore);
+}
+
+TEST_F(UnsavedRewardTest, TheSaveFolderIsAFile)
+{
+    std::remove(kStoryPath);
+    std::remove(kAlliesPath);
+    std::remove("data/gameFiles");
+    writeFile("data/gameFiles", "not a folder\n");
+    lootBundle1 bundle;
+    bool kept = true;
+    const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
+    EXPECT_FALSE(kept);
+    EXPECT_TRUE(bundle.items.empty());
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory")) << said;
+    EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
+}
+
+TEST_F(UnsavedRewardTest, TheStorySaveCannotBeRead)
+{
+    setReadRefusal([](const std::string& path) { return path == kStoryPath; });
+    lootBundle1 bundle;
+    bool kept = true;
+    const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
+    setReadRefusal(nullptr);
+    EXPECT_FALSE(kept);
+    EXPECT_TRUE(bundle.items.empty());
+    EXPECT_TRUE(contains(said, "Unable to read " + std::string(kStoryPath))) << said;
+    EXPECT_EQ(readFile(kStoryPath), storyBefore);
 }
 } // namespace

@@ -5,6 +5,8 @@
 #include "tests/support/test_support.h"
 
 #include <climits>
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -275,5 +277,329 @@ TEST(AllyFile, RoundTripsWithTheNoAllyFlagForcedOpen)
     EXPECT_EQ(std::vector<int>(back.allyLocked, back.allyLocked + kAllyIds),
               std::vector<int>(allies.allyLocked, allies.allyLocked + kAllyIds));
     EXPECT_EQ(back.bonusAllyName, "Grey Lady");
+}
+// Saves that open but read short or garbled -----------------------------------------------------
+
+// A mid-campaign story save as the game writes it.
+std::string midCampaignStory()
+{
+    storyFile s;
+    s.primaryWeapon = 0;
+    s.secondaryWeapon = 3;
+    s.progress = 12;
+    s.coins = 2500;
+    s.strengthLevel = 2;
+    s.hpLevel = 3;
+    for (weaponRecord& w : s.weapons)
+        w = weaponRecord{0, 1300, 3};
+    std::string text;
+    for (int v : storyValues(s))
+        text += std::to_string(v) + "\n";
+    return text;
+}
+
+const std::string kStoryCopy = std::string(kStoryPath) + ".bad";
+const std::string kAlliesCopy = std::string(kAlliesPath) + ".bad";
+
+struct DamagedCase
+{
+    const char* name;
+    std::string file;
+    std::string why; // what the console gives as the reason
+};
+
+void PrintTo(const DamagedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DamagedStory : public ::testing::TestWithParam<DamagedCase>
+{
+};
+
+// The values it holds are read, the rest read 0; the first save keeps a copy
+// of the file beside it, says so, and writes the record; later saves make no
+// second copy.
+TEST_P(DamagedStory, TheFirstSaveOverItKeepsACopyFirst)
+{
+    ScratchDir dir;
+    const DamagedCase& c = GetParam();
+    writeFile(kStoryPath, c.file);
+    storyFile story;
+    story.loadStoryFile();
+    EXPECT_EQ(story.damage(), c.why);
+    EXPECT_FALSE(story.unreadable());
+    EXPECT_EQ(readFile(kStoryPath), c.file) << "a load writes nothing";
+    EXPECT_FALSE(fileExists(kStoryCopy)) << "nor a copy";
+
+    story.coins = 4321;
+    bool saved = false;
+    const std::string said = consoleOutput([&] { saved = story.saveStoryFile(); });
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(readFile(kStoryCopy), c.file);
+    EXPECT_TRUE(contains(said, kStoryPath)) << said;
+    EXPECT_TRUE(contains(said, c.why)) << said;
+    EXPECT_TRUE(contains(said, kStoryCopy)) << said;
+    EXPECT_EQ(story.damage(), "");
+    storyFile back;
+    back.loadStoryFile();
+    EXPECT_EQ(back.damage(), "");
+    EXPECT_EQ(storyValues(back), storyValues(story));
+
+    story.coins = 1;
+    EXPECT_EQ(consoleOutput([&] { EXPECT_TRUE(story.saveStoryFile()); }), "");
+    back.loadStoryFile();
+    EXPECT_TRUE(back.saveStoryFile());
+    EXPECT_EQ(readFile(kStoryCopy), c.file);
+    EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 2)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedStory,
+    ::testing::Values(
+        DamagedCase{"CutAfterTheFifthLine", firstLines(midCampaignStory(), 5), "it ends after line 5"},
+        DamagedCase{"CutInTheFifthLine", firstLines(midCampaignStory(), 4) + "2", "it ends after line 5"},
+        DamagedCase{"WordsForDigits", digitsAsWords(midCampaignStory()), "line 1 holds no plain number"},
+        DamagedCase{"OneWord",
+                    firstLines(midCampaignStory(), 3) + "lots\n" +
+                        midCampaignStory().substr(firstLines(midCampaignStory(), 4).size()),
+                    "line 4 holds no plain number"},
+        DamagedCase{"Empty", "", "it is empty"},
+        DamagedCase{"AnEmptyLine",
+                    firstLines(midCampaignStory(), 6) + "\n" +
+                        midCampaignStory().substr(firstLines(midCampaignStory(), 7).size()),
+                    "line 7 holds no plain number"},
+        DamagedCase{"TrailingLetters", "12abc\n" + midCampaignStory().substr(2),
+                    "line 1 holds no plain number"},
+        DamagedCase{"PastTheIntRange", "99999999999\n" + midCampaignStory().substr(2),
+                    "line 1 holds no plain number"}),
+    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
+
+const std::string kMidAllies = "2\n0\n0\n0\n1\n1\n0\n1\n1\n0\nTavin\n";
+
+class DamagedAllies : public ::testing::TestWithParam<DamagedCase>
+{
+};
+
+TEST_P(DamagedAllies, TheFirstSaveOverItKeepsACopyFirst)
+{
+    ScratchDir dir;
+    const DamagedCase& c = GetParam();
+    writeFile(kAlliesPath, c.file);
+    allyFile allies;
+    allies.loadAllyFile();
+    EXPECT_EQ(allies.damage(), c.why);
+    EXPECT_EQ(readFile(kAlliesPath), c.file);
+
+    allies.equippedAlly = 5;
+    bool saved = false;
+    const std::string said = consoleOutput([&] { saved = allies.saveAllyFile(); });
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(readFile(kAlliesCopy), c.file);
+    EXPECT_TRUE(contains(said, kAlliesPath)) << said;
+    EXPECT_TRUE(contains(said, c.why)) << said;
+    EXPECT_TRUE(contains(said, kAlliesCopy)) << said;
+    allyFile back;
+    back.loadAllyFile();
+    EXPECT_EQ(back.damage(), "");
+    EXPECT_EQ(back.equippedAlly, 5);
+    EXPECT_TRUE(back.saveAllyFile());
+    EXPECT_EQ(readFile(kAlliesCopy), c.file);
+    EXPECT_FALSE(fileExists(keptCopyPath(kAlliesPath, 2)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedAllies,
+                         ::testing::Values(DamagedCase{"CutAfterTheThirdLine", firstLines(kMidAllies, 3),
+                                                       "it ends after line 3"},
+                                           DamagedCase{"CutBeforeTheName", firstLines(kMidAllies, 10),
+                                                       "it ends after line 10, before the bonus ally's name"},
+                                           DamagedCase{"WordsForDigits", digitsAsWords(kMidAllies),
+                                                       "line 1 holds no plain number"},
+                                           DamagedCase{"Empty", "", "it is empty"}),
+                         [](const ::testing::TestParamInfo<DamagedCase>& info)
+                         { return std::string(info.param.name); });
+
+// What the savers write, and what a hand may leave that reads as it says, read
+// cleanly: no copy is made.
+TEST(SaveFiles, FilesThatReadAsTheySayAreNotDamaged)
+{
+    const std::string story = midCampaignStory();
+    const std::string stories[] = {
+        story,
+        story.substr(0, story.size() - 1),                                    // no last line end
+        "+0\n 3 \n012\n\t2500\n" + story.substr(firstLines(story, 4).size()), // blanks, sign, zeros
+        story + "a note\n", // lines past the 35th are not read
+        "-2147483648\n2147483647\n" + story.substr(firstLines(story, 2).size()),
+    };
+    for (const std::string& file : stories)
+    {
+        ScratchDir dir;
+        writeFile(kStoryPath, file);
+        storyFile s;
+        s.loadStoryFile();
+        EXPECT_EQ(s.damage(), "") << file;
+        EXPECT_TRUE(s.saveStoryFile());
+        EXPECT_FALSE(fileExists(kStoryCopy));
+    }
+    const std::string allies[] = {kMidAllies, kMidAllies.substr(0, kMidAllies.size() - 1),
+                                  firstLines(kMidAllies, 10) + "\n", // an empty name
+                                  "0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nA B\r\n"};
+    for (const std::string& file : allies)
+    {
+        ScratchDir dir;
+        writeFile(kAlliesPath, file);
+        allyFile a;
+        a.loadAllyFile();
+        EXPECT_EQ(a.damage(), "") << file;
+        EXPECT_TRUE(a.saveAllyFile());
+        EXPECT_FALSE(fileExists(kAlliesCopy));
+    }
+}
+
+// An earlier copy of another file is never overwritten; one of the same file serves again.
+TEST(SaveFiles, EarlierCopiesAreKept)
+{
+    ScratchDir dir;
+    writeFile(kStoryCopy, "an older copy\n");
+    writeFile(kStoryPath, "7\n");
+    storyFile story;
+    story.loadStoryFile();
+    EXPECT_TRUE(story.saveStoryFile());
+    EXPECT_EQ(readFile(kStoryCopy), "an older copy\n");
+    EXPECT_EQ(readFile(keptCopyPath(kStoryPath, 2)), "7\n");
+
+    // Cut short again the same way: the copy made of it serves.
+    writeFile(kStoryPath, "7\n");
+    story.loadStoryFile();
+    EXPECT_TRUE(contains(consoleOutput([&] { EXPECT_TRUE(story.saveStoryFile()); }),
+                         "already kept as " + keptCopyPath(kStoryPath, 2)));
+    EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 3)));
+
+    // Cut another way: a third copy.
+    writeFile(kStoryPath, "8\n");
+    story.loadStoryFile();
+    EXPECT_TRUE(story.saveStoryFile());
+    EXPECT_EQ(readFile(keptCopyPath(kStoryPath, 3)), "8\n");
+    EXPECT_EQ(readFile(kStoryCopy), "an older copy\n");
+    EXPECT_EQ(readFile(keptCopyPath(kStoryPath, 2)), "7\n");
+}
+
+// Two records loaded from one damaged file: the first save keeps the copy, the
+// second writes over the first one's clean file with no copy of that.
+TEST(SaveFiles, OnlyAFileThatStillReadsDamagedIsCopied)
+{
+    ScratchDir dir;
+    writeFile(kStoryPath, "1\n1\n3\n");
+    storyFile first;
+    first.loadStoryFile();
+    storyFile second;
+    second.loadStoryFile();
+    EXPECT_TRUE(first.saveStoryFile());
+    second.coins = 9;
+    EXPECT_TRUE(second.saveStoryFile());
+    EXPECT_EQ(readFile(kStoryCopy), "1\n1\n3\n");
+    EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 2)));
+    storyFile back;
+    back.loadStoryFile();
+    EXPECT_EQ(back.coins, 9);
+}
+
+// When no copy can be kept (here its temporary's name is taken by a folder,
+// which refuses even root), the save writes nothing and says why.
+TEST(SaveFiles, NoCopyNoSave)
+{
+    ScratchDir dir;
+    writeFile(kStoryPath, "1\n1\n3\n");
+    writeFile(kAlliesPath, "1\n");
+    makeDirs(kStoryCopy + ".tmp");
+    makeDirs(kAlliesCopy + ".tmp");
+    storyFile story;
+    story.loadStoryFile();
+    allyFile allies;
+    allies.loadAllyFile();
+    bool saved = true;
+    const std::string said = consoleOutput(
+        [&]
+        {
+            saved = story.saveStoryFile();
+            saved = allies.saveAllyFile() || saved;
+        });
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readFile(kStoryPath), "1\n1\n3\n");
+    EXPECT_EQ(readFile(kAlliesPath), "1\n");
+    EXPECT_TRUE(contains(said, "Not saving " + std::string(kStoryPath))) << said;
+    EXPECT_TRUE(contains(said, "Not saving " + std::string(kAlliesPath))) << said;
+    EXPECT_NE(story.damage(), "") << "the next save tries again";
+}
+
+// Saves that cannot be written -------------------------------------------------------------------
+
+// A failed save answers false and says which file and why. The ways used
+// refuse root as well as a normal user: a folder where the save's temporary
+// goes, and a regular file where the save folder should be.
+TEST(SaveFiles, AFailedSaveIsAnsweredAndSaid)
+{
+    {
+        ScratchDir dir;
+        makeDirs("data/gameFiles");
+        storyFile story;
+        story.loadStoryFile();
+        allyFile allies;
+        allies.loadAllyFile();
+        EXPECT_TRUE(story.saveStoryFile());
+        EXPECT_TRUE(allies.saveAllyFile());
+        makeDirs(std::string(kStoryPath) + ".tmp");
+        makeDirs(std::string(kAlliesPath) + ".tmp");
+        story.coins = 50;
+        bool storySaved = true;
+        bool alliesSaved = true;
+        const std::string said = consoleOutput(
+            [&]
+            {
+                storySaved = story.saveStoryFile();
+                alliesSaved = allies.saveAllyFile();
+            });
+        EXPECT_FALSE(storySaved);
+        EXPECT_FALSE(alliesSaved);
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory"))
+            << said;
+        EXPECT_EQ(readFile(kStoryPath), kDefaultStory);
+    }
+    {
+        ScratchDir dir;
+        writeFile("data/gameFiles", "not a folder\n");
+        storyFile story;
+        allyFile allies;
+        bool storySaved = true;
+        bool alliesSaved = true;
+        const std::string said = consoleOutput(
+            [&]
+            {
+                storySaved = story.saveStoryFile();
+                alliesSaved = allies.saveAllyFile();
+            });
+        EXPECT_FALSE(storySaved);
+        EXPECT_FALSE(alliesSaved);
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory"))
+            << said;
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Not a directory"))
+            << said;
+        EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
+    }
+    {
+        // A record loaded from a file it could not read refuses to save, and says so.
+        ScratchDir dir;
+        writeFile(kStoryPath, midCampaignStory());
+        setReadRefusal([](const std::string&) { return true; });
+        storyFile story;
+        story.loadStoryFile();
+        setReadRefusal(nullptr);
+        bool saved = true;
+        const std::string said = consoleOutput([&] { saved = story.saveStoryFile(); });
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(contains(said, "Not saving " + std::string(kStoryPath))) << said;
+        EXPECT_EQ(readFile(kStoryPath), midCampaignStory());
+    }
 }
 } // namespace

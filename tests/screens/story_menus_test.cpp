@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -159,6 +161,8 @@ TEST_F(ShopTest, APurchaseNeedsTheCoinsAndALevelBelowFive)
         // A hand-edited level below 0 costs level 1's price and buys level 1.
         {"a negative level", 500, -3, 0, 1, kConfirm, "Strength Lv 2 : $1000"},
         {"a negative level, no coins", 0, -3, 0, -3, kCancel, "Strength Lv 1 : $500"},
+        // One above the top is at the top, and stays as it is.
+        {"a level above the top", 9999, 9, 9999, 9, kCancel, "Strength Lv at MAX"},
     };
     for (const Case& c : cases)
     {
@@ -240,73 +244,109 @@ public:
     void runRight() { walkStep(false, true, false, false, false); }
 };
 
-TEST_F(ShopTest, HandEditedLevelsSaturateOrClampInTheReadoutsAndTheFighter)
+// A hand-edited level counts as `statLevel` makes it, 0 to 5, alike in the
+// shop's price lines and readouts and in the fighter built from the save.
+TEST_F(ShopTest, HandEditedLevelsCountWithinTheShopsLevelsInTheReadoutsAndTheFighter)
 {
     struct Case
     {
         const char* name;
-        std::string file; // the whole story save
-        std::vector<std::string> readouts;
-        int speed, maxHP; // the fighter's, from a chardata of speed 4 and 100 HP
+        std::string file;                 // the whole story save
+        int strength, defence, speed, hp; // the levels both use
     };
-    const std::string max = std::to_string(INT_MAX);
     const Case cases[] = {
-        {"8th line at the int top",
-         "1\n1\n0\n0\n0\n0\n0\n2147483647\n",
-         {"HP: " + max, "STR: 1", "DEF: 0", "SPEED: 6"},
-         4,
-         INT_MAX},
-        {"5th line at the int top",
-         "1\n1\n0\n0\n2147483647\n",
-         {"HP: 1000", "STR: " + max, "DEF: 0", "SPEED: 6"},
-         4,
-         100},
+        {"levels the shop sells", "1\n1\n0\n0\n3\n2\n4\n1\n", 3, 2, 4, 1},
+        {"8th line at the int top", "1\n1\n0\n0\n0\n0\n0\n2147483647\n", 0, 0, 0, 5},
+        {"5th line at the int top", "1\n1\n0\n0\n2147483647\n", 5, 0, 0, 0},
+        {"levels of 6", "1\n1\n0\n0\n6\n6\n6\n6\n", 5, 5, 5, 5},
         // An unterminated last line is read again for every value after it.
-        {"one unterminated line at the int top",
-         "2147483647",
-         {"HP: " + max, "STR: " + max, "DEF: " + max, "SPEED: " + max},
-         32767,
-         INT_MAX},
-        {"7th line 2000000000",
-         "1\n1\n0\n0\n0\n0\n2000000000\n",
-         {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 2000000006"},
-         32767,
-         100},
-        {"7th line at the int bottom",
-         "1\n1\n0\n0\n0\n0\n-2147483648\n",
-         {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: -2147483642"},
-         -32768,
-         100},
-        // An HP level below 0 counts as 0, as the shop prices it.
-        {"8th line -10", "1\n1\n0\n0\n0\n0\n0\n-10\n", {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 6"}, 4, 100},
-        {"8th line -3", "1\n1\n0\n0\n0\n0\n0\n-3\n", {"HP: 1000", "STR: 1", "DEF: 0", "SPEED: 6"}, 4, 100},
-        {"one unterminated line at the int bottom",
-         "-2147483648",
-         {"HP: 1000", "STR: -2147483647", "DEF: -2147483648", "SPEED: -2147483642"},
-         -32768,
-         100},
+        {"one unterminated line at the int top", "2147483647", 5, 5, 5, 5},
+        {"7th line 2000000000", "1\n1\n0\n0\n0\n0\n2000000000\n", 0, 0, 5, 0},
+        // Was a speed of -32768 for a speed level the shop priced as 0.
+        {"7th line at the int bottom", "1\n1\n0\n0\n0\n0\n-2147483648\n", 0, 0, 0, 0},
+        {"7th line -1", "1\n1\n0\n0\n0\n0\n-1\n", 0, 0, 0, 0},
+        {"6th line -7", "1\n1\n0\n0\n0\n-7\n", 0, 0, 0, 0},
+        // An HP level below 0 gave a fighter of 0 health at -10.
+        {"8th line -10", "1\n1\n0\n0\n0\n0\n0\n-10\n", 0, 0, 0, 0},
+        {"one unterminated line at the int bottom", "-2147483648", 0, 0, 0, 0},
     };
-    const std::string chardata = writeFighter(fighterSpec("data/characters/Nick"));
+    CharacterSpec spec = fighterSpec("data/characters/Nick");
+    spec.hp = 100;
+    spec.speed = 4;
+    const std::string chardata = writeFighter(spec);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
         writeFile(kStoryPath, c.file);
-        expectReadouts(c.readouts);
+        const storyFile save = savedStory();
+        // The readouts: a fighter of 1000 HP, strength 1 and speed 6 at these levels.
+        expectReadouts({"HP: " + std::to_string(1000 + 100 * c.hp), "STR: " + std::to_string(c.strength + 1),
+                        "DEF: " + std::to_string(c.defence), "SPEED: " + std::to_string(c.speed + 6)});
+        // The price lines read the saved level as the same level.
+        const std::pair<shop::Stat, int> levels[] = {{shop::Strength, c.strength},
+                                                     {shop::Defence, c.defence},
+                                                     {shop::Speed, c.speed},
+                                                     {shop::HP, c.hp}};
+        storyFile edited = save;
+        for (const auto& [stat, level] : levels)
+            EXPECT_EQ(shop::priceLine(stat, shop::levelIn(edited, stat)), shop::priceLine(stat, level));
 
         characterData first(chardata.c_str(), screen, 0, nullptr);
         characterData second(chardata.c_str(), screen, 0, nullptr);
-        setUpStoryPlayer(first, second, savedStory(), 300);
+        setUpStoryPlayer(first, second, save, 300);
         Fighter& player = first.fighter;
-        EXPECT_EQ(player.speed, c.speed);
-        EXPECT_EQ(player.maxHP, c.maxHP);
-        EXPECT_EQ(player.hp, c.maxHP);
+        EXPECT_EQ(player.strength, c.strength);
+        EXPECT_EQ(player.defence, c.defence);
+        EXPECT_EQ(player.speed, 4 + c.speed);
+        EXPECT_EQ(player.maxHP, 100 + 10 * c.hp);
+        EXPECT_EQ(player.hp, player.maxHP);
         StoryRunner runner;
         runner.fighter = &player;
         player.setDir(true);
         player.changeAnim("running");
         runner.runRight();
-        EXPECT_EQ(player.x, 300 + 2 * c.speed);
+        EXPECT_EQ(player.x, 300 + 2 * (4 + c.speed));
+        // The save keeps the levels as read.
+        EXPECT_EQ(readFile(kStoryPath), c.file);
     }
+}
+
+TEST_F(ShopTest, AFightersSpeedStaysWithinTheCharacterFilesLimit)
+{
+    CharacterSpec spec = fighterSpec("data/characters/Nick");
+    spec.speed = 32767;
+    const std::string chardata = writeFighter(spec);
+    writeFile(kStoryPath, "1\n1\n0\n0\n0\n0\n5\n");
+    characterData first(chardata.c_str(), screen, 0, nullptr);
+    characterData second(chardata.c_str(), screen, 0, nullptr);
+    setUpStoryPlayer(first, second, savedStory(), 300);
+    EXPECT_EQ(first.fighter.speed, 32767);
+}
+
+// The levels a visit leaves alone are written back as they were read.
+TEST_F(ShopTest, AVisitKeepsHandEditedLevelsAsRead)
+{
+    writeStory(
+        [](storyFile& s)
+        {
+            s.coins = 1000;
+            s.strengthLevel = INT_MIN;
+            s.defenceLevel = -7;
+            s.speedLevel = 9;
+            s.hpLevel = INT_MAX;
+        });
+    store.init(screen);
+    confirmButton(shop::Strength); // level 1 for 500 coins
+    confirmButton(shop::Speed);    // at the top: nothing
+    pushKey(SDLK_ESCAPE);
+    store.update();
+    ASSERT_TRUE(store.done);
+    const storyFile saved = savedStory();
+    EXPECT_EQ(saved.coins, 500);
+    EXPECT_EQ(saved.strengthLevel, 1);
+    EXPECT_EQ(saved.defenceLevel, -7);
+    EXPECT_EQ(saved.speedLevel, 9);
+    EXPECT_EQ(saved.hpLevel, INT_MAX);
 }
 
 TEST_F(ShopTest, LeavingSavesTheVisitsPurchases)
@@ -350,6 +390,93 @@ TEST_F(ShopTest, LeavingSavesTheVisitsPurchases)
         EXPECT_EQ(saved.coins, c.saved ? 500 : 800);
         EXPECT_EQ(saved.defenceLevel, c.saved ? 1 : 0);
     }
+}
+
+// Saves that read short or garbled ---------------------------------------------------------------
+
+// A story save cut after its fifth line, or with words for its digits, and an
+// ally save cut short or garbled, then a reward and a purchase in either
+// order: before the first write over each, the player's file is kept beside
+// it, once, and the console says so; what follows is saved as usual.
+TEST_F(ShopTest, ARewardAndAPurchaseKeepACopyOfDamagedSavesFirst)
+{
+    storyFile story;
+    story.progress = 8;
+    story.coins = 2500;
+    story.secondaryWeapon = 3;
+    for (weaponRecord& w : story.weapons)
+        w = weaponRecord{0, 1300, 3};
+    story.saveStoryFile();
+    allyFile allies;
+    allies.equippedAlly = 1;
+    allies.allyLocked[1] = 0;
+    allies.bonusAllyName = "Tavin";
+    allies.saveAllyFile();
+    const std::string storyText = readFile(kStoryPath);
+    const std::string alliesText = readFile(kAlliesPath);
+    const std::string storyCopy = std::string(kStoryPath) + ".bad";
+    const std::string alliesCopy = std::string(kAlliesPath) + ".bad";
+
+    struct Damage
+    {
+        const char* name;
+        std::string story, allies;
+    };
+    const Damage damages[] = {{"cut short", firstLines(storyText, 5), firstLines(alliesText, 3)},
+                              {"garbled", digitsAsWords(storyText), digitsAsWords(alliesText)}};
+    for (const Damage& d : damages)
+        for (const bool rewardFirst : {true, false})
+        {
+            SCOPED_TRACE(std::string(d.name) + (rewardFirst ? ", reward first" : ", purchase first"));
+            ScratchDir each;
+            writePads(0);
+            writeFile(kStoryPath, d.story);
+            writeFile(kAlliesPath, d.allies);
+
+            bool bought = false;
+            bool kept = false;
+            const std::function<void()> reward = [&]
+            { kept = lootBundle7().init(screen); }; // unlocks allies 2, 3 and 8
+            const std::function<void()> purchase = [&]
+            {
+                shop visit;
+                visit.init(screen);
+                visit.buttons.setSelection(shop::Defence);
+                pushKey(kConfirm1);
+                visit.update();
+                bought = visit.story.defenceLevel == 1;
+                pushKey(SDLK_ESCAPE);
+                visit.update();
+            };
+            const std::string said = consoleOutput(
+                [&]
+                {
+                    (rewardFirst ? reward : purchase)();
+                    (rewardFirst ? purchase : reward)();
+                });
+
+            EXPECT_TRUE(kept);
+            EXPECT_EQ(readFile(storyCopy), d.story);
+            EXPECT_EQ(readFile(alliesCopy), d.allies);
+            EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 2)));
+            EXPECT_FALSE(fileExists(keptCopyPath(kAlliesPath, 2)));
+            EXPECT_TRUE(contains(said, "kept a copy of it as " + storyCopy)) << said;
+            EXPECT_TRUE(contains(said, "kept a copy of it as " + alliesCopy)) << said;
+
+            const storyFile saved = savedStory();
+            EXPECT_EQ(saved.damage(), "");
+            EXPECT_EQ(saved.progress, 8);
+            EXPECT_EQ(saved.defenceLevel, bought ? 1 : 0);
+            if (std::string(d.name) == "cut short")
+            {
+                EXPECT_TRUE(bought);
+                EXPECT_EQ(saved.coins, 2500 + 300 - 300) << "what could be read is kept";
+            }
+            const allyFile alliesNow = savedAllies();
+            EXPECT_EQ(alliesNow.damage(), "");
+            EXPECT_EQ(alliesNow.allyLocked[2], 0);
+            EXPECT_EQ(alliesNow.allyLocked[8], 0);
+        }
 }
 
 // The weapon screen ------------------------------------------------------------------------------

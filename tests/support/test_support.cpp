@@ -95,6 +95,41 @@ std::string readFile(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+std::string consoleOutput(const std::function<void()>& run)
+{
+    std::fflush(stdout);
+    ::testing::internal::CaptureStdout();
+    run();
+    std::fflush(stdout);
+    return ::testing::internal::GetCapturedStdout();
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+std::string firstLines(const std::string& text, int count)
+{
+    std::size_t at = 0;
+    for (int i = 0; i < count && at < text.size(); ++i)
+    {
+        const std::size_t end = text.find('\n', at);
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    return text.substr(0, at);
+}
+
+std::string digitsAsWords(const std::string& text)
+{
+    static const char* const words[] = {"zero", "one", "two",   "three", "four",
+                                        "five", "six", "seven", "eight", "nine"};
+    std::string out;
+    for (char c : text)
+        out += (c >= '0' && c <= '9') ? words[c - '0'] : std::string(1, c);
+    return out;
+}
+
 std::vector<char> indexedBmpBytes(int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b)
 {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -35,13 +36,24 @@ void writeFile(const std::string& path, const std::string& contents);
 std::string readFile(const std::string& path);
 void makeDirs(const std::string& path);
 
+// What `run` prints on the console (stdout).
+std::string consoleOutput(const std::function<void()>& run);
+// Whether `text` holds `part`.
+bool contains(const std::string& text, const std::string& part);
+
+// Hand-damaged text files: the first `count` lines of `text`, and `text` with
+// every digit spelt out as a word ("12" reads "onetwo").
+std::string firstLines(const std::string& text, int count);
+std::string digitsAsWords(const std::string& text);
+
 // Writes an 8-bit BMP of `w` x `h`, every pixel palette index `index`, with
 // palette entry `index` set to (r, g, b) and the rest grey.
 void writeIndexedBmp(const std::string& path, int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b);
 // The bytes of such a BMP file.
 std::vector<char> indexedBmpBytes(int w, int h, Uint8 index, Uint8 r, Uint8 g, Uint8 b);
 // A one-image resource container holding `bmp`.
-void writeResourceContainer(const std::string& path, const std::vector<char>& bmp, const std::string& name = "img");
+void writeResourceContainer(const std::string& path, const std::vector<char>& bmp,
+                            const std::string& name = "img");
 
 // One frame of a sprite folder's `info` file.
 struct InfoFrame
