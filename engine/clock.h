@@ -15,3 +15,12 @@ void advanceTestClock(Uint32 ms);
 void setTestClockAutoAdvance(Uint32 msPerRead);
 void releaseTestClock();
 bool testClockHeld();
+
+// While required, a gameTicks() read with no test clock held prints one
+// message naming the fault to stderr and aborts the program, so a headless run
+// (the stage runner, the balance report, the data tests) can never quietly
+// fall back to SDL's real clock and come to depend on the machine's load.
+// Releasing the clock stays allowed: a run that releases and holds it again
+// between runs must only not read it in between. Off unless set.
+void requireTestClock(bool required);
+bool testClockRequired();

@@ -33,9 +33,16 @@ private:
 
 FramePace currentFramePace();
 
-// Called by presentFrame after each frame: at the menu pace, waits until a
-// sixtieth of a second has passed since the last frame was due. A frame that
-// comes late is not made up for by shorter waits later.
+// Called by presentFrame after each frame: at the menu pace, waits until the
+// frame's due time. Frames fall due a sixtieth of a second apart, on whole
+// milliseconds that keep exactly sixty a second on average (16, 17 and 17 ms),
+// so quick frames come sixty a second. A frame late by less than a sixtieth
+// (a wait that woke late, a frame that took a little too long) keeps the next
+// one's due time, which then has a shorter wait: the menus stay at sixty a
+// second on average. A frame late by a whole sixtieth or more (a load, a fight
+// in between) is not made up for: the count starts again from it, so no frames
+// are hurried out to catch up. Ticks are compared by their wrapping
+// difference, so the pace holds when SDL's tick counter wraps after 49.7 days.
 void paceFrame();
 
 // Where the menu pace reads the time and how it waits: SDL's ticks and

@@ -171,12 +171,13 @@ long long peakMemoryBytes()
     return kb * 1024;
 }
 
-void resetPeakMemory()
+bool resetPeakMemory()
 {
-    // Writing 5 to clear_refs sets the peak back to the resident size.
+    // Writing 5 to clear_refs sets the peak back to the resident size. A
+    // refused write shows when the buffer is flushed, at the close.
     std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
     if (!f)
-        return;
-    std::fputs("5", f);
-    std::fclose(f);
+        return false;
+    const bool written = std::fputs("5", f) >= 0;
+    return std::fclose(f) == 0 && written;
 }

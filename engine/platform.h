@@ -52,5 +52,7 @@ bool writeFileAtomically(const std::string& path, const std::string& contents);
 // The most memory the process has held at once since it started or since the
 // last `resetPeakMemory`, in bytes; 0 where the system does not tell.
 long long peakMemoryBytes();
-// Starts the peak over from what the process holds now, where the system allows.
-void resetPeakMemory();
+// Starts the peak over from what the process holds now, where the system
+// allows; false where it refuses (no /proc, or a kernel or sandbox that does
+// not let the process clear its own peak).
+bool resetPeakMemory();

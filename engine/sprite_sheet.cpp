@@ -411,7 +411,40 @@ void reverseRow(const Pixel* src, Pixel* dst, int w)
 {
     std::reverse_copy(src, src + w, dst);
 }
+
+SurfaceLocker surfaceLocker;
+
+int lockSurface(SDL_Surface* s)
+{
+    return surfaceLocker ? surfaceLocker(s) : SDL_LockSurface(s);
+}
+
+// Puts `kept` back as pixel (0, 0) of `target` through a blit from a one-pixel
+// surface of the target's own format, which copies it unchanged and leaves the
+// locking to SDL.
+void blitPixelBack(SDL_Surface* target, const Uint8* kept)
+{
+    const SDL_PixelFormat* fmt = target->format;
+    SDL_Surface* pixel = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, fmt->BitsPerPixel, fmt->Rmask, fmt->Gmask,
+                                              fmt->Bmask, fmt->Amask);
+    if (!pixel)
+        return;
+    // No blending: the copy is byte for byte.
+    SDL_SetAlpha(pixel, 0, SDL_ALPHA_OPAQUE);
+    if (fmt->palette && pixel->format->palette)
+        SDL_SetPalette(pixel, SDL_LOGPAL, fmt->palette->colors, 0, fmt->palette->ncolors);
+    std::memcpy(pixel->pixels, kept, fmt->BytesPerPixel);
+    SDL_Rect one = {0, 0, 1, 1};
+    SDL_Rect at = {0, 0, 1, 1};
+    SDL_LowerBlit(pixel, &one, target, &at);
+    SDL_FreeSurface(pixel);
+}
 } // namespace
+
+void setSurfaceLocker(SurfaceLocker locker)
+{
+    surfaceLocker = std::move(locker);
+}
 
 SDL_Surface* flip_surface(SDL_Surface* s)
 {
@@ -428,7 +461,7 @@ SDL_Surface* flip_surface(SDL_Surface* s)
     // A keyed picture that has been drawn is run-length encoded and has no
     // pixels until it is locked.
     const bool locked = SDL_MUSTLOCK(s);
-    if (locked && SDL_LockSurface(s) != 0)
+    if (locked && lockSurface(s) != 0)
     {
         SDL_FreeSurface(out);
         return nullptr;
@@ -473,15 +506,21 @@ void encodeForDrawing(SDL_Surface* picture, SDL_Surface* target)
     // target's pixel put back, so nothing on the target changes.
     const std::size_t bytes = target->format->BytesPerPixel;
     Uint8 kept[4] = {0, 0, 0, 0};
-    if (SDL_LockSurface(target) != 0)
+    // A target that cannot be locked is not probed: the picture is encoded on its first draw.
+    if (lockSurface(target) != 0)
         return;
     std::memcpy(kept, target->pixels, bytes);
     SDL_UnlockSurface(target);
     SDL_Rect from = {0, 0, 1, 1};
     SDL_Rect to = {0, 0, 1, 1};
     SDL_LowerBlit(picture, &from, target, &to);
-    if (SDL_LockSurface(target) != 0)
+    if (lockSurface(target) != 0)
+    {
+        // The probe has drawn on the target, which will not lock again: the
+        // pixel goes back the way the probe came.
+        blitPixelBack(target, kept);
         return;
+    }
     std::memcpy(target->pixels, kept, bytes);
     SDL_UnlockSurface(target);
 }

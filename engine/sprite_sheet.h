@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -90,9 +91,17 @@ private:
 };
 
 // Run-length encodes a colour-keyed picture for blits to `target` now, as its
-// first draw would, freeing its unencoded pixels; `target` looks unchanged.
-// Pictures that are not keyed, or already encoded, are left alone.
+// first draw would, freeing its unencoded pixels; `target` looks unchanged,
+// also when it cannot be locked (the picture is then encoded on its first
+// draw, or its probe pixel is put back through a blit). Pictures that are not
+// keyed, or already encoded, are left alone.
 void encodeForDrawing(SDL_Surface* picture, SDL_Surface* target);
+
+// How the sprite sheets lock a surface to reach its pixels (encoding a picture
+// for its target, mirroring one): SDL_LockSurface unless set, and again when
+// set empty. A test hands in one that fails, as a video surface's lock can.
+using SurfaceLocker = std::function<int(SDL_Surface*)>;
+void setSurfaceLocker(SurfaceLocker locker);
 // The horizontal mirror image of a surface; the caller owns the result.
 SDL_Surface* flip_surface(SDL_Surface* s);
 Uint32 get_pixel32(SDL_Surface* surface, int x, int y);

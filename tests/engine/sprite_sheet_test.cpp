@@ -91,6 +91,7 @@ class SpriteSheetTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_NE(openTestVideo(), nullptr); }
+    void TearDown() override { setSurfaceLocker({}); }
 
     // Writes `info` into folder "s" with a 4x4 picture for every frame named in it.
     int load(const std::string& info, bool mirror = true)
@@ -534,11 +535,12 @@ TEST_F(SpriteSheetTest, KeyedFramesStayRunLengthEncodedWithAlpha)
     }
 }
 
-// A 13x7 8-bit picture whose pixel (x, y) has palette index (x * 3 + y * 5) % 4:
-// 0 magenta (the key), 1 red, 2 green, 3 blue, so every row has several runs.
+// A 13x7 8-bit picture whose pixel (x, y) has palette index (x * 3 + y * 5 + 1) % 4:
+// 0 magenta (the key), 1 red, 2 green, 3 blue, so every row has several runs. Its
+// corners (0, 0) and (12, 0), which encoding probes in the two facings, are red.
 int patternIndex(int x, int y)
 {
-    return (x * 3 + y * 5) % 4;
+    return (x * 3 + y * 5 + 1) % 4;
 }
 
 std::vector<char> patternBmpBytes(int w, int h)
@@ -549,9 +551,11 @@ std::vector<char> patternBmpBytes(int w, int h)
     return paletteBmpBytes(w, h, colours, [](int x, int y) { return static_cast<Uint8>(patternIndex(x, y)); });
 }
 
-// Keyed frames are encoded as they load, without a mark on the screen, and
-// draw exactly the picture the file holds, whole or clipped at any edge, in
-// both facings of a mirrored sheet and of one that is not.
+// Keyed frames are encoded as they load, without a mark on the screen (the
+// red pixel each facing's probe draws at (0, 0) is put back, also when the
+// screen will not lock a second time to put it back), and draw exactly the
+// picture the file holds, whole or clipped at any edge, in both facings of a
+// mirrored sheet and of one that is not.
 TEST_F(SpriteSheetTest, EncodedFramesDrawThePictureTheFileHolds)
 {
     const int w = 13, h = 7;
@@ -563,13 +567,32 @@ TEST_F(SpriteSheetTest, EncodedFramesDrawThePictureTheFileHolds)
     {
         int x, y;
     } places[] = {{0, 0}, {100, 50}, {-5, -3}, {640 - 6, 480 - 2}};
-    for (bool mirror : {true, false})
+    const struct
     {
-        SCOPED_TRACE(mirror ? "mirrored sheet" : "unmirrored sheet");
+        bool mirror;
+        bool putBackLockFails;
+    } runs[] = {{true, false}, {false, false}, {true, true}, {false, true}};
+    for (const auto& [mirror, putBackLockFails] : runs)
+    {
+        SCOPED_TRACE(std::string(mirror ? "mirrored sheet" : "unmirrored sheet") +
+                     (putBackLockFails ? ", the screen locks only once a probe" : ""));
         SDL_FillRect(screen, nullptr, kBackground);
+        // Each probe locks the screen to keep its pixel, then to put it back.
+        int screenLocks = 0;
+        std::vector<Uint32> probed; // the screen's pixel (0, 0) as each put-back lock was asked for
+        setSurfaceLocker(
+            [&](SDL_Surface* s)
+            {
+                if (s != screen || ++screenLocks % 2 != 0)
+                    return SDL_LockSurface(s);
+                probed.push_back(static_cast<const Uint32*>(screen->pixels)[0]);
+                return putBackLockFails ? -1 : SDL_LockSurface(s);
+            });
         CSpriteBase fresh;
         writeFile("s/info", infoText({f}));
         ASSERT_EQ(fresh.init("s", mirror), 0);
+        setSurfaceLocker({});
+        EXPECT_EQ(probed, std::vector<Uint32>(mirror ? 2 : 1, rgb(kRed))) << "each facing's probe drew red";
         EXPECT_EQ(pixelAt(screen, 0, 0), kBackground) << "encoding leaves the screen as it was";
         for (bool dir : {true, false})
         {
@@ -774,6 +797,73 @@ TEST(SpriteSheetFlip, MirrorsEveryPixelAtEveryDepth)
         }
     SDL_FreeSurface(scratch);
     EXPECT_EQ(flip_surface(nullptr), nullptr);
+}
+
+// Encoding probes a target's pixel (0, 0) with the picture's own and puts the
+// target's back byte for byte at every depth: with a second lock, through a
+// blit when the target will not lock again, and not at all when it will not
+// lock the first time (the picture is then encoded on its first draw).
+TEST(SpriteSheetEncoding, TheProbedPixelGoesBackWhateverTheTargetsLocksDo)
+{
+    for (int bpp : {8, 16, 24, 32})
+        for (int failingLock : {0, 1, 2})
+        {
+            SCOPED_TRACE(std::to_string(bpp) + " bits, " +
+                         (failingLock == 0 ? std::string("every lock works")
+                                           : "lock " + std::to_string(failingLock) + " fails"));
+            SDL_Surface* target = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 2, bpp, 0, 0, 0, 0);
+            // The picture is of the target's own format, so that it is run-length encoded for it.
+            SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 2, bpp, target->format->Rmask,
+                                                        target->format->Gmask, target->format->Bmask, 0);
+            ASSERT_NE(target, nullptr);
+            ASSERT_NE(picture, nullptr);
+            if (target->format->palette)
+            {
+                SDL_Color colours[256];
+                for (int i = 0; i < 256; ++i)
+                    colours[i] = SDL_Color{static_cast<Uint8>(i), static_cast<Uint8>(255 - i),
+                                           static_cast<Uint8>(i / 2), 0};
+                SDL_SetPalette(target, SDL_LOGPAL, colours, 0, 256);
+                SDL_SetPalette(picture, SDL_LOGPAL, colours, 0, 256);
+            }
+            const std::size_t bytes = target->format->BytesPerPixel;
+            std::vector<Uint8> before(static_cast<std::size_t>(target->pitch * target->h));
+            for (std::size_t i = 0; i < before.size(); ++i)
+                before[i] = static_cast<Uint8>(0x51 + i);
+            std::memcpy(target->pixels, before.data(), before.size());
+            // Every pixel 0x2A.. but one, which is the key 0x01..
+            std::memset(picture->pixels, 0x2A, static_cast<std::size_t>(picture->pitch * picture->h));
+            std::memset(static_cast<Uint8*>(picture->pixels) + picture->pitch + 2 * bytes, 0x01, bytes);
+            Uint32 key = 0;
+            std::memset(&key, 0x01, bytes);
+            SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+
+            int locks = 0;
+            std::vector<Uint8> probed;
+            setSurfaceLocker(
+                [&](SDL_Surface* s)
+                {
+                    if (s != target)
+                        return SDL_LockSurface(s);
+                    if (++locks == 2)
+                        probed.assign(static_cast<Uint8*>(target->pixels),
+                                      static_cast<Uint8*>(target->pixels) + bytes);
+                    return locks == failingLock ? -1 : SDL_LockSurface(s);
+                });
+            encodeForDrawing(picture, target);
+            setSurfaceLocker({});
+
+            EXPECT_EQ(locks, failingLock == 1 ? 1 : 2);
+            if (failingLock != 1)
+            {
+                EXPECT_EQ(probed, std::vector<Uint8>(bytes, 0x2A)) << "the probe drew the picture's pixel";
+            }
+            EXPECT_EQ(std::memcmp(target->pixels, before.data(), before.size()), 0)
+                << "the target is unchanged";
+            EXPECT_EQ((picture->flags & SDL_RLEACCEL) != 0, failingLock != 1) << "encoded once probed";
+            SDL_FreeSurface(picture);
+            SDL_FreeSurface(target);
+        }
 }
 
 TEST(SpriteSheetPixels, ReadAndWriteFollowTheRowPitch)

@@ -3,6 +3,7 @@
 #include "tests/support/test_support.h"
 
 #include "engine/audio.h"
+#include "engine/clock.h"
 #include "engine/font.h"
 #include "engine/globals.h"
 #include "engine/present.h"
@@ -316,6 +317,18 @@ void AudioSession::silence() const
 {
     if (opened)
         Mix_HaltChannel(-1);
+}
+
+RequiredTestClock::RequiredTestClock(Uint32 start)
+{
+    setTestClock(start);
+    requireTestClock(true);
+}
+
+RequiredTestClock::~RequiredTestClock()
+{
+    requireTestClock(false);
+    releaseTestClock();
 }
 
 } // namespace testing_support

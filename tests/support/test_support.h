@@ -153,4 +153,17 @@ private:
     bool opened;
 };
 
+// Holds the test clock at `start` and requires it (requireTestClock) for the
+// holder's life, as a headless run of whole stages must: a read that finds no
+// test clock held then ends the test loudly instead of reading SDL's clock.
+// Lets go of both as it ends.
+class RequiredTestClock
+{
+public:
+    explicit RequiredTestClock(Uint32 start = 1000);
+    ~RequiredTestClock();
+    RequiredTestClock(const RequiredTestClock&) = delete;
+    RequiredTestClock& operator=(const RequiredTestClock&) = delete;
+};
+
 } // namespace testing_support

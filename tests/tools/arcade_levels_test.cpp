@@ -37,7 +37,7 @@ TEST(ArcadeLevels, EveryLevelBuildsOnTheGeneratedData)
     ASSERT_EQ(symlink(QUILLFEN_DATA_TREE, "data"), 0);
     SDL_Surface* screen = openTestVideo();
     ASSERT_NE(screen, nullptr);
-    setTestClock(1000);
+    RequiredTestClock clock;
     setTestClockAutoAdvance(1);
     g_randomNumber.seed(1);
 
@@ -87,6 +87,5 @@ TEST(ArcadeLevels, EveryLevelBuildsOnTheGeneratedData)
             EXPECT_GT(layer->sheet.frameCount(), 0) << stage->background;
     }
     setFrameObserver(nullptr);
-    releaseTestClock();
     fullyQuit = false;
 }

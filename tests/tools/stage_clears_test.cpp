@@ -3,7 +3,6 @@
 // enemy down, within ten minutes of game time. The story's first stage must
 // also be won with real health at a new save's stats. One case a run, so
 // ctest runs them side by side.
-#include "engine/clock.h"
 #include "engine/globals.h"
 #include "tests/support/test_support.h"
 #include "tools/stagerun/stage_run.h"
@@ -60,7 +59,8 @@ const Clear kClears[] = {
     {"Boss8", "Boss8", 40},
 };
 
-// Plays in a scratch folder whose data/ is the tree the build generated.
+// Plays in a scratch folder whose data/ is the tree the build generated, on
+// the test clock from start to end.
 class GeneratedTreeRun : public ::testing::Test
 {
 protected:
@@ -70,14 +70,11 @@ protected:
         ASSERT_NE(screen, nullptr);
         std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
     }
-    void TearDown() override
-    {
-        releaseTestClock();
-        fullyQuit = false;
-    }
+    void TearDown() override { fullyQuit = false; }
 
     ScratchDir dir;
     SDL_Surface* screen = nullptr;
+    RequiredTestClock clock;
 };
 
 class StageClear : public GeneratedTreeRun, public ::testing::WithParamInterface<Clear>

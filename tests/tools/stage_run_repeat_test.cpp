@@ -1,7 +1,6 @@
 // A stage run is its own: the same stage and seed played again in the same
 // process, after a run left with the clock far ahead, plays the same.
 #include "control/beat_em_up_control.h"
-#include "engine/clock.h"
 #include "engine/globals.h"
 #include "fighter/fighter.h"
 #include "screens/beat_em_up_stage.h"
@@ -19,6 +18,7 @@ TEST(StageRunRepeat, TheSameSeedPlaysTheSameTwiceInOneProcess)
 {
     ASSERT_NE(openTestVideo(), nullptr);
     ScratchDir dir;
+    RequiredTestClock clock;
     std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
     // Where the player stands every second, and how the runs end.
     struct Run
@@ -48,7 +48,6 @@ TEST(StageRunRepeat, TheSameSeedPlaysTheSameTwiceInOneProcess)
     };
     const Run first = play();
     const Run second = play();
-    releaseTestClock();
     ASSERT_GT(first.x.size(), 10u);
     // The first run really played: the player moved and fought.
     EXPECT_NE(std::count(first.x.begin(), first.x.end(), first.x.front()), static_cast<long>(first.x.size()))

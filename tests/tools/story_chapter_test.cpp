@@ -153,7 +153,7 @@ TEST(StoryChapter, TheFirstChapterPlayedOnTheGameScreensSavesItsReward)
 
     fullyQuit = false;
     freezeEnd = 0;
-    setTestClock(1000);
+    RequiredTestClock clock;
     setTestClockAutoAdvance(1);
     g_randomNumber.seed(1);
     drainQueue();
@@ -171,7 +171,6 @@ TEST(StoryChapter, TheFirstChapterPlayedOnTheGameScreensSavesItsReward)
         });
     mode.update();
     setFrameObserver(nullptr);
-    releaseTestClock();
 
     EXPECT_FALSE(fullyQuit) << "ran away after " << frames << " frames";
     fullyQuit = false;

@@ -37,17 +37,16 @@ protected:
         // The build's own tree: the pictures as the game ships them.
         ASSERT_EQ(symlink(QUILLFEN_DATA_TREE, "data"), 0);
         ASSERT_NE(openTestVideo(), nullptr);
-        setTestClock(1000);
         g_randomNumber.seed(1);
         fullyQuit = false;
     }
     void TearDown() override
     {
         setFrameObserver(nullptr);
-        releaseTestClock();
         fullyQuit = false;
     }
     ScratchDir dir;
+    RequiredTestClock clock;
 };
 
 TEST_F(ZoomedPictures, MainMenu)
