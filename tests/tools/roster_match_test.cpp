@@ -44,6 +44,10 @@ constexpr Uint32 kStuckMs = 20000;
 constexpr Uint32 kLongestMoveMs = 5000;
 // A match between two computer players is over well within this.
 constexpr Uint32 kMatchLimitMs = 5 * 60 * 1000;
+// Both sides start with this much health, whatever their chardata gives: the
+// match tests that every move set fights to a knock-out, and the roster's
+// balance sets far longer fights for some pairings than for others.
+constexpr int kMatchHealth = 500;
 
 const char* const kStage = "burningBase";
 
@@ -136,6 +140,7 @@ struct Side
                                                &sounds);
         data->fighter.x = x;
         data->fighter.y = 500;
+        data->fighter.setHP(kMatchHealth, kMatchHealth);
         faces.addList("faces", "face", screen);
         ai.init(screen);
         ai.setup(&data->fighter, kinds, &shots, &sounds, data->anims, data->moves, &aim,

@@ -42,7 +42,7 @@ CharacterSpec hero(const std::string& name, Weapon weapon)
                          {Inner, 0xeae6dc},
                          {Glow, 0x8ad8ff}});
     costumePalettes(s, {Top, Bottom, Accent, Inner});
-    numbers(s, 800, 100, 5, 16, 0, 0, 1);
+    numbers(s, 1000, 100, 6, 16, 0, 0, 1);
     return s;
 }
 
@@ -503,6 +503,12 @@ std::vector<CharacterSpec> heroForms()
     {
         CharacterSpec s = n.make();
         scaleDamage(s, n.damage);
+        // The bat's unlocked specials: the story's first fights are at weapon level 0.
+        if (s.name == "NickBBBat")
+            for (MoveDef& m : s.moves)
+                if (m.clip.name.find("Lv") != std::string::npos)
+                    for (Key& k : m.clip.keys)
+                        k.damage *= 7;
         all.push_back(std::move(s));
     }
     return all;

@@ -2149,3 +2149,66 @@ void keepUsedSounds(CharacterSpec& spec)
                       spec.sounds.end());
 }
 } // namespace datagen::roster
+
+namespace datagen::roster
+{
+void addFury(CharacterSpec& spec, int energy, int damage, bool computerUses)
+{
+    // The rushing special where the kit gave one, else the hardest-hitting ground attack.
+    auto total = [](const MoveDef& m)
+    {
+        int sum = 0;
+        for (const Key& k : m.clip.keys)
+            sum += k.damage;
+        return sum;
+    };
+    // The hardest-hitting ground attack the computer uses up close: a blow that lands.
+    const MoveDef* base = nullptr;
+    for (const MoveDef& m : spec.moves)
+        if (m.ai == AiKind::Ground && m.ranges.find('S') != std::string::npos && m.energy == 0 &&
+            (!base || total(m) > total(*base)))
+            base = &m;
+    if (!base)
+        return;
+    MoveDef fury = *base;
+    fury.clip.name = "fury";
+    fury.command = "DRA";
+    fury.energy = energy;
+    fury.special = true;
+    fury.interruptible = false;
+    fury.condition = "ground = true";
+    fury.link = "NULL";
+    fury.linkFrame = 0;
+    fury.aiFollows.clear();
+    fury.aiCancels.clear();
+    fury.ai = computerUses ? AiKind::Ground : AiKind::None;
+    fury.ranges = computerUses ? "SM" : "";
+    // The whole damage spread over the striking keys, the last carrying what is left.
+    const int strikes = static_cast<int>(std::count_if(fury.clip.keys.begin(), fury.clip.keys.end(),
+                                                       [](const Key& k) { return k.damage > 0; }));
+    // The cut-in shows on the first frame that already fires something, never a
+    // blow's own frame or the last, where the control would step past it.
+    for (std::size_t i = 0; i + 1 < fury.clip.keys.size(); ++i)
+    {
+        Key& k = fury.clip.keys[i];
+        if (k.damage > 0)
+            break;
+        if (!k.face.empty() || !k.sound.empty())
+        {
+            k.face = "faceShout";
+            break;
+        }
+    }
+    int left = damage;
+    int seen = 0;
+    for (Key& k : fury.clip.keys)
+    {
+        if (k.damage <= 0)
+            continue;
+        ++seen;
+        k.damage = seen == strikes ? left : damage / strikes;
+        left -= k.damage;
+    }
+    spec.moves.insert(spec.moves.begin(), std::move(fury));
+}
+} // namespace datagen::roster

@@ -63,6 +63,12 @@ void keepUsedSounds(CharacterSpec& spec);
 // Multiplies the damage of every striking key of the character's moves (at least 1 each).
 void scaleDamage(CharacterSpec& spec, float factor);
 
+// Adds "fury", a special on down, forward, A that costs `energy` power and deals
+// `damage` in all, shaped from the character's rushing special (else its
+// hardest ground attack) and matched before it; the computer uses it only
+// when `computerUses`.
+void addFury(CharacterSpec& spec, int energy, int damage, bool computerUses);
+
 // Pose helpers for character files that add their own moves.
 Pose guardPose(const CharacterSpec& spec, Fighting fighting);
 Key key(const Pose& pose, int pause, int between = 0);

@@ -8,6 +8,7 @@
 
 #include "content/effects.h"
 #include "content/roster/cast.h"
+#include "content/roster/roster_numbers.h"
 #include "content/roster/writer.h"
 #include "core/jobs.h"
 
@@ -140,6 +141,9 @@ std::vector<CharacterSpec> allCharacters()
                     damage = own.second;
             if (damage != 1.0f)
                 scaleDamage(s, damage);
+            for (const FighterNumbers& n : fighterNumbers())
+                if (s.name == n.name)
+                    applyNumbers(s, n);
             keepUsedSounds(s);
             if (!family.backdrop)
                 for (MoveDef& m : s.moves)
