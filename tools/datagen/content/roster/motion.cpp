@@ -2152,9 +2152,8 @@ void keepUsedSounds(CharacterSpec& spec)
 
 namespace datagen::roster
 {
-void addFury(CharacterSpec& spec, int energy, int damage, bool computerUses)
+void addFury(CharacterSpec& spec, int energy, int damage)
 {
-    // The rushing special where the kit gave one, else the hardest-hitting ground attack.
     auto total = [](const MoveDef& m)
     {
         int sum = 0;
@@ -2181,8 +2180,8 @@ void addFury(CharacterSpec& spec, int energy, int damage, bool computerUses)
     fury.linkFrame = 0;
     fury.aiFollows.clear();
     fury.aiCancels.clear();
-    fury.ai = computerUses ? AiKind::Ground : AiKind::None;
-    fury.ranges = computerUses ? "SM" : "";
+    fury.ai = AiKind::None;
+    fury.ranges.clear();
     // The whole damage spread over the striking keys, the last carrying what is left.
     const int strikes = static_cast<int>(std::count_if(fury.clip.keys.begin(), fury.clip.keys.end(),
                                                        [](const Key& k) { return k.damage > 0; }));

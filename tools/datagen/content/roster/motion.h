@@ -63,11 +63,11 @@ void keepUsedSounds(CharacterSpec& spec);
 // Multiplies the damage of every striking key of the character's moves (at least 1 each).
 void scaleDamage(CharacterSpec& spec, float factor);
 
-// Adds "fury", a special on down, forward, A that costs `energy` power and deals
-// `damage` in all, shaped from the character's rushing special (else its
-// hardest ground attack) and matched before it; the computer uses it only
-// when `computerUses`.
-void addFury(CharacterSpec& spec, int energy, int damage, bool computerUses);
+// Adds "fury", a player's special on down, forward, A that costs `energy` power
+// and deals `damage` in all, shaped from the character's hardest ground attack
+// for close range and matched before the other moves on that command; the
+// computer's attack list leaves it out.
+void addFury(CharacterSpec& spec, int energy, int damage);
 
 // Pose helpers for character files that add their own moves.
 Pose guardPose(const CharacterSpec& spec, Fighting fighting);

@@ -19,14 +19,10 @@ struct FighterNumbers
     // health from its script and a story boss from the story's table.
     int health;
     // "fury" (down, forward, A): its power cost and its whole damage (0: none).
-    // A story boss's power is the story's table's, 100 or less, and an arcade
-    // boss's the arcade table's, 100: a fury dearer than that is a player's,
-    // and versus's, only.
+    // Only a player uses it: the computer's attack list leaves it out, so the
+    // story's bosses and crowds, and every computer fighter, fight without it.
     int furyEnergy;
     int furyDamage;
-    // Whether the computer uses it; the stage crowds' is a player's move only,
-    // since their power in a stage is their chardata's.
-    bool computerFury;
 };
 
 // One row per select character whose numbers differ from its family's.
