@@ -1,11 +1,16 @@
 // Sound levels: the measure of a recording on made-up samples, and a stage
 // fight of the generated tree recorded through SDL's disk audio driver at the
-// default volumes.
+// default volumes, the mixer in step with the game.
+#include "engine/clock.h"
+#include "engine/globals.h"
 #include "tests/support/test_support.h"
+#include "tools/stagerun/flash_meter.h"
 #include "tools/stagerun/sound_levels.h"
+#include "tools/stagerun/stage_run.h"
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -31,6 +36,8 @@ void writeRaw(const std::string& path, const std::vector<double>& frames)
 
 constexpr int kRate = 22050;
 constexpr double kPi = 3.14159265358979;
+// The game's mixing buffer, in seconds.
+constexpr double kBufferSeconds = 4096.0 / kRate;
 } // namespace
 
 // Half a second of silence, half a second of a tone at half scale, and one
@@ -66,7 +73,10 @@ TEST(SoundLevels, AStageFightNeitherClipsNorDrownsTheMusic)
     stageMix mix;
     ASSERT_TRUE(recordStageMix(QUILLFEN_STAGERUN, QUILLFEN_DATA_TREE, "Lv0", 1, 20, dir.path(), mix));
     for (const soundLevels* l : {&mix.whole, &mix.music, &mix.sounds})
+    {
         ASSERT_GE(l->seconds, 20.0);
+        ASSERT_LE(l->seconds, 20.0 + 2 * kBufferSeconds) << "the mixer ran ahead of the game";
+    }
     EXPECT_LE(decibels(mix.whole.peak), -1.0);
     EXPECT_EQ(mix.whole.fullScale, 0);
     EXPECT_GT(decibels(mix.music.soundingRms), -40.0) << "the music is heard";
@@ -75,4 +85,53 @@ TEST(SoundLevels, AStageFightNeitherClipsNorDrownsTheMusic)
     std::printf("peak %.1f dBFS, music %.1f dBFS, sounds %.1f dBFS while sounding, %.1f dB over the music\n",
                 decibels(mix.whole.peak), decibels(mix.music.soundingRms), decibels(mix.sounds.soundingRms),
                 mix.soundsOverMusic());
+}
+
+// Two takes of ten seconds of Lv0 in this process, the second with the game
+// slowed by measuring every picture's flashes beside it: each holds the
+// buffer before the game and then the game time played, to the buffer, and
+// the two are the same, byte for byte, however fast the machine let the game
+// run against the mixer.
+TEST(SoundLevels, ATakeHoldsTheMixerInStepWithTheGame)
+{
+    ScratchDir dir;
+    SDL_Surface* screen = openTestVideo();
+    ASSERT_NE(screen, nullptr);
+    std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
+    std::string takes[2];
+    for (int slowed = 0; slowed < 2; ++slowed)
+    {
+        SCOPED_TRACE(slowed ? "slowed" : "plain");
+        const std::string file = slowed ? "slowed.raw" : "plain.raw";
+        g_randomNumber.seed(1);
+        Uint32 first = 0;
+        Uint32 last = 0;
+        {
+            diskRecording recording(file);
+            ASSERT_TRUE(recording.isOpen());
+            flashMeter meter;
+            stageRunOptions o;
+            o.stage = "Lv0";
+            o.timeLimitMs = 10000;
+            o.everyFrame = [&](beatEmUpStageBase&)
+            {
+                if (slowed)
+                    meter.frame(screen, gameTicks());
+                recording.keepUp(gameTicks());
+                last = gameTicks();
+                if (!first)
+                    first = last;
+            };
+            ASSERT_TRUE(runStage(screen, o).found);
+            releaseTestClock();
+        }
+        const double played = (last - first) / 1000.0;
+        const soundLevels l = measureRecording(file);
+        EXPECT_GE(l.seconds, kBufferSeconds + played);
+        EXPECT_LE(l.seconds, 2 * kBufferSeconds + played);
+        EXPECT_GT(decibels(l.peak), -20.0) << "the take is heard";
+        takes[slowed] = readFile(file);
+    }
+    EXPECT_EQ(takes[0].size(), takes[1].size());
+    EXPECT_TRUE(takes[0] == takes[1]) << "the takes differ";
 }

@@ -1,14 +1,20 @@
 // How loud a run is: the mixer's output recorded through SDL's disk audio
-// driver in step with game time, and its peak and loudness measured.
+// driver, held in step with game time both ways, and its peak and loudness
+// measured.
 #include "tools/stagerun/sound_levels.h"
 
 #include "engine/globals.h"
 
 #include <SDL_mixer.h>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -16,35 +22,16 @@ namespace
 constexpr int kRate = 22050;
 constexpr int kChannels = 2;
 constexpr int kBufferSamples = 4096;
-
-// Bytes the mixer has written, shared with the audio thread.
-struct mixedCount
-{
-    SDL_mutex* lock = nullptr;
-    SDL_cond* moved = nullptr;
-    Uint64 bytes = 0;
-};
-mixedCount g_mixed;
-
-void countMixed(void*, Uint8*, int len)
-{
-    SDL_mutexP(g_mixed.lock);
-    g_mixed.bytes += static_cast<Uint64>(len);
-    SDL_CondSignal(g_mixed.moved);
-    SDL_mutexV(g_mixed.lock);
-}
-
-Uint64 mixedSoFar()
-{
-    SDL_mutexP(g_mixed.lock);
-    const Uint64 b = g_mixed.bytes;
-    SDL_mutexV(g_mixed.lock);
-    return b;
-}
-
-// A driver that has written nothing for this long has stopped.
-constexpr Uint32 kStalledMs = 10000;
 constexpr Uint64 kBytesPerSecond = static_cast<Uint64>(kRate) * kChannels * 2;
+constexpr Uint64 kBufferBytes = static_cast<Uint64>(kBufferSamples) * kChannels * 2;
+// At most this much is taken from the pipe at once. With a pipe of at most
+// half a buffer, the driver, once the mixer has mixed the buffer the game
+// allows, cannot finish writing it, and so cannot mix the next, however
+// late the game thread sees that it may stop taking.
+constexpr std::size_t kTakenAtOnce = kBufferBytes / 4;
+constexpr int kPipeBytes = static_cast<int>(kBufferBytes / 4);
+// A driver that has written nothing for this long has stopped.
+constexpr int kStalledMs = 10000;
 } // namespace
 
 diskRecording::diskRecording(const std::string& file)
@@ -59,40 +46,99 @@ diskRecording::diskRecording(const std::string& file)
         Mix_CloseAudio();
     g_audioOpen = false;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0)
+        return;
+    driverOutput = ends[0];
+    const int driverInput = ends[1];
+    const int pipeBytes = fcntl(driverOutput, F_SETPIPE_SZ, kPipeBytes);
+    take = std::fopen(file.c_str(), "wb");
+    if (pipeBytes <= 0 || pipeBytes > static_cast<int>(kBufferBytes / 2) || !take)
+    {
+        close(driverInput);
+        return;
+    }
     setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
-    // The driver rests this long after each buffer: time enough for the game
-    // to play up to it, so the mixer never runs ahead of the game.
-    setenv("SDL_DISKAUDIODELAY", "40", 1);
-    g_mixed.lock = SDL_CreateMutex();
-    g_mixed.moved = SDL_CreateCond();
-    g_mixed.bytes = 0;
-    opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-             Mix_OpenAudio(kRate, AUDIO_S16LSB, kChannels, kBufferSamples) >= 0;
-    if (!opened)
+    setenv("SDL_DISKAUDIOFILE", ("/proc/self/fd/" + std::to_string(driverInput)).c_str(), 1);
+    // The pipe sets the pace: no rest after each buffer.
+    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    mixerOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+                Mix_OpenAudio(kRate, AUDIO_S16LSB, kChannels, kBufferSamples) >= 0;
+    // The driver holds its own end now; the pipe ends when it closes it.
+    close(driverInput);
+    if (!mixerOpen)
         return;
     g_audioOpen = true;
-    Mix_SetPostMix(countMixed, nullptr);
+    keeping = true;
+    Mix_SetPostMix(keepMixed, this);
+    // The buffer before the game, mixed before the game can start a sound.
+    letMixerReach(kBufferBytes);
+    opened = !stalled;
 }
 
 diskRecording::~diskRecording()
 {
-    if (opened)
+    if (mixerOpen)
     {
+        keeping = false;
+        // The driver writes on until the device closes.
+        std::thread drain(
+            [fd = driverOutput]
+            {
+                char bytes[kTakenAtOnce];
+                for (;;)
+                {
+                    const ssize_t n = read(fd, bytes, sizeof bytes);
+                    if (n == 0 || (n < 0 && errno != EINTR))
+                        break;
+                }
+            });
         Mix_SetPostMix(nullptr, nullptr);
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
         Mix_CloseAudio();
+        drain.join();
     }
+    if (driverOutput >= 0)
+        close(driverOutput);
+    if (take)
+        std::fclose(take);
+    if (writeFailed)
+        std::fprintf(stderr, "the recording could not be written whole\n");
     g_audioOpen = false;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    SDL_DestroyCond(g_mixed.moved);
-    SDL_DestroyMutex(g_mixed.lock);
-    g_mixed = mixedCount();
     if (hadDriver)
         setenv("SDL_AUDIODRIVER", oldDriver.c_str(), 1);
     else
         unsetenv("SDL_AUDIODRIVER");
+}
+
+void diskRecording::keepMixed(void* self, Uint8* stream, int len)
+{
+    diskRecording& r = *static_cast<diskRecording*>(self);
+    if (!r.keeping)
+        return;
+    if (std::fwrite(stream, 1, static_cast<std::size_t>(len), r.take) != static_cast<std::size_t>(len))
+        r.writeFailed = true;
+    r.mixed += static_cast<Uint64>(len);
+}
+
+void diskRecording::letMixerReach(Uint64 bytes)
+{
+    char taken[kTakenAtOnce];
+    while (!stalled && mixed < bytes)
+    {
+        pollfd ready = {driverOutput, POLLIN, 0};
+        const int n = poll(&ready, 1, kStalledMs);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || read(driverOutput, taken, sizeof taken) <= 0)
+        {
+            // The driver has stopped writing: the game goes on alone.
+            std::fprintf(stderr, "the disk audio driver stopped; the recording is cut short\n");
+            stalled = true;
+        }
+    }
 }
 
 void diskRecording::keepUp(Uint32 gameMs)
@@ -103,20 +149,11 @@ void diskRecording::keepUp(Uint32 gameMs)
     {
         started = true;
         firstGameMs = gameMs;
-        firstMixed = mixedSoFar();
-        return;
     }
-    const Uint64 due = firstMixed + static_cast<Uint64>(gameMs - firstGameMs) * kBytesPerSecond / 1000;
-    SDL_mutexP(g_mixed.lock);
-    while (g_mixed.bytes < due)
-        if (SDL_CondWaitTimeout(g_mixed.moved, g_mixed.lock, kStalledMs) == SDL_MUTEX_TIMEDOUT)
-        {
-            // The driver has stopped writing (a full disk): the game goes on alone.
-            std::fprintf(stderr, "the disk audio driver stopped; the recording is cut short\n");
-            stalled = true;
-            break;
-        }
-    SDL_mutexV(g_mixed.lock);
+    // Every buffer that starts by now: the one before the game, then one for
+    // each started buffer's length of game time.
+    const Uint64 played = static_cast<Uint64>(gameMs - firstGameMs) * kBytesPerSecond / 1000;
+    letMixerReach((played / kBufferBytes + 2) * kBufferBytes);
 }
 
 double decibels(double level)

@@ -3,12 +3,21 @@
 #pragma once
 
 #include <SDL.h>
+#include <atomic>
+#include <cstdio>
 #include <string>
 
-// The audio device opened on SDL's disk driver for the holder's life: what
-// the mixer plays goes to `file` as 16-bit stereo at 22050 Hz, the game's
-// format. The mixer runs at most a buffer ahead of the game time handed to
-// `keepUp`, so sounds start where the game starts them, as on a sound card.
+// The audio device opened on SDL's disk driver for the holder's life, the
+// mixer held in step with the game time handed to `keepUp`: each buffer is
+// mixed once the game has reached the time it starts at, and not before, so
+// sounds start where the game starts them, as on a sound card, on a quiet and
+// on a busy machine alike. The take, 16-bit stereo at 22050 Hz (the game's
+// format), goes to `file` as the mixer hands it to the driver: first the
+// buffer of silence mixed as the device opens, then the game's.
+//
+// The driver writes into a pipe too small for a buffer, so its thread waits,
+// outside the mixer's lock, until `keepUp` lets the next buffer through; the
+// game thread meanwhile plays its sounds.
 class diskRecording
 {
 public:
@@ -18,15 +27,27 @@ public:
     diskRecording& operator=(const diskRecording&) = delete;
 
     bool isOpen() const { return opened; }
-    // Waits until the mixer has played `gameMs` of game time since the first call.
+    // Lets the mixer play up to `gameMs` of game time since the first call,
+    // no further, and waits until it has.
     void keepUp(Uint32 gameMs);
 
 private:
+    static void keepMixed(void* self, Uint8* stream, int len);
+    // Empties the driver's pipe until the mixer has mixed `bytes`; gives up,
+    // and stops holding the game, when the driver writes nothing for long.
+    void letMixerReach(Uint64 bytes);
+
     bool opened = false;
+    bool mixerOpen = false;
     bool stalled = false;
     bool started = false;
     Uint32 firstGameMs = 0;
-    Uint64 firstMixed = 0;
+    int driverOutput = -1; // the pipe's end the driver's writes come out of
+    std::FILE* take = nullptr;
+    // Written by the audio thread.
+    std::atomic<Uint64> mixed{0};
+    std::atomic<bool> keeping{false};
+    std::atomic<bool> writeFailed{false};
     std::string oldDriver;
     bool hadDriver = false;
 };
