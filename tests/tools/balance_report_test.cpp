@@ -19,11 +19,11 @@ using std::chrono::milliseconds;
 // Each kind of child, run side by side in one pool.
 enum class childKind
 {
-    Answers,      // sends its number back
-    CannotStart,  // its job says so
-    QuitsMidway,  // exits without its result, as a game that calls exit would
-    Crashes,      // dies by a signal
-    Hangs         // waits for ever
+    Answers,     // sends its number back
+    CannotStart, // its job says so
+    QuitsMidway, // exits without its result, as a game that calls exit would
+    Crashes,     // dies by a signal
+    Hangs        // waits for ever
 };
 
 struct childCase
@@ -50,7 +50,8 @@ TEST(BalanceChildRuns, EachChildEndsAsItDid)
     const bool ok = runInChildren<int>(
         n, static_cast<int>(n),
         // Only the hanging child meets its limit; the others end at once, however busy the machine.
-        [](std::size_t i) { return kChildren[i].kind == childKind::Hangs ? milliseconds(200) : milliseconds(60000); },
+        [](std::size_t i)
+        { return kChildren[i].kind == childKind::Hangs ? milliseconds(200) : milliseconds(60000); },
         [](std::size_t i, int& answer)
         {
             // A crash writes no core file.
@@ -140,10 +141,16 @@ runEnd ended(childEnd end)
 TEST(BalanceTally, HealthAndTimeAreMediansOverTheClearedRunsAndOddEndsAreCountedApart)
 {
     const std::vector<runEnd> runs = {
-        ran(1, 1, 500, 100000), ran(1, 1, 300, 140000), ran(1, 1, 700, 120000),
+        ran(1, 1, 500, 100000),
+        ran(1, 1, 300, 140000),
+        ran(1, 1, 700, 120000),
         // A loss and a run stopped at the limit keep health, which must not count.
-        ran(0, 1, 0, 30000), ran(0, 0, 790, 900000),
-        ended(childEnd::Crashed), ended(childEnd::FailedToStart), ended(childEnd::TimedOut), ended(childEnd::TimedOut),
+        ran(0, 1, 0, 30000),
+        ran(0, 0, 790, 900000),
+        ended(childEnd::Crashed),
+        ended(childEnd::FailedToStart),
+        ended(childEnd::TimedOut),
+        ended(childEnd::TimedOut),
     };
     const runTally t = tallyRuns(runs);
     EXPECT_EQ(t.runs, 9);

@@ -89,10 +89,12 @@ void arcadeTable::print(std::FILE* out) const
     std::fprintf(out, "levels:");
     for (const level& l : levels)
         std::fprintf(out, " %d %s%s", l.number, l.stage.c_str(), &l == &levels.back() ? "" : ",");
-    std::fprintf(out, "\nEach cell: runs cleared of %d, median minutes of game time over the clears; b marks a boss.\n"
-                      "Aims: %d of 10 clears a level, stages within %.0f minutes, bosses within %.0f; the newcomer "
-                      "%d of 10 on level 1; a stage crowd %d of 10 on levels 1 and 2.\n",
-                 seeds, kClearsOfTen, kStageMinutes, kBossMinutes, kNewcomerClearsOfTen, kClearsOfTen);
+    std::fprintf(
+        out,
+        "\nEach cell: runs cleared of %d, median minutes of game time over the clears; b marks a boss.\n"
+        "Aims: %d of 10 clears a level, stages within %.0f minutes, bosses within %.0f; the newcomer "
+        "%d of 10 on level 1; a stage crowd %d of 10 on levels 1 and 2.\n",
+        seeds, kClearsOfTen, kStageMinutes, kBossMinutes, kNewcomerClearsOfTen, kClearsOfTen);
     std::fprintf(out, "%-15s", "fighter");
     for (const level& l : levels)
         std::fprintf(out, "%9s", (std::to_string(l.number) + (l.boss ? "b" : "")).c_str());
@@ -123,13 +125,19 @@ void arcadeTable::print(std::FILE* out) const
                 fail(label + " " + orDash(m, "%.1f") + " min");
         };
         for (std::size_t l = 0; l < levels.size(); ++l)
-            printCell(find(f, l, playerModel::Scripted), std::to_string(levels[l].number), kClearsOfTen,
-                      !oneOnOne ? kNoTimeAim : levels[l].boss ? kBossMinutes : kStageMinutes);
-        const auto first = std::find_if(levels.begin(), levels.end(), [](const level& l) { return l.number == 1; });
+            printCell(find(f, l, playerModel::Scripted), "L" + std::to_string(levels[l].number), kClearsOfTen,
+                      !oneOnOne        ? kNoTimeAim
+                      : levels[l].boss ? kBossMinutes
+                                       : kStageMinutes);
+        const auto first =
+            std::find_if(levels.begin(), levels.end(), [](const level& l) { return l.number == 1; });
         const cell* newcomer =
-            first == levels.end() ? nullptr : find(f, static_cast<std::size_t>(first - levels.begin()), playerModel::Newcomer);
+            first == levels.end()
+                ? nullptr
+                : find(f, static_cast<std::size_t>(first - levels.begin()), playerModel::Newcomer);
         // The newcomer's aim is the one-on-one fighters'; a crowd's first level is shown without one.
-        printCell(newcomer, "new 1", oneOnOne ? kNewcomerClearsOfTen : 0, kNoTimeAim);
-        std::fprintf(out, "  %-22s %s\n", unusualRuns(tallyRuns(every)).c_str(), failed.empty() ? "-" : failed.c_str());
+        printCell(newcomer, "new L1", oneOnOne ? kNewcomerClearsOfTen : 0, kNoTimeAim);
+        std::fprintf(out, "  %-22s %s\n", unusualRuns(tallyRuns(every)).c_str(),
+                     failed.empty() ? "-" : failed.c_str());
     }
 }

@@ -32,7 +32,7 @@ struct reportOptions
     int seeds = 10;
     // Fewer seeds for the roster than for the story by default, so the whole
     // report fits in a quarter of an hour on eight cores.
-    int versusSeeds = 2;
+    int versusSeeds = 1;
     int rosterSeeds = 1;
     int jobs = 1;
     std::vector<playerModel> models = {playerModel::Scripted, playerModel::Newcomer};
@@ -44,9 +44,10 @@ struct reportOptions
 
 int usage()
 {
-    std::fprintf(stderr, "usage: quillfen_balance <data folder> [--tables story,versus,arcade] [--fighters NAME,...] "
-                         "[--seeds N] [--versus-seeds N] [--roster-seeds N] [--jobs N] "
-                         "[--models scripted,newcomer] [--only NAME,...] [--time-limit S]\n");
+    std::fprintf(stderr,
+                 "usage: quillfen_balance <data folder> [--tables story,versus,arcade] [--fighters NAME,...] "
+                 "[--seeds N] [--versus-seeds N] [--roster-seeds N] [--jobs N] "
+                 "[--models scripted,newcomer] [--only NAME,...] [--time-limit S]\n");
     return 2;
 }
 
@@ -133,13 +134,15 @@ int main(int argc, char** argv)
     std::vector<std::unique_ptr<reportTable>> tables;
     if (isPicked(options.tables, "story"))
     {
-        auto story = std::make_unique<storyTable>(options.only, options.models, options.seeds, options.timeLimitMs);
+        auto story =
+            std::make_unique<storyTable>(options.only, options.models, options.seeds, options.timeLimitMs);
         if (!story->empty())
             tables.push_back(std::move(story));
     }
     if (isPicked(options.tables, "versus"))
     {
-        auto versus = std::make_unique<versusTable>(selectCharacters(), options.fighters, options.versusSeeds);
+        auto versus =
+            std::make_unique<versusTable>(selectCharacters(), options.fighters, options.versusSeeds);
         if (!versus->empty())
             tables.push_back(std::move(versus));
     }
@@ -149,8 +152,8 @@ int main(int argc, char** argv)
         for (const std::string& name : selectCharacters())
             if (isPicked(options.fighters, name))
                 fighters.push_back(name);
-        auto arcade = std::make_unique<arcadeTable>(fighters, options.only, options.models, options.rosterSeeds,
-                                                    options.timeLimitMs);
+        auto arcade = std::make_unique<arcadeTable>(fighters, options.only, options.models,
+                                                    options.rosterSeeds, options.timeLimitMs);
         if (!arcade->empty())
             tables.push_back(std::move(arcade));
     }
@@ -168,7 +171,8 @@ int main(int argc, char** argv)
         for (std::size_t i = 0; i < runs.size(); ++i)
             queue.push_back({t, i, runs[i]});
     }
-    std::stable_sort(queue.begin(), queue.end(), [](const queuedRun& a, const queuedRun& b)
+    std::stable_sort(queue.begin(), queue.end(),
+                     [](const queuedRun& a, const queuedRun& b)
                      { return a.run.expectedSeconds > b.run.expectedSeconds; });
 
     std::vector<double> processorSeconds(tables.size(), 0.0);

@@ -40,8 +40,8 @@ struct runTally
 {
     int runs = 0;
     int cleared = 0;
-    int lost = 0;         // finished without winning
-    int leftAtLimit = 0;  // still playing at the game-time limit (not cleared either)
+    int lost = 0;        // finished without winning
+    int leftAtLimit = 0; // still playing at the game-time limit (not cleared either)
     int crashed = 0;
     int failedToStart = 0;
     int timedOut = 0;

@@ -20,9 +20,9 @@ namespace
 // versus roster); the game keeps no such list, and the report judges them by
 // their own aims. Every other select character is a stage crowd.
 const char* const kOneOnOne[] = {
-    "Nick",  "NickBBBat", "NickWhip", "NickSwords", "NickGauntlets", "NickBlackBlade", "Vlad",    "Spectre",
-    "Weldy", "Brask",     "Oleck",    "Giancarlo",  "Johnny",        "Lilith",         "Male",    "Female",
-    "Rigby", "Andy",      "Vellin",   "Tavin",      "Merrowby",      "Dravenholt",     "Zhevan",  "Mech",
+    "Nick",  "NickBBBat", "NickWhip", "NickSwords", "NickGauntlets", "NickBlackBlade", "Vlad",   "Spectre",
+    "Weldy", "Brask",     "Oleck",    "Giancarlo",  "Johnny",        "Lilith",         "Male",   "Female",
+    "Rigby", "Andy",      "Vellin",   "Tavin",      "Merrowby",      "Dravenholt",     "Zhevan", "Mech",
 };
 
 // Where a versus fight is fought: the first stage's background.
@@ -71,8 +71,9 @@ bool playReportRun(const reportRun& run, runFigures& figures)
         o.stage = run.stage;
         o.player = run.player.empty() ? o.player : run.player;
         o.flashes = run.countFlashes ? &flashes : nullptr;
-        const stageRunResult r =
-            run.what == reportRun::kind::Chapter ? runStoryChapter(screen, run.chapter, o) : runStage(screen, o);
+        const stageRunResult r = run.what == reportRun::kind::Chapter
+                                     ? runStoryChapter(screen, run.chapter, o)
+                                     : runStage(screen, o);
         if (!r.found)
             return false;
         figures.cleared = r.cleared ? 1 : 0;
@@ -88,9 +89,10 @@ bool playReportRun(const reportRun& run, runFigures& figures)
 std::chrono::milliseconds wallLimitOf(const reportRun& run)
 {
     const unsigned gameMs = run.what == reportRun::kind::Versus ? kVersusMs : run.gameLimitMs;
-    // A run costs about a fortieth of its game time; five times that leaves
-    // room for a machine shared with others.
-    return std::chrono::minutes(2) + std::chrono::milliseconds(gameMs / 5);
+    // A run takes about a fortieth of its game time on a free core; three
+    // minutes and a third of its game time leave room for a machine many
+    // times over-committed, and still end a hung run.
+    return std::chrono::minutes(3) + std::chrono::milliseconds(gameMs / 3);
 }
 
 std::vector<std::string> selectCharacters()

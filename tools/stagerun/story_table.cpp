@@ -3,8 +3,8 @@
 
 #include "modes/story_chapters.h"
 
-storyTable::storyTable(const std::vector<std::string>& only, const std::vector<playerModel>& models, int seeds,
-                       unsigned gameLimitMs)
+storyTable::storyTable(const std::vector<std::string>& only, const std::vector<playerModel>& models,
+                       int seeds, unsigned gameLimitMs)
     : models(models), seeds(seeds), gameLimitMs(gameLimitMs)
 {
     for (int i = 0; i < kChapterCount; ++i)
@@ -48,10 +48,12 @@ void storyTable::print(std::FILE* out) const
         for (std::size_t m = 0; m < models.size(); ++m)
         {
             const runTally t = tallyRuns(rows[c * models.size() + m]);
-            const std::string name = std::string("story ") + kChapters[static_cast<std::size_t>(chapters[c])].name;
+            const std::string name =
+                std::string("story ") + kChapters[static_cast<std::size_t>(chapters[c])].name;
             const std::string health = orDash(t.healthLeft, "%.0f") + "/" + std::to_string(t.maxHealth);
             const std::string time = orDash(t.gameSeconds, "%.0f s");
-            std::fprintf(out, "%-22s %-9s %5d/%-2d %12s %10s %7d  %s\n", name.c_str(), playerModelName(models[m]),
-                         t.cleared, t.runs, health.c_str(), time.c_str(), t.flashes, unusualRuns(t).c_str());
+            std::fprintf(out, "%-22s %-9s %5d/%-2d %12s %10s %7d  %s\n", name.c_str(),
+                         playerModelName(models[m]), t.cleared, t.runs, health.c_str(), time.c_str(),
+                         t.flashes, unusualRuns(t).c_str());
         }
 }

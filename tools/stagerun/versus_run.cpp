@@ -90,6 +90,5 @@ versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const s
         out.gameMs = gameTicks() - start;
     }
     fullyQuit = false;
-    releaseTestClock();
     return out;
 }

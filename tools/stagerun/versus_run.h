@@ -73,6 +73,7 @@ struct versusOutcome
 
 // A versus fight of `player` against `opponent`, both computer players with
 // health to last, on the background, headless on the test clock for `limitMs`
-// of game time, its pictures fed to `flashes` when set.
+// of game time (the clock stays held to the end of the run), its pictures fed
+// to `flashes` when set.
 versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const std::string& opponent,
                          const std::string& background, Uint32 limitMs, flashMeter* flashes);

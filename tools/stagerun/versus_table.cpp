@@ -9,11 +9,11 @@ namespace
 // The aims the table is judged by.
 constexpr int kLeastOneOnOneWins = 8;
 constexpr int kMostOneOnOneWins = 15;
-constexpr double kMostRatio = 3;
+constexpr int kMostRatio = 3;
 constexpr int kLeastCrowdWins = 3;
 constexpr int kMostWins = 28;
-constexpr double kShortestFight = 20;
-constexpr double kLongestFight = 90;
+constexpr int kShortestFight = 20;
+constexpr int kLongestFight = 90;
 
 std::string ratioText(double r)
 {
@@ -95,9 +95,11 @@ void versusTable::print(std::FILE* out) const
     auto oneOnOne = [&](const pairing& p)
     { return fightsOneOnOne(characters[p.first]) && fightsOneOnOne(characters[p.second]); };
 
-    std::fprintf(out, "Each pairing: %d fights a side of %u s; a character's ratio is its opponent's knock-out time "
-                      "over its own (above 1 is stronger), medians over its pairings.\n",
-                 seeds, kVersusMs / 1000);
+    std::fprintf(
+        out,
+        "Each pairing: %d fights a side of %u s; a character's ratio is its opponent's knock-out time "
+        "over its own (above 1 is stronger), medians over its pairings.\n",
+        seeds, kVersusMs / 1000);
     std::fprintf(out, "%-15s %-10s %6s %6s %9s %8s %9s  %-22s %s\n", "character", "kind", "won", "ratio",
                  "knock-out", "1v1 won", "1v1 fight", "not ended in the game", "failed aims");
     int oneOnOneRows = 0, oneOnOneInAim = 0, crowdRows = 0, crowdInAim = 0, rows = 0, rowsInAim = 0;
@@ -136,9 +138,10 @@ void versusTable::print(std::FILE* out) const
         if (single && (singleWon < kLeastOneOnOneWins || singleWon > kMostOneOnOneWins))
             fail("won " + std::to_string(singleWon) + " of " + std::to_string(singleRan));
         if (apart)
-            fail(std::to_string(apart) + " over ratio 3");
+            fail(std::to_string(apart) + " over ratio " + std::to_string(kMostRatio));
         if (outOfAim)
-            fail(std::to_string(outOfAim) + " fights outside 20-90 s");
+            fail(std::to_string(outOfAim) + " fights outside " + std::to_string(kShortestFight) + "-" +
+                 std::to_string(kLongestFight) + " s");
         if (!single && won < kLeastCrowdWins)
             fail("won " + std::to_string(won) + " of " + std::to_string(pairingsRan));
         if (won > kMostWins)
@@ -162,9 +165,9 @@ void versusTable::print(std::FILE* out) const
         const std::string singleText =
             single ? std::to_string(singleWon) + "/" + std::to_string(singleRan) : std::string("-");
         std::fprintf(out, "%-15s %-10s %6s %6s %9s %8s %9s  %-22s %s\n", characters[c].c_str(),
-                     single ? "one-on-one" : "crowd", wonText.c_str(), ratio ? ratioText(*ratio).c_str() : "-",
-                     knockOut ? secondsText(*knockOut).c_str() : "-", singleText.c_str(),
-                     single && singleFight ? secondsText(*singleFight).c_str() : "-",
+                     single ? "one-on-one" : "crowd", wonText.c_str(),
+                     ratio ? ratioText(*ratio).c_str() : "-", knockOut ? secondsText(*knockOut).c_str() : "-",
+                     singleText.c_str(), single && singleFight ? secondsText(*singleFight).c_str() : "-",
                      unusualRuns(tallyRuns(ends)).c_str(), failed.empty() ? "-" : failed.c_str());
     }
 
@@ -188,21 +191,22 @@ void versusTable::print(std::FILE* out) const
     std::fprintf(out, "aim: no character wins more than %d pairings: %d of %d\n", kMostWins, rowsInAim, rows);
     const auto fightMedian = median(singleFights);
     std::fprintf(out,
-                 "aim: one-on-one fights last %.0f to %.0f s (to the quicker knock-out): %d of %d pairings, "
+                 "aim: one-on-one fights last %d to %d s (to the quicker knock-out): %d of %d pairings, "
                  "median %s\n",
                  kShortestFight, kLongestFight, fightsInAim, singlePairings,
                  fightMedian ? secondsText(*fightMedian).c_str() : "-");
-    std::fprintf(out, "aim: no one-on-one pairing's ratio above %.0f: %zu above\n", kMostRatio, apart.size());
+    std::fprintf(out, "aim: no one-on-one pairing's ratio above %d: %zu above\n", kMostRatio, apart.size());
     std::stable_sort(apart.begin(), apart.end(),
-                     [&](std::size_t a, std::size_t b) { return ratioApart(figures[a]) > ratioApart(figures[b]); });
+                     [&](std::size_t a, std::size_t b)
+                     { return ratioApart(figures[a]) > ratioApart(figures[b]); });
     for (std::size_t i : apart)
     {
         const pairingFigures& f = figures[i];
         const int strong = f.ratio(0) >= f.ratio(1) ? 0 : 1;
         const std::string& winner = characters[strong == 0 ? pairings[i].first : pairings[i].second];
         const std::string& loser = characters[strong == 0 ? pairings[i].second : pairings[i].first];
-        std::fprintf(out, "  %-15s over %-15s %6s  (knock-out %s against %s)\n", winner.c_str(), loser.c_str(),
-                     ratioText(f.ratio(strong)).c_str(), secondsText(f.knockOut[strong]).c_str(),
-                     secondsText(f.knockOut[1 - strong]).c_str());
+        std::fprintf(out, "  %-15s over %-15s %6s  (knock-out %s against %s)\n", winner.c_str(),
+                     loser.c_str(), ratioText(f.ratio(strong)).c_str(),
+                     secondsText(f.knockOut[strong]).c_str(), secondsText(f.knockOut[1 - strong]).c_str());
     }
 }
