@@ -43,56 +43,34 @@ int usage()
     return 2;
 }
 
-// A versus fight of the player against `opponent`, both computer players with
-// health to last, on the stage's background, headless on the test clock, which
-// stays held to the end of the run.
-void playVersus(const std::string& player, const std::string& opponent, const std::string& background,
-                Uint32 limitMs, flashMeter* flashes)
+// What the command line asks for.
+struct runnerOptions
 {
-    restartGameClock();
-    const Uint32 start = gameTicks();
-    {
-        versusFight fight(screen, rosterFighter(player), rosterFighter(opponent), background, 1000000);
-        fight.play(
-            [&](PlayerVsPlayerScreen& match)
-            {
-                stepGameClock();
-                if (flashes)
-                    flashes->frame(match.target, gameTicks());
-                if (gameTicks() - start >= limitMs)
-                    fullyQuit = true;
-            });
-        std::printf("versus %s against %s: health lost %d and %d, game time %.1f s\n", player.c_str(),
-                    opponent.c_str(), fight.one.fighter.maxHP - fight.one.fighter.hp,
-                    fight.two.fighter.maxHP - fight.two.fighter.hp, (gameTicks() - start) / 1000.0);
-    }
-    fullyQuit = false;
-}
-} // namespace
-
-int main(int argc, char** argv)
-{
-    if (argc < 3)
-        return usage();
     stageRunOptions o;
-    o.scripted = false;
     int chapter = -1;
-    int first = 3;
-    if (std::strcmp(argv[2], "--chapter") == 0)
-    {
-        if (argc < 4)
-            return usage();
-        chapter = std::atoi(argv[3]);
-        o.realHealth = true;
-        first = 4;
-    }
-    else
-        o.stage = argv[2];
     bool countFlashes = false;
     std::string versus;
     std::string levelsDir;
     std::string recordFile;
     std::string mute;
+};
+
+// Reads the command line into `r`; false for a bad one.
+bool parseOptions(int argc, char** argv, runnerOptions& r)
+{
+    stageRunOptions& o = r.o;
+    o.scripted = false;
+    int first = 3;
+    if (std::strcmp(argv[2], "--chapter") == 0)
+    {
+        if (argc < 4)
+            return false;
+        r.chapter = std::atoi(argv[3]);
+        o.realHealth = true;
+        first = 4;
+    }
+    else
+        o.stage = argv[2];
     for (int i = first; i < argc; ++i)
     {
         const std::string a = argv[i];
@@ -112,28 +90,33 @@ int main(int argc, char** argv)
         else if (a == "--model" && hasValue)
         {
             if (!parsePlayerModel(argv[++i], o.model))
-                return usage();
+                return false;
         }
         else if (a == "--real-health")
             o.realHealth = true;
         else if (a == "--time-limit" && hasValue)
             o.timeLimitMs = static_cast<Uint32>(std::strtoul(argv[++i], nullptr, 10)) * 1000u;
         else if (a == "--flashes")
-            countFlashes = true;
+            r.countFlashes = true;
         else if (a == "--versus" && hasValue)
-            versus = argv[++i];
+            r.versus = argv[++i];
         else if (a == "--sound-levels" && hasValue)
-            levelsDir = argv[++i];
+            r.levelsDir = argv[++i];
         else if (a == "--record" && hasValue)
-            recordFile = argv[++i];
+            r.recordFile = argv[++i];
         else if (a == "--mute" && hasValue &&
                  (std::strcmp(argv[i + 1], "music") == 0 || std::strcmp(argv[i + 1], "sounds") == 0))
-            mute = argv[++i];
+            r.mute = argv[++i];
         else
-            return usage();
+            return false;
     }
-    // Folders are named from where the tool starts; the game then runs beside the data folder.
-    for (std::string* folder : {&o.shotsDir, &levelsDir})
+    return true;
+}
+
+// Folders are named from where the tool starts; the game then runs beside the data folder.
+bool resolveFolders(runnerOptions& r)
+{
+    for (std::string* folder : {&r.o.shotsDir, &r.levelsDir})
     {
         if (folder->empty())
             continue;
@@ -141,44 +124,94 @@ int main(int argc, char** argv)
         if (!realpath(folder->c_str(), real))
         {
             std::fprintf(stderr, "no folder %s\n", folder->c_str());
-            return 1;
+            return false;
         }
         *folder = real;
     }
-    if (!recordFile.empty() && recordFile[0] != '/')
+    if (!r.recordFile.empty() && r.recordFile[0] != '/')
     {
         char here[4096];
         if (getcwd(here, sizeof here))
-            recordFile = std::string(here) + "/" + recordFile;
+            r.recordFile = std::string(here) + "/" + r.recordFile;
     }
-    if (!levelsDir.empty())
+    return true;
+}
+
+// The sound-level path: three takes of the stage, one process each, and their levels.
+int measureSoundLevels(const char* dataFolder, const runnerOptions& r)
+{
+    const stageRunOptions& o = r.o;
+    char self[4096];
+    char dataReal[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0 || !realpath(dataFolder, dataReal))
+        return usage();
+    self[n] = '\0';
+    stageMix mix;
+    if (!recordStageMix(self, dataReal, o.stage, o.seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60, r.levelsDir,
+                        mix))
     {
-        char self[4096];
-        char dataReal[4096];
-        const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-        if (n <= 0 || !realpath(argv[1], dataReal))
-            return usage();
-        self[n] = '\0';
-        stageMix mix;
-        if (!recordStageMix(self, dataReal, o.stage, o.seed, o.timeLimitMs ? o.timeLimitMs / 1000 : 60,
-                            levelsDir, mix))
-        {
-            std::fprintf(stderr, "a recording failed\n");
-            return 1;
-        }
-        auto line = [](const char* what, const soundLevels& l)
-        {
-            std::printf(
-                "%-7s %.1f s, peak %.1f dBFS (%d samples at full scale), rms %.1f dBFS, sounding %.1f dBFS\n",
-                what, l.seconds, decibels(l.peak), l.fullScale, decibels(l.rms), decibels(l.soundingRms));
-        };
-        line("whole", mix.whole);
-        line("music", mix.music);
-        line("sounds", mix.sounds);
-        std::printf("sounds over music: %.1f dB\n", mix.soundsOverMusic());
-        return 0;
+        std::fprintf(stderr, "a recording failed\n");
+        return 1;
     }
-    if (!versus.empty() || !recordFile.empty())
+    auto line = [](const char* what, const soundLevels& l)
+    {
+        std::printf("%-7s %.1f s, peak %.1f dBFS (%d samples at full scale), rms %.1f dBFS, sounding %.1f dBFS\n",
+                    what, l.seconds, decibels(l.peak), l.fullScale, decibels(l.rms), decibels(l.soundingRms));
+    };
+    line("whole", mix.whole);
+    line("music", mix.music);
+    line("sounds", mix.sounds);
+    std::printf("sounds over music: %.1f dB\n", mix.soundsOverMusic());
+    return 0;
+}
+
+// The versus path: a fight of the player against `opponent` on the stage's background.
+void playVersusPath(const runnerOptions& r, const stageEntry& entry, flashMeter* flashes)
+{
+    const versusOutcome v = playVersus(screen, r.o.player, r.versus, entry.background,
+                                       r.o.timeLimitMs ? r.o.timeLimitMs : 60000, flashes);
+    std::printf("versus %s against %s: health lost %d and %d, game time %.1f s\n", r.o.player.c_str(),
+                r.versus.c_str(), v.healthLost[0], v.healthLost[1], v.gameMs / 1000.0);
+}
+
+// The stage path: the stage, or the story chapter, and one line of how it went.
+int playStagePath(runnerOptions& r, diskRecording* recording, flashMeter* flashes, const char* chapterArg)
+{
+    stageRunOptions& o = r.o;
+    if (flashes)
+        o.flashes = flashes;
+    if (recording)
+        o.everyFrame = [recording](beatEmUpStageBase&) { recording->keepUp(gameTicks()); };
+    const stageRunResult res = r.chapter >= 0 ? runStoryChapter(screen, r.chapter, o) : runStage(screen, o);
+    if (!res.found)
+    {
+        std::fprintf(stderr, "no story chapter %s (0 to 17)\n", chapterArg);
+        return 1;
+    }
+    std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "
+                "game time %.1f s, peak memory %.1f MB\n",
+                res.finished ? "finished" : "left", res.winner, res.cleared ? "cleared" : "not cleared",
+                res.healthLeft, res.maxHealth, res.segmentsReached, res.segmentCount, res.enemiesDown,
+                res.enemyCount, res.buildMs, res.gameMs / 1000.0,
+                static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0));
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+        return usage();
+    runnerOptions r;
+    if (!parseOptions(argc, argv, r))
+        return usage();
+    if (!resolveFolders(r))
+        return 1;
+    if (!r.levelsDir.empty())
+        return measureSoundLevels(argv[1], r);
+    stageRunOptions& o = r.o;
+    if (!r.versus.empty() || !r.recordFile.empty())
         o.scripted = true;
     if (!enterGameFolder(argv[1]))
         return 1;
@@ -198,19 +231,19 @@ int main(int argc, char** argv)
         return 1;
     }
     std::unique_ptr<diskRecording> recording;
-    if (recordFile.empty())
+    if (r.recordFile.empty())
         g_audioOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) >= 0;
     else
     {
-        recording = std::make_unique<diskRecording>(recordFile);
+        recording = std::make_unique<diskRecording>(r.recordFile);
         if (!recording->isOpen())
         {
             std::fprintf(stderr, "no disk audio: %s\n", SDL_GetError());
             return 1;
         }
         // The default volumes, one of them silenced.
-        config.musicVolume = mute == "music" ? 0 : configFile().musicVolume;
-        config.soundVolume = mute == "sounds" ? 0 : configFile().soundVolume;
+        config.musicVolume = r.mute == "music" ? 0 : configFile().musicVolume;
+        config.soundVolume = r.mute == "sounds" ? 0 : configFile().soundVolume;
     }
     SDL_Surface* window = openWindow(640, 480, false);
     if (!window)
@@ -220,8 +253,8 @@ int main(int argc, char** argv)
     }
     SDL_WM_SetCaption("Quillfen stage runner", nullptr);
     screen = makeComposeSurface(window);
-    const stageEntry* entry = chapter >= 0 ? nullptr : findStage(o.stage);
-    if (chapter < 0 && !entry)
+    const stageEntry* entry = r.chapter >= 0 ? nullptr : findStage(o.stage);
+    if (r.chapter < 0 && !entry)
     {
         std::fprintf(stderr, "no stage called %s\n", o.stage.c_str());
         return 1;
@@ -229,28 +262,11 @@ int main(int argc, char** argv)
     flashMeter flashes;
     // Two scripted runs give the same pictures: the clock and the draws are the run's own.
     g_randomNumber.seed(o.seed);
-    if (entry && !versus.empty())
-        playVersus(o.player, versus, entry->background, o.timeLimitMs ? o.timeLimitMs : 60000,
-                   countFlashes ? &flashes : nullptr);
-    else
-    {
-        if (countFlashes)
-            o.flashes = &flashes;
-        if (recording)
-            o.everyFrame = [&](beatEmUpStageBase&) { recording->keepUp(gameTicks()); };
-        const stageRunResult r = chapter >= 0 ? runStoryChapter(screen, chapter, o) : runStage(screen, o);
-        if (!r.found)
-        {
-            std::fprintf(stderr, "no story chapter %s (0 to 17)\n", argv[3]);
-            return 1;
-        }
-        std::printf("%s, winner %d, %s, health %d/%d, segments %d/%d, enemies down %d/%d, built in %.1f ms, "
-                    "game time %.1f s, peak memory %.1f MB\n",
-                    r.finished ? "finished" : "left", r.winner, r.cleared ? "cleared" : "not cleared",
-                    r.healthLeft, r.maxHealth, r.segmentsReached, r.segmentCount, r.enemiesDown, r.enemyCount,
-                    r.buildMs, r.gameMs / 1000.0, static_cast<double>(peakMemoryBytes()) / (1024.0 * 1024.0));
-    }
-    if (countFlashes)
+    if (entry && !r.versus.empty())
+        playVersusPath(r, *entry, r.countFlashes ? &flashes : nullptr);
+    else if (const int failed = playStagePath(r, recording.get(), r.countFlashes ? &flashes : nullptr, argv[3]))
+        return failed;
+    if (r.countFlashes)
         std::printf("flashes: at most %d in one second, %d in all\n", flashes.mostInOneSecond(),
                     flashes.flashes());
     if (recording)

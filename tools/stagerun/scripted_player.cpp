@@ -104,8 +104,9 @@ scriptedPlayer::scriptedPlayer(beatEmUpStageBase* s, playerControl* c, bool heal
 {
 }
 
-scriptedPlayer::scriptedPlayer(Fighter* f, const gamePad* p, Fighter* o, playerModel m, unsigned seed)
-    : me(f), pad(p), opponent(o), model(m), random(seed)
+scriptedPlayer::scriptedPlayer(Fighter* f, const gamePad* p, Fighter* o, playerModel m, unsigned seed,
+                               bool health)
+    : me(f), pad(p), opponent(o), holdHealth(health), model(m), random(seed)
 {
 }
 

@@ -34,7 +34,8 @@ public:
     scriptedPlayer(beatEmUpStageBase* stage, playerControl* control, bool holdHealth = false,
                    playerModel model = playerModel::Scripted, unsigned seed = 1);
     // One on one against `opponent`, on the keys of `pad`.
-    scriptedPlayer(Fighter* me, const gamePad* pad, Fighter* opponent, playerModel model, unsigned seed);
+    scriptedPlayer(Fighter* me, const gamePad* pad, Fighter* opponent, playerModel model, unsigned seed,
+                   bool holdHealth = false);
     // Lets go of the keys it holds.
     ~scriptedPlayer();
     scriptedPlayer(const scriptedPlayer&) = delete;

@@ -397,7 +397,8 @@ stageRunResult runStoryChapter(SDL_Surface* screen, int chapter, const stageRunO
                 Fighter* boss = story.opponentTarget.target;
                 if (o.scripted && run.bots.empty() && player && boss)
                 {
-                    run.bots.push_back(std::make_unique<scriptedPlayer>(player, &GPad1, boss, o.model, o.seed));
+                    run.bots.push_back(
+                        std::make_unique<scriptedPlayer>(player, &GPad1, boss, o.model, o.seed, !o.realHealth));
                 }
                 run.watched = player;
                 run.frame(picture, nullptr);

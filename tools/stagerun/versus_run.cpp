@@ -1,8 +1,10 @@
 // A versus fight between two computer players, set up as versus mode sets it up.
 #include "tools/stagerun/versus_run.h"
 
+#include "engine/clock.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "tools/stagerun/stage_run.h"
 
 versusFighter rosterFighter(const std::string& name)
 {
@@ -13,6 +15,8 @@ versusFight::versusFight(SDL_Surface* screen, const versusFighter& left, const v
                          const std::string& background, int health)
     : one(left.chardata.c_str(), screen, 0, &sounds), two(right.chardata.c_str(), screen, 1, &sounds)
 {
+    chardataHealth[0] = one.fighter.maxHP;
+    chardataHealth[1] = two.fighter.maxHP;
     if (health > 0)
         for (characterData* c : {&one, &two})
             c->fighter.setHP(health, health);
@@ -60,4 +64,31 @@ void versusFight::play(const std::function<void(PlayerVsPlayerScreen&)>& everyFr
         });
     match->update();
     setFrameObserver(nullptr);
+}
+
+versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const std::string& opponent,
+                         const std::string& background, Uint32 limitMs, flashMeter* flashes)
+{
+    versusOutcome out;
+    restartGameClock();
+    const Uint32 start = gameTicks();
+    {
+        versusFight fight(screen, rosterFighter(player), rosterFighter(opponent), background, 1000000);
+        fight.play(
+            [&](PlayerVsPlayerScreen& match)
+            {
+                stepGameClock();
+                if (flashes)
+                    flashes->frame(match.target, gameTicks());
+                if (gameTicks() - start >= limitMs)
+                    fullyQuit = true;
+            });
+        out.healthLost[0] = fight.one.fighter.maxHP - fight.one.fighter.hp;
+        out.healthLost[1] = fight.two.fighter.maxHP - fight.two.fighter.hp;
+        out.chardataHealth[0] = fight.chardataHealth[0];
+        out.chardataHealth[1] = fight.chardataHealth[1];
+        out.gameMs = gameTicks() - start;
+    }
+    fullyQuit = false;
+    return out;
 }

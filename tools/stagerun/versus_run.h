@@ -9,6 +9,8 @@
 #include "screens/fight_screen.h"
 #include "screens/fight_ui.h"
 
+#include "tools/stagerun/flash_meter.h"
+
 #include <SDL.h>
 #include <functional>
 #include <memory>
@@ -41,6 +43,8 @@ public:
     soundSet sounds;
     characterData one;
     characterData two;
+    // The health each side's chardata gives, before the fight's own.
+    int chardataHealth[2] = {0, 0};
     std::unique_ptr<PlayerVsPlayerScreen> match;
 
 private:
@@ -58,3 +62,18 @@ public:
     AI ai1;
     AI ai2;
 };
+
+// What a versus fight of `playVersus` came to.
+struct versusOutcome
+{
+    int healthLost[2] = {0, 0}; // by the player and by the opponent
+    int chardataHealth[2] = {0, 0};
+    Uint32 gameMs = 0;
+};
+
+// A versus fight of `player` against `opponent`, both computer players with
+// health to last, on the background, headless on the test clock for `limitMs`
+// of game time (the clock stays held to the end of the run), its pictures fed
+// to `flashes` when set.
+versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const std::string& opponent,
+                         const std::string& background, Uint32 limitMs, flashMeter* flashes);

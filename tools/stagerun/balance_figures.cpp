@@ -1,0 +1,95 @@
+// The balance report's arithmetic: medians, a row's tally, knock-out times and ratios.
+#include "tools/stagerun/balance_figures.h"
+
+#include <algorithm>
+
+std::optional<double> median(std::vector<double> values)
+{
+    if (values.empty())
+        return std::nullopt;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    if (n % 2)
+        return values[n / 2];
+    const double low = values[n / 2 - 1];
+    const double high = values[n / 2];
+    // Halving each keeps two never-times, or two huge ones, as they are.
+    return low == high ? low : low / 2 + high / 2;
+}
+
+runTally tallyRuns(const std::vector<runEnd>& runs)
+{
+    runTally t;
+    std::vector<double> health;
+    std::vector<double> seconds;
+    for (const runEnd& r : runs)
+    {
+        ++t.runs;
+        switch (r.end)
+        {
+        case childEnd::FailedToStart:
+            ++t.failedToStart;
+            continue;
+        case childEnd::Crashed:
+            ++t.crashed;
+            continue;
+        case childEnd::TimedOut:
+            ++t.timedOut;
+            continue;
+        case childEnd::Ran:
+            break;
+        }
+        const runFigures& f = r.figures;
+        t.maxHealth = std::max(t.maxHealth, f.maxHealth);
+        t.flashes = std::max(t.flashes, f.flashes);
+        if (f.cleared)
+        {
+            ++t.cleared;
+            health.push_back(f.healthLeft);
+            seconds.push_back(f.gameMs / 1000.0);
+        }
+        else if (f.finished)
+            ++t.lost;
+        else
+            ++t.leftAtLimit;
+    }
+    t.healthLeft = median(health);
+    t.gameSeconds = median(seconds);
+    return t;
+}
+
+double knockOutSeconds(int damage, int opponentHealth, double seconds)
+{
+    if (damage <= 0)
+        return kNever;
+    return std::max(0, opponentHealth) * seconds / damage;
+}
+
+double knockOutRatio(double opponentSeconds, double ownSeconds)
+{
+    if (opponentSeconds == ownSeconds)
+        return 1.0;
+    if (ownSeconds == 0.0 || opponentSeconds == kNever)
+        return kNever;
+    if (ownSeconds == kNever)
+        return 0.0;
+    return opponentSeconds / ownSeconds;
+}
+
+pairingFigures pairingOf(const std::vector<pairingFight>& fights)
+{
+    pairingFigures p;
+    p.fights = static_cast<int>(fights.size());
+    if (fights.empty())
+        return p;
+    for (int side = 0; side < 2; ++side)
+    {
+        std::vector<double> times;
+        for (const pairingFight& f : fights)
+            times.push_back(f.knockOut[side]);
+        p.knockOut[side] = *median(times);
+    }
+    if (p.knockOut[0] != p.knockOut[1])
+        p.winner = p.knockOut[0] < p.knockOut[1] ? 0 : 1;
+    return p;
+}
