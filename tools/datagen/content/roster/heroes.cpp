@@ -508,7 +508,7 @@ std::vector<CharacterSpec> heroForms()
             for (MoveDef& m : s.moves)
                 if (m.clip.name.find("Lv") != std::string::npos)
                     for (Key& k : m.clip.keys)
-                        k.damage *= 7;
+                        k.damage *= 8;
         all.push_back(std::move(s));
     }
     return all;

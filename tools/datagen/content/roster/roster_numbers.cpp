@@ -24,7 +24,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Vlad", 2.8f, 8950, 50, 150},
         {"Spectre", 1.6f, 3770, 50, 150},
         {"Weldy", 2.25f, 2350, 50, 150},
-        {"Brask", 1.9f, 1640, 50, 150},
+        {"Brask", 1.9f, 1700, 50, 150},
         {"Oleck", 1.9f, 2240, 50, 150},
         {"Giancarlo", 1.6f, 2800, 50, 150},
         {"Johnny", 2.5f, 2640, 50, 150},
@@ -38,7 +38,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Vellin", 4.1f, 760, 0, 0},
         {"Tavin", 3.3f, 780, 0, 0},
         {"Merrowby", 3.7f, 1090, 0, 0},
-        {"Dravenholt", 2.7f, 930, 0, 0},
+        {"Dravenholt", 2.7f, 990, 0, 0},
         {"Zhevan", 3.9f, 960, 0, 0},
         // The stage crowds, whose blows the story's stages bear.
         {"ZombieGuy", 1.25f, 9360, 40, 150},
