@@ -23,6 +23,23 @@ bool meets(int cleared, int runs, int ofTen)
 {
     return cleared * 10 >= ofTen * runs;
 }
+
+// Level numbers in order, neighbours joined: "L3-L18, L19" for 3 to 18 and 19 apart.
+std::string levelSpans(const std::vector<int>& numbers)
+{
+    std::string s;
+    for (std::size_t i = 0; i < numbers.size();)
+    {
+        std::size_t j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
+            ++j;
+        s += (s.empty() ? "L" : ", L") + std::to_string(numbers[i]);
+        if (j > i)
+            s += "-L" + std::to_string(numbers[j]);
+        i = j + 1;
+    }
+    return s;
+}
 } // namespace
 
 arcadeTable::arcadeTable(const std::vector<std::string>& fighters, const std::vector<std::string>& only,
@@ -105,14 +122,15 @@ void arcadeTable::print(std::FILE* out) const
         std::fprintf(out, "%-15s", fighters[f].c_str());
         const bool oneOnOne = fightsOneOnOne(fighters[f]);
         std::vector<runEnd> every;
-        std::string failed;
-        auto fail = [&](const std::string& what) { failed += (failed.empty() ? "" : ", ") + what; };
+        std::vector<int> fewClears;
+        std::string slow;
+        // Prints a cell; says whether it clears often enough, and notes a slow one.
         auto printCell = [&](const cell* c, const std::string& label, int clearsOfTen, double minutes)
         {
             if (!c)
             {
                 std::fprintf(out, "%9s", ".");
-                return;
+                return true;
             }
             every.insert(every.end(), c->runs.begin(), c->runs.end());
             const runTally t = tallyRuns(c->runs);
@@ -120,15 +138,18 @@ void arcadeTable::print(std::FILE* out) const
                 t.gameSeconds ? std::optional<double>(*t.gameSeconds / 60) : std::nullopt;
             std::fprintf(out, "%9s", (std::to_string(t.cleared) + " " + orDash(m, "%.1f")).c_str());
             if (!meets(t.cleared, t.runs, clearsOfTen))
-                fail(label + " " + std::to_string(t.cleared) + "/" + std::to_string(t.runs));
-            else if (m && *m > minutes)
-                fail(label + " " + orDash(m, "%.1f") + " min");
+                return false;
+            if (m && *m > minutes)
+                slow += (slow.empty() ? "" : ", ") + label + " " + orDash(m, "%.1f");
+            return true;
         };
         for (std::size_t l = 0; l < levels.size(); ++l)
-            printCell(find(f, l, playerModel::Scripted), "L" + std::to_string(levels[l].number), kClearsOfTen,
-                      !oneOnOne        ? kNoTimeAim
-                      : levels[l].boss ? kBossMinutes
-                                       : kStageMinutes);
+            if (!printCell(find(f, l, playerModel::Scripted), "L" + std::to_string(levels[l].number),
+                           kClearsOfTen,
+                           !oneOnOne        ? kNoTimeAim
+                           : levels[l].boss ? kBossMinutes
+                                            : kStageMinutes))
+                fewClears.push_back(levels[l].number);
         const auto first =
             std::find_if(levels.begin(), levels.end(), [](const level& l) { return l.number == 1; });
         const cell* newcomer =
@@ -136,7 +157,17 @@ void arcadeTable::print(std::FILE* out) const
                 ? nullptr
                 : find(f, static_cast<std::size_t>(first - levels.begin()), playerModel::Newcomer);
         // The newcomer's aim is the one-on-one fighters'; a crowd's first level is shown without one.
-        printCell(newcomer, "new L1", oneOnOne ? kNewcomerClearsOfTen : 0, kNoTimeAim);
+        const bool newcomerClears =
+            printCell(newcomer, "new L1", oneOnOne ? kNewcomerClearsOfTen : 0, kNoTimeAim);
+
+        std::string failed;
+        auto fail = [&](const std::string& what) { failed += (failed.empty() ? "" : "; ") + what; };
+        if (!fewClears.empty())
+            fail("too few clears " + levelSpans(fewClears));
+        if (!slow.empty())
+            fail("too slow " + slow + " min");
+        if (!newcomerClears)
+            fail("too few newcomer clears");
         std::fprintf(out, "  %-22s %s\n", unusualRuns(tallyRuns(every)).c_str(),
                      failed.empty() ? "-" : failed.c_str());
     }
