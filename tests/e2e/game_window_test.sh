@@ -18,8 +18,8 @@ case_name=$1
 # The game runs from a folder of its own, so every path is made absolute.
 game=$(realpath -m "$2") data_dir=$(realpath -m "$3") close_request=$(realpath -m "$4") artifacts=$(realpath -m "$5")
 
-# Seconds allowed for each wait, on the wall clock and in the game's processor
-# time (see poll); generous, since ctest runs cases side by side.
+# Seconds allowed for each wait, counted three ways (see poll); generous, since
+# ctest runs cases side by side.
 window_timeout=20
 exit_timeout=20
 menu_timeout=20
@@ -67,13 +67,15 @@ cleanup()
 trap cleanup EXIT
 trap 'fail "interrupted"' INT TERM
 
-# A wait's seconds count on the wall clock and in the game's processor time:
-# it gives up only once both have passed, so a busy machine, which gives the
-# game less of a core, never ends a wait the game had no time to finish. On a
-# quiet machine the game takes at least a twentieth of a core while it runs
-# (at the main menu), so a second of a wait is also that much processor time.
-readonly cpu_ticks_per_second=$(getconf CLK_TCK)
-readonly game_ticks_per_second=$((cpu_ticks_per_second / 20))
+# A wait's seconds count three ways, and it gives up only once all three have
+# passed: on the wall clock; in the game's processor time, at a twentieth of a
+# core a second, the least the game takes while it runs on a quiet machine (at
+# the main menu); and in this script's looks, at four a second, the fewest it
+# takes on a quiet machine. A busy machine gives the game and this script less
+# of a core, and so stretches a wait instead of ending one that had no time.
+readonly game_ticks_per_second=$(($(getconf CLK_TCK) / 20))
+readonly looks_per_second=4
+looks=0
 
 # game_cpu: the processor time the running game has had, in clock ticks.
 game_cpu()
@@ -85,15 +87,21 @@ game_cpu()
     echo $((${12} + ${13}))
 }
 
-# deadline_in SECONDS: a deadline SECONDS from now, as "WALL CPU".
-deadline_in() { echo "$((SECONDS + $1)) $(($(game_cpu) + $1 * game_ticks_per_second))"; }
+# deadline_in SECONDS: a deadline SECONDS from now, as "WALL CPU LOOKS".
+deadline_in()
+{
+    echo "$((SECONDS + $1)) $(($(game_cpu) + $1 * game_ticks_per_second)) $((looks + $1 * looks_per_second))"
+}
 
-# passed DEADLINE: the wall clock and, while a game runs, its processor time are past it.
+# passed DEADLINE: the wall clock, the looks and, while a game runs, its
+# processor time are all past it.
 passed()
 {
-    [ "$SECONDS" -ge "${1% *}" ] || return 1
+    local wall cpu seen
+    read -r wall cpu seen <<<"$1"
+    [ "$SECONDS" -ge "$wall" ] && [ "$looks" -ge "$seen" ] || return 1
     game_running || return 0
-    [ "$(game_cpu)" -ge "${1#* }" ]
+    [ "$(game_cpu)" -ge "$cpu" ]
 }
 
 # poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it
@@ -104,6 +112,7 @@ poll()
     deadline=$(deadline_in "$1")
     shift
     until "$@"; do
+        looks=$((looks + 1))
         ! passed "$deadline" || return 1
         sleep 0.1
     done
@@ -218,6 +227,7 @@ wait_for_still_picture()
     while ! passed "$menu_deadline"; do
         game_running || fail "the game ended while waiting for the main menu"
         current=$(window_picture)
+        looks=$((looks + 1))
         if [ "$current" = "$previous" ]; then
             same=$((same + 1))
             [ "$same" -lt 2 ] || { picture=$current; return 0; }
@@ -422,6 +432,7 @@ case_escape_on_menu()
     deadline=$(deadline_in $((menu_timeout + exit_timeout)))
     while game_running && ! passed "$deadline"; do
         xdotool key Escape 2>/dev/null
+        looks=$((looks + 1))
         sleep 0.2
     done
     expect_exit_code 0
