@@ -18,7 +18,8 @@ case_name=$1
 # The game runs from a folder of its own, so every path is made absolute.
 game=$(realpath -m "$2") data_dir=$(realpath -m "$3") close_request=$(realpath -m "$4") artifacts=$(realpath -m "$5")
 
-# Seconds allowed for each wait; generous, since ctest runs cases side by side.
+# Seconds allowed for each wait, counted three ways (see poll); generous, since
+# ctest runs cases side by side.
 window_timeout=20
 exit_timeout=20
 menu_timeout=20
@@ -66,14 +67,53 @@ cleanup()
 trap cleanup EXIT
 trap 'fail "interrupted"' INT TERM
 
+# A wait's seconds count three ways, and it gives up only once all three have
+# passed: on the wall clock; in the game's processor time, at a twentieth of a
+# core a second, the least the game takes while it runs on a quiet machine (at
+# the main menu); and in this script's looks, at four a second, the fewest it
+# takes on a quiet machine. A busy machine gives the game and this script less
+# of a core, and so stretches a wait instead of ending one that had no time.
+readonly game_ticks_per_second=$(($(getconf CLK_TCK) / 20))
+readonly looks_per_second=4
+looks=0
+
+# game_cpu: the processor time the running game has had, in clock ticks.
+game_cpu()
+{
+    local stat
+    stat=$(cat "/proc/$game_pid/stat" 2>/dev/null) || { echo 0; return; }
+    # Past the name in brackets: the state, then utime and stime as the 12th and 13th.
+    set -- ${stat##*) }
+    echo $((${12} + ${13}))
+}
+
+# deadline_in SECONDS: a deadline SECONDS from now, as "WALL CPU LOOKS".
+deadline_in()
+{
+    echo "$((SECONDS + $1)) $(($(game_cpu) + $1 * game_ticks_per_second)) $((looks + $1 * looks_per_second))"
+}
+
+# passed DEADLINE: the wall clock, the looks and, while a game runs, its
+# processor time are all past it.
+passed()
+{
+    local wall cpu seen
+    read -r wall cpu seen <<<"$1"
+    [ "$SECONDS" -ge "$wall" ] && [ "$looks" -ge "$seen" ] || return 1
+    game_running || return 0
+    [ "$(game_cpu)" -ge "$cpu" ]
+}
+
 # poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it
-# succeeds (0) or SECONDS pass (1).
+# succeeds (0) or SECONDS of waiting pass (1).
 poll()
 {
-    local deadline=$((SECONDS + $1))
+    local deadline
+    deadline=$(deadline_in "$1")
     shift
     until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
+        looks=$((looks + 1))
+        ! passed "$deadline" || return 1
         sleep 0.1
     done
 }
@@ -104,7 +144,12 @@ start_x()
     local number_file="$work/display"
     Xvfb -displayfd 9 -noreset -r -screen 0 1280x1024x24 -nolisten tcp 9>"$number_file" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    poll 10 test -s "$number_file" || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
+    # It either writes the number or ends: however busy the machine, there is
+    # no time after which it has failed.
+    until [ -s "$number_file" ]; do
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(tail -n 5 "$work/xvfb.log")"
+        sleep 0.1
+    done
     display=":$(tr -d '[:space:]' <"$number_file")"
     export DISPLAY=$display
 }
@@ -179,9 +224,10 @@ readonly map_node_name=240x22+0+0
 wait_for_still_picture()
 {
     local previous="" current same=0
-    while [ "$SECONDS" -lt "$menu_deadline" ]; do
+    while ! passed "$menu_deadline"; do
         game_running || fail "the game ended while waiting for the main menu"
         current=$(window_picture)
+        looks=$((looks + 1))
         if [ "$current" = "$previous" ]; then
             same=$((same + 1))
             [ "$same" -lt 2 ] || { picture=$current; return 0; }
@@ -253,7 +299,7 @@ main_menu_to_story()
 # before it, so a key only counts once the menu is up. It is left on STORY.
 wait_for_menu()
 {
-    menu_deadline=$((SECONDS + menu_timeout))
+    menu_deadline=$(deadline_in "$menu_timeout")
     focus_window
     menu_answers || fail "no main menu answering Down and Up within ${menu_timeout}s"
     main_menu_to_story
@@ -273,7 +319,7 @@ step()
     poll 20 picture_changed_from "$before" || fail "nothing changed on the screen after $1"
     say "$1: the screen changed"
     # Each step has its own time to settle, however many came before it.
-    menu_deadline=$((SECONDS + step_timeout))
+    menu_deadline=$(deadline_in "$step_timeout")
     wait_for_still_picture || fail "the picture never settled after $1"
 }
 
@@ -382,9 +428,11 @@ case_escape_on_menu()
     start_game
     wait_for_window
     focus_window
-    local deadline=$((SECONDS + menu_timeout + exit_timeout))
-    while game_running && [ "$SECONDS" -lt "$deadline" ]; do
+    local deadline
+    deadline=$(deadline_in $((menu_timeout + exit_timeout)))
+    while game_running && ! passed "$deadline"; do
         xdotool key Escape 2>/dev/null
+        looks=$((looks + 1))
         sleep 0.2
     done
     expect_exit_code 0
@@ -412,7 +460,7 @@ case_options()
     wait_for_window
     expect_window_size 640x480
     wait_for_menu
-    menu_deadline=$((SECONDS + 90))
+    menu_deadline=$(deadline_in 90)
     press Down; press Down; press Down; step z  # OPTIONS
     step z                                      # SCREEN SIZE
     press Down; press Down; step z              # 800x600
@@ -473,12 +521,13 @@ expect_story_save()
 # "FIGHT!" shows, and the loading picture holds still but answers nothing.
 pause_the_stage()
 {
-    local before deadline=$((SECONDS + 60))
+    local before deadline
+    deadline=$(deadline_in 60)
     before=$(window_picture)
     poll 30 picture_changed_from "$before" || fail "the stage never started"
-    while [ "$SECONDS" -lt "$deadline" ]; do
+    while ! passed "$deadline"; do
         press Escape
-        menu_deadline=$((SECONDS + 10))
+        menu_deadline=$(deadline_in 10)
         menu_answers && { say "the stage is paused"; return 0; }
     done
     fail "the stage never showed its pause menu"
@@ -492,7 +541,7 @@ case_story_chapter()
     start_game
     wait_for_window
     wait_for_menu
-    menu_deadline=$((SECONDS + 90))
+    menu_deadline=$(deadline_in 90)
     watched_area=$map_node_name
     step z                                      # STORY: the map
     screenshot story-map
@@ -502,7 +551,7 @@ case_story_chapter()
     press x                                     # B skips the scene
     pause_the_stage
     screenshot story-stage-paused
-    menu_deadline=$((SECONDS + 60))
+    menu_deadline=$(deadline_in 60)
     step Down; step z                           # QUIT
     wait_for_menu
     press Escape
@@ -518,7 +567,7 @@ case_story_shop()
     start_game
     wait_for_window
     wait_for_menu
-    menu_deadline=$((SECONDS + 90))
+    menu_deadline=$(deadline_in 90)
     watched_area=$map_node_name
     step z                                      # STORY: the map on node 0
     press Right; press Right; step Up           # nodes 1, 2, then Shops
@@ -562,7 +611,7 @@ case_arcade()
     start_game
     wait_for_window
     wait_for_menu
-    menu_deadline=$((SECONDS + 90))
+    menu_deadline=$(deadline_in 90)
     # Keys pressed while the next screen loads are dropped, so each one waits
     # for the picture to settle.
     step Down; step z                           # ARCADE
@@ -582,7 +631,7 @@ case_arcade()
     fi
     screenshot "arcade-stage-$players-player"
     pause_the_stage
-    menu_deadline=$((SECONDS + 60))
+    menu_deadline=$(deadline_in 60)
     step Down; step z                           # QUIT
     wait_for_menu
     press Escape
