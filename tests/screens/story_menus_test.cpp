@@ -25,6 +25,24 @@ using namespace testing_support;
 
 namespace
 {
+// Writes the story and ally saves of a player in mid-campaign at `progress`:
+// coins to spend, a second weapon, levelled weapons and a bonus ally.
+void saveMidCampaign(int progress)
+{
+    storyFile story;
+    story.progress = progress;
+    story.coins = 2500;
+    story.secondaryWeapon = 3;
+    for (weaponRecord& w : story.weapons)
+        w = weaponRecord{0, 1300, 3};
+    story.saveStoryFile();
+    allyFile allies;
+    allies.equippedAlly = 1;
+    allies.allyLocked[1] = 0;
+    allies.bonusAllyName = "Tavin";
+    allies.saveAllyFile();
+}
+
 const std::string kConfirm = "Menu_Confirm01";
 const std::string kCancel = "Menu_Cancel01";
 using Sounds = std::vector<std::string>;
@@ -400,18 +418,7 @@ TEST_F(ShopTest, LeavingSavesTheVisitsPurchases)
 // it, once, and the console says so; what follows is saved as usual.
 TEST_F(ShopTest, ARewardAndAPurchaseKeepACopyOfDamagedSavesFirst)
 {
-    storyFile story;
-    story.progress = 8;
-    story.coins = 2500;
-    story.secondaryWeapon = 3;
-    for (weaponRecord& w : story.weapons)
-        w = weaponRecord{0, 1300, 3};
-    story.saveStoryFile();
-    allyFile allies;
-    allies.equippedAlly = 1;
-    allies.allyLocked[1] = 0;
-    allies.bonusAllyName = "Tavin";
-    allies.saveAllyFile();
+    saveMidCampaign(8);
     const std::string storyText = readFile(kStoryPath);
     const std::string alliesText = readFile(kAlliesPath);
     const std::string storyCopy = std::string(kStoryPath) + ".bad";
@@ -956,18 +963,7 @@ TEST_F(StoryMenuTest, NoSaverWritesOverASaveThatCannotBeRead)
             writePads(0);
             makeDirs("data/gameFiles");
             // Mid-campaign saves; the extra last line is kept only while the file is not rewritten.
-            storyFile story;
-            story.progress = 12;
-            story.coins = 2500;
-            story.secondaryWeapon = 3;
-            for (weaponRecord& w : story.weapons)
-                w = weaponRecord{0, 1300, 3};
-            story.saveStoryFile();
-            allyFile allies;
-            allies.equippedAlly = 1;
-            allies.allyLocked[1] = 0;
-            allies.bonusAllyName = "Tavin";
-            allies.saveAllyFile();
+            saveMidCampaign(12);
             writeFile(kStoryPath, readFile(kStoryPath) + "untouched\n");
             writeFile(kAlliesPath, readFile(kAlliesPath) + "untouched\n");
             const std::string other = std::string(saver.file) == kStoryPath ? kAlliesPath : kStoryPath;
