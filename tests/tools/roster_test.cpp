@@ -226,6 +226,37 @@ TEST_F(Roster, TheComputerAttacksFromItsList)
     }
 }
 
+// A select character's fury answers a command of its own: a cheaper special on
+// the same keys would take the power first, every time, and a player saving up
+// for the fury would never see it.
+TEST_F(Roster, AFuryIsTheOnlySpecialItsCommandStarts)
+{
+    for (const std::string& name : characterSelectScreen::getAllCharacters())
+    {
+        SCOPED_TRACE(name);
+        Driven self(name, screen);
+        const moveInfo* fury = self.data->moves->findMove("fury");
+        if (!fury)
+            continue;
+        Fighter& f = self.data->fighter;
+        f.grounded = true;
+        f.changeAnim("standing");
+        for (int power = 0; power <= f.maxPower; power += 5)
+        {
+            f.power = power;
+            inputChecker input(self.data->moves, &f);
+            int now = 1000;
+            for (char key : fury->command)
+                input.acceptInput({now++, key, f.state});
+            const moveInfo* started = input.update(now);
+            if (started && started->energyUsage > 0)
+                EXPECT_EQ(started, fury) << started->name << " at power " << power;
+            if (power >= fury->energyUsage)
+                EXPECT_EQ(started, fury) << "at power " << power;
+        }
+    }
+}
+
 struct Row
 {
     std::string move;

@@ -3,11 +3,15 @@
 // enemy down, within ten minutes of game time. The story's first stage must
 // also be won with real health at a new save's stats. One case a run, so
 // ctest runs them side by side.
+#include "control/beat_em_up_control.h"
 #include "engine/globals.h"
+#include "fighter/fighter.h"
+#include "screens/beat_em_up_stage.h"
 #include "tests/support/test_support.h"
 #include "tools/stagerun/stage_run.h"
 
 #include <filesystem>
+#include <map>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -154,3 +158,70 @@ TEST_P(StageClear, TheScriptedNickClearsIt)
 INSTANTIATE_TEST_SUITE_P(GeneratedTree, StageClear, ::testing::ValuesIn(kClears),
                          [](const ::testing::TestParamInfo<Clear>& info)
                          { return std::string(info.param.name); });
+
+namespace
+{
+// Which specials a fighter the scripted player plays should start, and which never.
+struct SpecialUse
+{
+    const char* player;
+    std::vector<std::string> started;
+    std::vector<std::string> never;
+};
+
+void PrintTo(const SpecialUse& u, std::ostream* os)
+{
+    *os << u.player;
+}
+
+const SpecialUse kSpecialUses[] = {
+    // A boss and an ally save their power for the fury: their rush costs less
+    // and would spend it first.
+    {"Vlad", {"fury"}, {"rushStrike"}},
+    {"Male", {"fury"}, {"rushStrike"}},
+    // A crowd whose spit costs less saves for its fury too.
+    {"HellSkull", {"fury"}, {"spit"}},
+    // The whip has no lunge: it spends its power on its own specials.
+    {"NickWhip", {"ThunderStruckLv2"}, {}},
+};
+
+class SpecialsSpent : public GeneratedTreeRun, public ::testing::WithParamInterface<SpecialUse>
+{
+};
+} // namespace
+
+// The first stage, arcade's way, for a minute and a half of game time: the
+// moves player 1 starts, counted as they begin.
+TEST_P(SpecialsSpent, TheScriptedPlayerSpendsPowerOnTheFightersOwnSpecials)
+{
+    const SpecialUse& u = GetParam();
+    fullyQuit = false;
+    freezeEnd = 0;
+    g_randomNumber.seed(1);
+    stageRunOptions o;
+    o.stage = "Lv0";
+    o.player = u.player;
+    o.timeLimitMs = 90u * 1000u;
+    std::map<std::string, int> starts;
+    std::string last;
+    o.everyFrame = [&](beatEmUpStageBase& stage)
+    {
+        const std::string now = stage.player->fighter->returnMoveName();
+        if (now != last)
+            ++starts[now];
+        last = now;
+    };
+    const stageRunResult r = runStage(screen, o);
+    ASSERT_TRUE(r.found);
+    std::string seen;
+    for (const auto& [name, count] : starts)
+        seen += name + " " + std::to_string(count) + ", ";
+    for (const std::string& name : u.started)
+        EXPECT_GE(starts[name], 2) << name << "; started: " << seen;
+    for (const std::string& name : u.never)
+        EXPECT_EQ(starts[name], 0) << name << "; started: " << seen;
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratedTree, SpecialsSpent, ::testing::ValuesIn(kSpecialUses),
+                         [](const ::testing::TestParamInfo<SpecialUse>& info)
+                         { return std::string(info.param.player); });

@@ -9,6 +9,7 @@
 #include "engine/gamepad.h"
 #include "fighter/collision.h"
 #include "fighter/fighter.h"
+#include "fighter/move_set.h"
 #include "screens/beat_em_up_stage.h"
 #include "screens/segment_builder.h"
 #include "screens/stage_segments.h"
@@ -75,12 +76,43 @@ void pressKeys(std::initializer_list<int> keys)
         pressKey(key);
 }
 
+// Presses a move's command: D down, R forward, L back, A, B and C the buttons.
+void pressCommand(const std::string& command, const gamePad* pad, int forward, int back)
+{
+    for (char c : command)
+        pressKey(c == 'D' ? pad->keyDown : c == 'R' ? forward : c == 'L' ? back
+                 : c == 'A' ? pad->keyA : c == 'B' ? pad->keyB : c == 'C' ? pad->keyC : 0);
+}
+
 // The newcomer presses at most six times a second: a press at least this long after the last.
 constexpr Uint32 kPressGapMs = 167;
 // ... and at most this long, so that it keeps pressing at a human rate.
 constexpr Uint32 kLongestPressGapMs = 500;
 // The newcomer mashes once an enemy is this near to its body.
 constexpr int kMashReach = 30;
+// Whether a move is a special the fighter can start on the ground now.
+bool usableOnGround(const moveInfo& m, int power)
+{
+    return m.energyUsage > 0 && m.energyUsage <= power && m.command != "zzz" && m.link == "NULL" &&
+           m.startFrom == "NULL" && m.condition.find("ground = true") != std::string::npos;
+}
+
+// A weapon's own ground special when it has no unlocked lunge (down, forward,
+// A): the dearest its power affords, the first of equals. Null otherwise.
+const moveInfo* ownGroundSpecial(const Fighter* f)
+{
+    if (!f->moves)
+        return nullptr;
+    const moveInfo* best = nullptr;
+    for (const auto& m : f->moves->moves)
+    {
+        if (m->command == "DRA" && m->energyUsage > 0)
+            return nullptr;
+        if (usableOnGround(*m, f->power) && (!best || m->energyUsage > best->energyUsage))
+            best = m.get();
+    }
+    return best;
+}
 } // namespace
 
 bool parsePlayerModel(const std::string& name, playerModel& model)
@@ -236,7 +268,12 @@ void scriptedPlayer::mash(Fighter* enemy)
 bool scriptedPlayer::trySpecial()
 {
     Fighter* me = fighter();
-    if (me->power < kSpecialCost || me->returnBusy() || !me->grounded || me->falling)
+    // A fighter with a fury saves its power for it; a weapon without Nick's
+    // lunge (down, forward, A) spends it on its own dearest ground special.
+    const moveInfo* fury = me->moves ? me->moves->findMove("fury") : nullptr;
+    const moveInfo* own = fury ? nullptr : ownGroundSpecial(me);
+    const int cost = fury ? fury->energyUsage : own ? own->energyUsage : kSpecialCost;
+    if (me->power < cost || me->returnBusy() || !me->grounded || me->falling)
         return false;
     bool ahead = false;
     bool behind = false;
@@ -255,6 +292,20 @@ bool scriptedPlayer::trySpecial()
     else
         look(opponent);
     const int forward = me->dir ? pad->keyRight : pad->keyLeft;
+    const int back = me->dir ? pad->keyLeft : pad->keyRight;
+    // The fury (down, back, A) strikes what stands in front.
+    if (fury)
+    {
+        if (ahead)
+            pressKeys({pad->keyDown, back, pad->keyA});
+        return ahead;
+    }
+    if (own && !behind)
+    {
+        if (ahead)
+            pressCommand(own->command, pad, forward, back);
+        return ahead;
+    }
     // BloodBath (forward, down, B) cuts in front and behind; ImpaleStrike
     // (down, forward, A) runs through what stands in front.
     if (behind)

@@ -2171,7 +2171,7 @@ void addFury(CharacterSpec& spec, int energy, int damage)
         return;
     MoveDef fury = *base;
     fury.clip.name = "fury";
-    fury.command = "DRA";
+    fury.command = "DLA";
     fury.energy = energy;
     fury.special = true;
     fury.interruptible = false;

@@ -18,7 +18,7 @@ struct FighterNumbers
     // reads it only for Nick's forms and the ally; a stage takes its enemies'
     // health from its script and a story boss from the story's table.
     int health;
-    // "fury" (down, forward, A): its power cost and its whole damage (0: none).
+    // "fury" (down, back, A: no other move answers it): its power cost and its whole damage (0: none).
     // Only a player uses it: the computer's attack list leaves it out, so the
     // story's bosses and crowds, and every computer fighter, fight without it.
     int furyEnergy;
