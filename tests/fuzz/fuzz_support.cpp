@@ -6,16 +6,35 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ftw.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace
+{
+char folder[] = "/tmp/quillfen-fuzz-XXXXXX";
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*)
+{
+    return std::remove(path);
+}
+
+// The scratch folder goes when the fuzzer ends its run.
+void removeFolder()
+{
+    if (chdir("/") == 0)
+        nftw(folder, removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+} // namespace
 
 SDL_Surface* fuzzScreen()
 {
     static SDL_Surface* screen = nullptr;
     if (screen)
         return screen;
-    char folder[] = "/tmp/quillfen-fuzz-XXXXXX";
     if (!mkdtemp(folder) || chdir(folder) != 0)
         std::abort();
+    std::atexit(removeFolder);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (SDL_Init(SDL_INIT_VIDEO) < 0)

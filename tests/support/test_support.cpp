@@ -17,6 +17,7 @@
 #include <fstream>
 #include <ftw.h>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +29,29 @@ namespace
 int removeEntry(const char* path, const struct stat*, int, struct FTW*)
 {
     return std::remove(path);
+}
+
+void removeTree(const std::string& dir)
+{
+    if (dir.rfind("/tmp/quillfen-test-", 0) == 0)
+        nftw(dir.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+// The scratch folders still standing, with the process that made each. A
+// death test's child leaves by exit() from inside its test, past every
+// destructor: the folders it made go at exit, never those of the parent it
+// was forked from.
+std::map<std::string, pid_t>& liveScratchDirs()
+{
+    static std::map<std::string, pid_t>* dirs = new std::map<std::string, pid_t>;
+    return *dirs;
+}
+
+void removeLiveScratchDirs()
+{
+    for (const auto& [dir, maker] : liveScratchDirs())
+        if (maker == getpid())
+            removeTree(dir);
 }
 } // namespace
 
@@ -41,14 +65,17 @@ ScratchDir::ScratchDir()
     dir = made ? made : "/tmp";
     if (chdir(dir.c_str()) != 0)
         std::perror("chdir");
+    static const bool registered = std::atexit(removeLiveScratchDirs) == 0;
+    (void)registered;
+    liveScratchDirs()[dir] = getpid();
 }
 
 ScratchDir::~ScratchDir()
 {
     if (!previous.empty() && chdir(previous.c_str()) != 0)
         std::perror("chdir");
-    if (dir.rfind("/tmp/quillfen-test-", 0) == 0)
-        nftw(dir.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+    removeTree(dir);
+    liveScratchDirs().erase(dir);
 }
 
 SDL_Surface* openTestVideo()
