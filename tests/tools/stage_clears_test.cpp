@@ -181,8 +181,11 @@ const SpecialUse kSpecialUses[] = {
     {"Male", {"fury"}, {"rushStrike"}},
     // A crowd whose spit costs less saves for its fury too.
     {"HellSkull", {"fury"}, {"spit"}},
-    // The whip has no lunge: it spends its power on its own specials.
-    {"NickWhip", {"ThunderStruckLv2"}, {}},
+    // The whip has no lunge: it saves its power for its dearest special, its
+    // finisher, and spends none on the cheaper one a level earlier unlocks.
+    {"NickWhip", {"StormCloudLv3"}, {"ThunderStruckLv2"}},
+    // Nick's sword keeps its lunge.
+    {"Nick", {"ImpaleStrike"}, {}},
 };
 
 class SpecialsSpent : public GeneratedTreeRun, public ::testing::WithParamInterface<SpecialUse>

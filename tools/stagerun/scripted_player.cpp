@@ -97,20 +97,18 @@ bool usableOnGround(const moveInfo& m, int power)
            m.startFrom == "NULL" && m.condition.find("ground = true") != std::string::npos;
 }
 
-// A weapon's own ground special when it has no unlocked lunge (down, forward,
-// A): the dearest its power affords, the first of equals. Null otherwise.
+// A weapon's own ground special, for a form without Nick's lunge: the dearest
+// unlocked one, which the player saves its power for; the later of equals,
+// since a weapon level unlocks its specials in order. Null for Nick's own
+// sword, or when there is none.
 const moveInfo* ownGroundSpecial(const Fighter* f)
 {
-    if (!f->moves)
+    if (!f->moves || f->moves->findMove("ImpaleStrike"))
         return nullptr;
     const moveInfo* best = nullptr;
     for (const auto& m : f->moves->moves)
-    {
-        if (m->command == "DRA" && m->energyUsage > 0)
-            return nullptr;
-        if (usableOnGround(*m, f->power) && (!best || m->energyUsage > best->energyUsage))
+        if (usableOnGround(*m, m->energyUsage) && (!best || m->energyUsage >= best->energyUsage))
             best = m.get();
-    }
     return best;
 }
 } // namespace
@@ -268,8 +266,8 @@ void scriptedPlayer::mash(Fighter* enemy)
 bool scriptedPlayer::trySpecial()
 {
     Fighter* me = fighter();
-    // A fighter with a fury saves its power for it; a weapon without Nick's
-    // lunge (down, forward, A) spends it on its own dearest ground special.
+    // A fighter with a fury saves its power for it; a weapon form other than
+    // Nick's sword saves it for its own dearest ground special.
     const moveInfo* fury = me->moves ? me->moves->findMove("fury") : nullptr;
     const moveInfo* own = fury ? nullptr : ownGroundSpecial(me);
     const int cost = fury ? fury->energyUsage : own ? own->energyUsage : kSpecialCost;

@@ -495,20 +495,35 @@ std::vector<CharacterSpec> heroForms()
     {
         CharacterSpec (*make)();
         float damage;
+        // Times the specials a weapon level unlocks ("...Lv1" to "Lv3") strike on top.
+        float unlocked;
+        // The forms. Lv3 special is a player's finisher: this much
+        // harder again, and left out of the computer's list.
+        float finisher;
     };
-    const Numbers forms[] = {{nick, 3.1f},       {nickBat, 0.63f},        {nickWhip, 3.2f},
-                             {nickSwords, 3.2f}, {nickGauntlets, 3.2f}, {nickBlackBlade, 3.2f}};
+    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 13.0f, 1.6f},
+                             {nickWhip, 3.2f, 1.0f, 3.0f},       {nickSwords, 3.2f, 1.0f, 3.0f},
+                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 3.0f}};
     std::vector<CharacterSpec> all;
     for (const Numbers& n : forms)
     {
         CharacterSpec s = n.make();
         scaleDamage(s, n.damage);
-        // The bat's unlocked specials: the story's first fights are at weapon level 0.
-        if (s.name == "NickBBBat")
-            for (MoveDef& m : s.moves)
-                if (m.clip.name.find("Lv") != std::string::npos)
-                    for (Key& k : m.clip.keys)
-                        k.damage *= 8;
+        for (MoveDef& m : s.moves)
+        {
+            if (m.clip.name.find("Lv") == std::string::npos)
+                continue;
+            float factor = n.unlocked;
+            if (n.finisher != 1.0f && m.clip.name.find("Lv3") != std::string::npos)
+            {
+                factor *= n.finisher;
+                m.ai = AiKind::None;
+                m.ranges.clear();
+            }
+            if (factor != 1.0f)
+                for (Key& k : m.clip.keys)
+                    k.damage = static_cast<int>(k.damage * factor);
+        }
         all.push_back(std::move(s));
     }
     return all;
