@@ -49,6 +49,7 @@ struct Key
     bool holdIfDown = false; // stop here when the fighter has no health left
     int jumpIfUp = -1;       // with health left, jump to this frame
     float reachOut = 0.0f;   // damage box grows this far forward (shockwaves)
+    bool sweepLow = false;   // the damage box reaches down to the shins: low bodies are hit too
     float hitRise = 0.0f;    // grabs: the hold point this far above the hand
 };
 

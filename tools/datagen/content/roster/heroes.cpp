@@ -497,13 +497,16 @@ std::vector<CharacterSpec> heroForms()
         float damage;
         // Times the specials a weapon level unlocks ("...Lv1" to "Lv3") strike on top.
         float unlocked;
-        // The forms. Lv3 special is a player's finisher: this much
-        // harder again, and left out of the computer's list.
+        // A form's Lv3 special, other than the sword's, is a player's finisher:
+        // this much harder again, sweeping down to a tank's hull, and left out
+        // of the computer's list. The story unlocks it only at weapon level 3;
+        // it is what carries a form through arcade's late stages, where the
+        // player has no shop.
         float finisher;
     };
-    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 13.0f, 1.6f},
-                             {nickWhip, 3.2f, 1.0f, 3.0f},       {nickSwords, 3.2f, 1.0f, 3.0f},
-                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 3.0f}};
+    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 13.0f, 3.0f},
+                             {nickWhip, 3.2f, 1.0f, 4.0f},       {nickSwords, 3.2f, 1.0f, 4.0f},
+                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 4.0f}};
     std::vector<CharacterSpec> all;
     for (const Numbers& n : forms)
     {
@@ -519,6 +522,8 @@ std::vector<CharacterSpec> heroForms()
                 factor *= n.finisher;
                 m.ai = AiKind::None;
                 m.ranges.clear();
+                for (Key& k : m.clip.keys)
+                    k.sweepLow = k.damage > 0;
             }
             if (factor != 1.0f)
                 for (Key& k : m.clip.keys)

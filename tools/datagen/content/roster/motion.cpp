@@ -2182,7 +2182,8 @@ void addFury(CharacterSpec& spec, int energy, int damage)
     fury.aiCancels.clear();
     fury.ai = AiKind::None;
     fury.ranges.clear();
-    // The whole damage spread over the striking keys, the last carrying what is left.
+    // The whole damage spread over the striking keys, the last carrying what is
+    // left; each sweeps down to the shins, so a tank's hull is in reach.
     const int strikes = static_cast<int>(std::count_if(fury.clip.keys.begin(), fury.clip.keys.end(),
                                                        [](const Key& k) { return k.damage > 0; }));
     // The cut-in shows on the first frame that already fires something, never a
@@ -2205,6 +2206,7 @@ void addFury(CharacterSpec& spec, int energy, int damage)
         if (k.damage <= 0)
             continue;
         ++seen;
+        k.sweepLow = true;
         k.damage = seen == strikes ? left : damage / strikes;
         left -= k.damage;
     }

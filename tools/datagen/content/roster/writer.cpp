@@ -18,6 +18,8 @@ namespace datagen::roster
 namespace
 {
 constexpr int kMargin = 2;
+// How far above the feet a sweeping blow reaches down to.
+constexpr float kShinHeight = 18.0f;
 
 std::string charDir(const std::string& dataDir, const std::string& name)
 {
@@ -104,6 +106,10 @@ Box strikeBox(const PlannedFrame& f, const Hot& h, const Style& st)
     default:
         break;
     }
+    // A sweeping blow carries on down to the shins, where a low body such as a
+    // tank's hull stands.
+    if (f.sweepLow && !b.empty() && !h.body.empty())
+        b.y1 = std::max(b.y1, h.body.y1 - kShinHeight);
     return b;
 }
 
@@ -550,6 +556,7 @@ std::vector<PlannedFrame> planFrames(const Clip& clip)
                     f.damage = k.damage;
                     f.hitType = k.hitType;
                     f.reachOut = k.reachOut;
+                    f.sweepLow = k.sweepLow;
                 }
                 out.push_back(f);
             }
@@ -564,6 +571,7 @@ std::vector<PlannedFrame> planFrames(const Clip& clip)
         f.xStep = k.xStep;
         f.yBoost = k.yBoost;
         f.reachOut = k.reachOut;
+        f.sweepLow = k.sweepLow;
         out.push_back(f);
     }
     return out;

@@ -23,6 +23,7 @@ struct PlannedFrame
     int xStep = 0;
     int yBoost = 0;
     float reachOut = 0.0f;
+    bool sweepLow = false;
 };
 
 std::vector<PlannedFrame> planFrames(const Clip& clip);
