@@ -298,11 +298,12 @@ bool scriptedPlayer::trySpecial()
             pressKeys({pad->keyDown, back, pad->keyA});
         return ahead;
     }
-    if (own && !behind)
+    // Surrounded or not, the form spends it: it faces the enemy it goes for.
+    if (own)
     {
-        if (ahead)
+        if (ahead || behind)
             pressCommand(own->command, pad, forward, back);
-        return ahead;
+        return ahead || behind;
     }
     // BloodBath (forward, down, B) cuts in front and behind; ImpaleStrike
     // (down, forward, A) runs through what stands in front.

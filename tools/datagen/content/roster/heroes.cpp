@@ -495,7 +495,10 @@ std::vector<CharacterSpec> heroForms()
     {
         CharacterSpec (*make)();
         float damage;
-        // Times the specials a weapon level unlocks ("...Lv1" to "Lv3") strike on top.
+        // Times the specials weapon levels 2 and 3 unlock ("...Lv2", "Lv3")
+        // strike on top. Level 1 stays as it is: the story's first boss is
+        // fought with the bat already at level 1 (a new save holds it in both
+        // hands, and the first reward's experience reaches it twice).
         float unlocked;
         // A form's Lv3 special, other than the sword's, is a player's finisher:
         // this much harder again, sweeping down to a tank's hull, and left out
@@ -504,9 +507,9 @@ std::vector<CharacterSpec> heroForms()
         // player has no shop.
         float finisher;
     };
-    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 13.0f, 3.0f},
-                             {nickWhip, 3.2f, 1.0f, 4.0f},       {nickSwords, 3.2f, 1.0f, 4.0f},
-                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 4.0f}};
+    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 15.5f, 2.5f},
+                             {nickWhip, 3.2f, 1.0f, 4.5f},       {nickSwords, 3.2f, 1.0f, 4.5f},
+                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 6.5f}};
     std::vector<CharacterSpec> all;
     for (const Numbers& n : forms)
     {
@@ -516,7 +519,7 @@ std::vector<CharacterSpec> heroForms()
         {
             if (m.clip.name.find("Lv") == std::string::npos)
                 continue;
-            float factor = n.unlocked;
+            float factor = m.clip.name.find("Lv1") != std::string::npos ? 1.0f : n.unlocked;
             if (n.finisher != 1.0f && m.clip.name.find("Lv3") != std::string::npos)
             {
                 factor *= n.finisher;
