@@ -23,7 +23,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         // The story's bosses, whose blows the story's fights bear.
         {"Vlad", 2.8f, 8770, 30, 600},
         {"Spectre", 1.6f, 3750, 30, 600},
-        {"Weldy", 2.25f, 2350, 30, 600},
+        {"Weldy", 2.25f, 2280, 30, 600},
         {"Brask", 1.9f, 1520, 30, 600},
         {"Oleck", 1.9f, 2130, 30, 600},
         {"Giancarlo", 1.6f, 2980, 30, 600},
@@ -34,7 +34,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Male", 3.7f, 860, 30, 400},
         {"Female", 3.2f, 870, 30, 400},
         {"Rigby", 6.4f, 1020, 30, 400},
-        {"Andy", 3.1f, 1060, 30, 400},
+        {"Andy", 3.1f, 1100, 30, 400},
         {"Vellin", 4.1f, 860, 30, 400},
         {"Tavin", 3.3f, 810, 30, 400},
         {"Merrowby", 3.7f, 1120, 30, 400},
