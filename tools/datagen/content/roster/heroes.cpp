@@ -508,8 +508,8 @@ std::vector<CharacterSpec> heroForms()
         float finisher;
     };
     const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 15.5f, 2.5f},
-                             {nickWhip, 3.2f, 1.0f, 4.5f},       {nickSwords, 3.2f, 1.0f, 4.5f},
-                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 6.5f}};
+                             {nickWhip, 3.2f, 1.0f, 4.5f},       {nickSwords, 3.2f, 1.0f, 5.0f},
+                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 7.5f}};
     std::vector<CharacterSpec> all;
     for (const Numbers& n : forms)
     {

@@ -52,7 +52,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"HellSkull", 1.25f, 590, 40, 150},
         {"FiendM", 1.25f, 810, 40, 150},
         {"SadGhost", 1.25f, 1620, 40, 150},
-        {"MegaGhost", 1.25f, 480, 40, 150},
+        {"MegaGhost", 1.25f, 480, 30, 250},
     };
     return rows;
 }
