@@ -29,10 +29,14 @@ namespace
 const char kOneFrame[] = "FILES: 1\nf000.bmp 30 255 0 255\n0 0\n0 0 8 8\n0 0 4 4\n1\n0\n1\n4 4\n0 "
                          "0\nNULL\n0\n1 0\n0\nNULL\nNULL\n0\n";
 
+// The longest name a file of the folder can have.
+constexpr std::size_t kLongestFileName = 255;
+
 // A frame whose picture is not a .bmp is read from a resource container, and a
 // missing or broken container ends the program as it is documented to. So
 // every first word of a line gets a sound container of that name, and inputs
-// whose first words could not name one in the sheet's folder are passed over.
+// whose first words could not name one in the sheet's folder (a folder's
+// part, or longer than a file name may be) are passed over.
 bool provideContainers(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -46,7 +50,7 @@ bool provideContainers(const std::uint8_t* data, std::size_t size)
         std::string line = text.substr(start, end - start);
         stripLineEnd(line);
         const std::string name = firstWord(line);
-        if (name.empty() || name == "." || name == ".." || name == "info" ||
+        if (name.empty() || name == "." || name == ".." || name == "info" || name.size() > kLongestFileName ||
             name.find_first_of("/\\") != std::string::npos || name.find('\0') != std::string::npos)
             return false;
         names.insert(name);

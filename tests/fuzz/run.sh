@@ -13,6 +13,8 @@ seconds=${3:-10}
 jobs=${4:-4}
 out=${5:-$build/fuzz-findings}
 mkdir -p "$out"
+# The targets work in scratch folders of their own: the findings' path must not depend on it.
+out=$(cd "$out" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
