@@ -8,6 +8,7 @@
 #include "fighter/fighter.h"
 #include "screens/beat_em_up_stage.h"
 #include "tests/support/test_support.h"
+#include "tests/tools/generated_tree_run.h"
 #include "tools/stagerun/stage_run.h"
 
 #include <filesystem>
@@ -61,24 +62,6 @@ const Clear kClears[] = {
     {"Boss6", "Boss6", 40},
     {"Boss7", "Boss7", 40},
     {"Boss8", "Boss8", 40},
-};
-
-// Plays in a scratch folder whose data/ is the tree the build generated, on
-// the test clock from start to end.
-class GeneratedTreeRun : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        screen = openTestVideo();
-        ASSERT_NE(screen, nullptr);
-        std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
-    }
-    void TearDown() override { fullyQuit = false; }
-
-    ScratchDir dir;
-    SDL_Surface* screen = nullptr;
-    RequiredTestClock clock;
 };
 
 class StageClear : public GeneratedTreeRun, public ::testing::WithParamInterface<Clear>

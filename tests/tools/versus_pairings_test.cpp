@@ -6,10 +6,10 @@
 #include "engine/globals.h"
 #include "stages/stage_table.h"
 #include "tests/support/test_support.h"
+#include "tests/tools/generated_tree_run.h"
 #include "tools/stagerun/balance_figures.h"
 #include "tools/stagerun/versus_run.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -37,20 +37,8 @@ const Pairing kPairings[] = {
     {"Spectre", "Rigby"},      {"Johnny", "Vellin"},   {"NickSwords", "Brask"},
 };
 
-class VersusPairing : public ::testing::TestWithParam<Pairing>
+class VersusPairing : public GeneratedTreeRun, public ::testing::WithParamInterface<Pairing>
 {
-protected:
-    void SetUp() override
-    {
-        screen = openTestVideo();
-        ASSERT_NE(screen, nullptr);
-        std::filesystem::create_directory_symlink(QUILLFEN_DATA_TREE, "data");
-    }
-    void TearDown() override { fullyQuit = false; }
-
-    ScratchDir dir;
-    SDL_Surface* screen = nullptr;
-    RequiredTestClock clock;
 };
 } // namespace
 

@@ -90,11 +90,11 @@ constexpr Uint32 kPressGapMs = 167;
 constexpr Uint32 kLongestPressGapMs = 500;
 // The newcomer mashes once an enemy is this near to its body.
 constexpr int kMashReach = 30;
-// Whether a move is a special the fighter can start on the ground now.
-bool usableOnGround(const moveInfo& m, int power)
+// Whether a move is an unlocked special started on the ground from a stand.
+bool isGroundSpecial(const moveInfo& m)
 {
-    return m.energyUsage > 0 && m.energyUsage <= power && m.command != "zzz" && m.link == "NULL" &&
-           m.startFrom == "NULL" && m.condition.find("ground = true") != std::string::npos;
+    return m.energyUsage > 0 && m.command != "zzz" && m.link == "NULL" && m.startFrom == "NULL" &&
+           m.condition.find("ground = true") != std::string::npos;
 }
 
 // A weapon's own ground special, for a form without Nick's lunge: the dearest
@@ -107,7 +107,7 @@ const moveInfo* ownGroundSpecial(const Fighter* f)
         return nullptr;
     const moveInfo* best = nullptr;
     for (const auto& m : f->moves->moves)
-        if (usableOnGround(*m, m->energyUsage) && (!best || m->energyUsage >= best->energyUsage))
+        if (isGroundSpecial(*m) && (!best || m->energyUsage >= best->energyUsage))
             best = m.get();
     return best;
 }
@@ -269,9 +269,9 @@ bool scriptedPlayer::trySpecial()
     // A fighter with a fury saves its power for it; a weapon form other than
     // Nick's sword saves it for its own dearest ground special.
     const moveInfo* fury = me->moves ? me->moves->findMove("fury") : nullptr;
-    const moveInfo* own = fury ? nullptr : ownGroundSpecial(me);
-    const int cost = fury ? fury->energyUsage : own ? own->energyUsage : kSpecialCost;
-    if (me->power < cost || me->returnBusy() || !me->grounded || me->falling)
+    const moveInfo* saved = fury ? fury : ownGroundSpecial(me);
+    if (me->power < (saved ? saved->energyUsage : kSpecialCost) || me->returnBusy() || !me->grounded ||
+        me->falling)
         return false;
     bool ahead = false;
     bool behind = false;
@@ -291,19 +291,14 @@ bool scriptedPlayer::trySpecial()
         look(opponent);
     const int forward = me->dir ? pad->keyRight : pad->keyLeft;
     const int back = me->dir ? pad->keyLeft : pad->keyRight;
-    // The fury (down, back, A) strikes what stands in front.
-    if (fury)
+    // The fury strikes what stands in front; a form spends its special
+    // surrounded or not, since it faces the enemy it goes for.
+    if (saved)
     {
-        if (ahead)
-            pressKeys({pad->keyDown, back, pad->keyA});
-        return ahead;
-    }
-    // Surrounded or not, the form spends it: it faces the enemy it goes for.
-    if (own)
-    {
-        if (ahead || behind)
-            pressCommand(own->command, pad, forward, back);
-        return ahead || behind;
+        const bool spend = fury ? ahead : ahead || behind;
+        if (spend)
+            pressCommand(saved->command, pad, forward, back);
+        return spend;
     }
     // BloodBath (forward, down, B) cuts in front and behind; ImpaleStrike
     // (down, forward, A) runs through what stands in front.
