@@ -31,13 +31,21 @@ void vsMode::fight()
         select.draw();
     }
 
-    const std::string path1 = "data/characters/" + select.getPlayerSelection(1) + "/chardata";
-    const std::string path2 = "data/characters/" + select.getPlayerSelection(2) + "/chardata";
-    characterData character1(path1.c_str(), target, select.getPlayerPalette(1), &sounds);
+    fightMatch({select.getPlayerSelection(1), select.getPlayerPalette(1)},
+               {select.getPlayerSelection(2), select.getPlayerPalette(2)});
+    quit = true;
+}
+
+void vsMode::fightMatch(const versusPick& one, const versusPick& two,
+                        const std::function<void(PlayerVsPlayerScreen&)>& onStart)
+{
+    const std::string path1 = "data/characters/" + one.name + "/chardata";
+    const std::string path2 = "data/characters/" + two.name + "/chardata";
+    characterData character1(path1.c_str(), target, one.palette, &sounds);
     Fighter& fighter1 = character1.fighter;
     fighter1.x = 300;
     fighter1.y = 500;
-    characterData character2(path2.c_str(), target, select.getPlayerPalette(2), &sounds);
+    characterData character2(path2.c_str(), target, two.palette, &sounds);
     Fighter& fighter2 = character2.fighter;
     fighter2.x = 500;
     fighter2.y = 500;
@@ -67,6 +75,8 @@ void vsMode::fight()
 
     {
         PlayerVsPlayerScreen match(&control1, &control2, &fightUI, target, "burningBase", nullptr, &list1, &list2, 2);
+        if (onStart)
+            onStart(match);
         match.update();
     }
     // The controls and the HUD point into this fight's characters: unhook
@@ -74,5 +84,4 @@ void vsMode::fight()
     list1.removeAll();
     list2.removeAll();
     fightUI.setFighters(nullptr, nullptr);
-    quit = true;
 }

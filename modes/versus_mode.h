@@ -2,6 +2,8 @@
 #pragma once
 
 #include <SDL.h>
+#include <functional>
+#include <string>
 
 #include "control/player_control.h"
 #include "engine/audio.h"
@@ -9,12 +11,26 @@
 #include "fighter/target.h"
 #include "screens/fight_ui.h"
 
+class PlayerVsPlayerScreen;
+
+// A side's pick at character select: the character's folder and its palette.
+struct versusPick
+{
+    std::string name;
+    int palette = 0;
+};
+
 class vsMode
 {
 public:
     void init(SDL_Surface* target);
     void update();
+    // Character select, then one match of the two picks.
     void fight();
+    // One best-of-three match, both sides on player controls fed by the two
+    // pads; `onStart` sees the match before its first frame.
+    void fightMatch(const versusPick& one, const versusPick& two,
+                    const std::function<void(PlayerVsPlayerScreen&)>& onStart = nullptr);
 
     SDL_Surface* target = nullptr;
     Target target1;

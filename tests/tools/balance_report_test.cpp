@@ -1,6 +1,5 @@
-// The balance report's own logic: how a child run ended, a row's medians over
-// its cleared runs only, and knock-out times and ratios where a side deals no
-// damage.
+// The balance report's own logic: how a child run ended, and a row's medians
+// over its cleared runs only.
 #include "tools/stagerun/balance_figures.h"
 #include "tools/stagerun/child_runs.h"
 
@@ -178,47 +177,4 @@ TEST(BalanceTally, NoClearMeansNoMedianAndAnEvenCountTakesTheMiddleTwo)
     EXPECT_DOUBLE_EQ(*two.gameSeconds, 75);
 }
 
-TEST(BalanceKnockOut, TimesAndRatiosWithSidesThatDealNothing)
-{
-    // 100 damage a minute takes 1000 health in ten minutes.
-    EXPECT_DOUBLE_EQ(knockOutSeconds(100, 1000, 60), 600);
-    EXPECT_EQ(knockOutSeconds(0, 1000, 60), kNever);
-    EXPECT_EQ(knockOutSeconds(-5, 1000, 60), kNever);
-
-    const struct
-    {
-        double opponent;
-        double own;
-        double ratio;
-    } cases[] = {
-        {60, 20, 3}, {20, 60, 1.0 / 3}, {kNever, 20, kNever}, {20, kNever, 0}, {kNever, kNever, 1}, {0, 0, 1},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(std::to_string(c.opponent) + " over " + std::to_string(c.own));
-        EXPECT_DOUBLE_EQ(knockOutRatio(c.opponent, c.own), c.ratio);
-    }
-}
-
-TEST(BalanceKnockOut, APairingTakesTheMedianOfItsFightsAndTheQuickerWins)
-{
-    // Three fights: the first side's times 30, 50, never; the second's 90, 40, 100.
-    const pairingFigures p = pairingOf({{{30, 90}}, {{50, 40}}, {{kNever, 100}}});
-    EXPECT_EQ(p.fights, 3);
-    EXPECT_DOUBLE_EQ(p.knockOut[0], 50);
-    EXPECT_DOUBLE_EQ(p.knockOut[1], 90);
-    EXPECT_EQ(p.winner, 0);
-    EXPECT_DOUBLE_EQ(p.ratio(0), 90.0 / 50);
-    EXPECT_DOUBLE_EQ(p.ratio(1), 50.0 / 90);
-
-    // Two fights, one never knocking out in either: the median of a time and never is never.
-    const pairingFigures halfNever = pairingOf({{{20, kNever}}, {{kNever, kNever}}});
-    EXPECT_EQ(halfNever.knockOut[0], kNever);
-    EXPECT_EQ(halfNever.winner, -1);
-    EXPECT_DOUBLE_EQ(halfNever.ratio(0), 1);
-
-    const pairingFigures noneRan = pairingOf({});
-    EXPECT_EQ(noneRan.fights, 0);
-    EXPECT_EQ(noneRan.winner, -1);
-}
 } // namespace

@@ -4,6 +4,8 @@
 #include "modes/arcade_mode.h"
 #include "stages/single_boss.h"
 #include "stages/stage_table.h"
+#include "tools/stagerun/report_options.h"
+#include "tools/stagerun/roster_groups.h"
 
 #include <algorithm>
 

@@ -1,15 +1,18 @@
 // The balance report: every story chapter at the stats the campaign gives by
-// then, for each player model; every select character against every other in
-// versus fights; and every one-on-one fighter over the arcade run's levels,
-// the stage crowds over its first two. Every run is a child process of its
-// own, the longest first, each limited on the clock on the wall.
+// then, for each player model; versus mode's match between every two select
+// characters, pressed by two new players and by two practised ones; and every
+// one-on-one fighter over the arcade run's levels, the stage crowds over its
+// first two. Every run is a child process of its own, the longest first, each
+// limited on the clock on the wall.
 //
-// usage: quillfen_balance <data folder> [--tables story,versus,arcade] [--fighters NAME,...]
-//                         [--seeds N] [--versus-seeds N] [--roster-seeds N] [--jobs N]
-//                         [--models scripted,newcomer] [--only NAME,...] [--time-limit S]
+// usage: quillfen_balance <data folder> [--tables story,versus,versus-newcomer,versus-scripted,arcade]
+//                         [--fighters NAME,...] [--seeds N] [--versus-seeds N] [--roster-seeds N] [--jobs N]
+//                         [--models scripted,newcomer] [--only NAME,...] [--time-limit S] [--matches FILE]
 #include "tools/stagerun/arcade_table.h"
 #include "tools/stagerun/child_runs.h"
+#include "tools/stagerun/report_options.h"
 #include "tools/stagerun/report_runs.h"
+#include "tools/stagerun/roster_groups.h"
 #include "tools/stagerun/stage_run.h"
 #include "tools/stagerun/story_table.h"
 #include "tools/stagerun/versus_table.h"
@@ -17,96 +20,52 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace
 {
-struct reportOptions
-{
-    std::vector<std::string> tables = {"story", "versus", "arcade"};
-    std::vector<std::string> fighters; // every select character when empty
-    int seeds = 10;
-    // Fewer seeds for the roster than for the story by default, so the whole
-    // report fits in a quarter of an hour on eight cores.
-    int versusSeeds = 1;
-    int rosterSeeds = 1;
-    int jobs = 1;
-    std::vector<playerModel> models = {playerModel::Scripted, playerModel::Newcomer};
-    std::vector<std::string> only;
-    // Past the longest stage's aim of 12 minutes: a run still going then is
-    // counted apart, as stopped at the limit.
-    unsigned timeLimitMs = 15u * 60u * 1000u;
-};
+using tableList = std::vector<std::unique_ptr<reportTable>>;
 
-int usage()
+void addIfRuns(tableList& tables, std::unique_ptr<reportTable> table, bool empty)
 {
-    std::fprintf(stderr,
-                 "usage: quillfen_balance <data folder> [--tables story,versus,arcade] [--fighters NAME,...] "
-                 "[--seeds N] [--versus-seeds N] [--roster-seeds N] [--jobs N] "
-                 "[--models scripted,newcomer] [--only NAME,...] [--time-limit S]\n");
-    return 2;
+    if (!empty)
+        tables.push_back(std::move(table));
 }
 
-bool parseOptions(int argc, char** argv, reportOptions& r)
+// The tables the options pick, in the order they print; those with no runs left out.
+tableList pickTables(const reportOptions& options)
 {
-    const int cores = std::max(1, static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN)));
-    r.jobs = cores;
-    const std::vector<std::string> roster = selectCharacters();
-    for (int i = 2; i < argc; ++i)
+    tableList tables;
+    if (isPicked(options.tables, "story"))
     {
-        const std::string a = argv[i];
-        if (i + 1 >= argc)
-            return false;
-        const std::string v = argv[++i];
-        const int n = std::atoi(v.c_str());
-        if (a == "--seeds")
-            r.seeds = std::max(1, n);
-        else if (a == "--versus-seeds")
-            r.versusSeeds = std::max(1, n);
-        else if (a == "--roster-seeds")
-            r.rosterSeeds = std::max(1, n);
-        else if (a == "--jobs")
-            r.jobs = std::clamp(n, 1, cores);
-        else if (a == "--time-limit")
-            r.timeLimitMs = static_cast<unsigned>(std::max(1, n)) * 1000u;
-        else if (a == "--only")
-            r.only = splitList(v);
-        else if (a == "--tables")
-        {
-            r.tables = splitList(v);
-            for (const std::string& t : r.tables)
-                if (t != "story" && t != "versus" && t != "arcade")
-                    return false;
-        }
-        else if (a == "--fighters")
-        {
-            r.fighters = splitList(v);
-            for (const std::string& f : r.fighters)
-                if (std::find(roster.begin(), roster.end(), f) == roster.end())
-                {
-                    std::fprintf(stderr, "no select character called %s\n", f.c_str());
-                    return false;
-                }
-        }
-        else if (a == "--models")
-        {
-            r.models.clear();
-            for (const std::string& name : splitList(v))
-            {
-                playerModel m;
-                if (!parsePlayerModel(name, m))
-                    return false;
-                r.models.push_back(m);
-            }
-        }
-        else
-            return false;
+        auto story =
+            std::make_unique<storyTable>(options.only, options.models, options.seeds, options.timeLimitMs);
+        const bool empty = story->empty();
+        addIfRuns(tables, std::move(story), empty);
     }
-    return true;
+    for (playerModel model : {playerModel::Newcomer, playerModel::Scripted})
+    {
+        const std::string name = std::string("versus-") + playerModelName(model);
+        if (!isPicked(options.tables, name))
+            continue;
+        auto versus = std::make_unique<versusTable>(model, selectCharacters(), options.fighters, options.versusSeeds);
+        const bool empty = versus->empty();
+        addIfRuns(tables, std::move(versus), empty);
+    }
+    if (isPicked(options.tables, "arcade"))
+    {
+        std::vector<std::string> fighters;
+        for (const std::string& name : selectCharacters())
+            if (isPicked(options.fighters, name))
+                fighters.push_back(name);
+        auto arcade = std::make_unique<arcadeTable>(fighters, options.only, options.models, options.rosterSeeds,
+                                                    options.timeLimitMs);
+        const bool empty = arcade->empty();
+        addIfRuns(tables, std::move(arcade), empty);
+    }
+    return tables;
 }
 
 // One run of one table, as the pool starts them.
@@ -117,53 +76,9 @@ struct queuedRun
     reportRun run;
 };
 
-double minutes(double seconds)
+// Every table's runs, the longest first, so that the last to end are short ones.
+std::vector<queuedRun> queueRuns(const tableList& tables)
 {
-    return seconds / 60.0;
-}
-} // namespace
-
-int main(int argc, char** argv)
-{
-    reportOptions options;
-    if (argc < 2 || !parseOptions(argc, argv, options))
-        return usage();
-    if (!enterGameFolder(argv[1]))
-        return 1;
-
-    std::vector<std::unique_ptr<reportTable>> tables;
-    if (isPicked(options.tables, "story"))
-    {
-        auto story =
-            std::make_unique<storyTable>(options.only, options.models, options.seeds, options.timeLimitMs);
-        if (!story->empty())
-            tables.push_back(std::move(story));
-    }
-    if (isPicked(options.tables, "versus"))
-    {
-        auto versus =
-            std::make_unique<versusTable>(selectCharacters(), options.fighters, options.versusSeeds);
-        if (!versus->empty())
-            tables.push_back(std::move(versus));
-    }
-    if (isPicked(options.tables, "arcade"))
-    {
-        std::vector<std::string> fighters;
-        for (const std::string& name : selectCharacters())
-            if (isPicked(options.fighters, name))
-                fighters.push_back(name);
-        auto arcade = std::make_unique<arcadeTable>(fighters, options.only, options.models,
-                                                    options.rosterSeeds, options.timeLimitMs);
-        if (!arcade->empty())
-            tables.push_back(std::move(arcade));
-    }
-    if (tables.empty())
-    {
-        std::fprintf(stderr, "nothing to run\n");
-        return 1;
-    }
-
-    // The longest runs first, so that the last to end are short ones.
     std::vector<queuedRun> queue;
     for (std::size_t t = 0; t < tables.size(); ++t)
     {
@@ -171,14 +86,39 @@ int main(int argc, char** argv)
         for (std::size_t i = 0; i < runs.size(); ++i)
             queue.push_back({t, i, runs[i]});
     }
-    std::stable_sort(queue.begin(), queue.end(),
-                     [](const queuedRun& a, const queuedRun& b)
+    std::stable_sort(queue.begin(), queue.end(), [](const queuedRun& a, const queuedRun& b)
                      { return a.run.expectedSeconds > b.run.expectedSeconds; });
+    return queue;
+}
 
-    std::vector<double> processorSeconds(tables.size(), 0.0);
-    const auto start = std::chrono::steady_clock::now();
-    const bool started = runInChildren<runFigures>(
-        queue.size(), options.jobs, [&](std::size_t i) { return wallLimitOf(queue[i].run); },
+void writeMatches(const std::string& path, const tableList& tables)
+{
+    std::FILE* out = std::fopen(path.c_str(), "w");
+    if (!out)
+    {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return;
+    }
+    for (const std::unique_ptr<reportTable>& t : tables)
+        if (const auto* versus = dynamic_cast<const versusTable*>(t.get()))
+            versus->writeMatches(out);
+    if (std::fclose(out) != 0)
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+}
+
+double minutes(double seconds)
+{
+    return seconds / 60.0;
+}
+
+// Plays the queue in child processes, each end handed to its table; false
+// when a run could not be started at all.
+bool playAll(const std::vector<queuedRun>& queue, const tableList& tables, int jobs,
+             std::vector<double>& processorSeconds)
+{
+    processorSeconds.assign(tables.size(), 0.0);
+    return runInChildren<runFigures>(
+        queue.size(), jobs, [&](std::size_t i) { return wallLimitOf(queue[i].run); },
         [&](std::size_t i, runFigures& figures) { return playReportRun(queue[i].run, figures); },
         [&](std::size_t i, const childRun& run, const runFigures* figures)
         {
@@ -189,19 +129,39 @@ int main(int argc, char** argv)
             tables[queue[i].table]->take(queue[i].index, end);
             processorSeconds[queue[i].table] += run.processorSeconds;
         });
-    const double wallSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    reportOptions options;
+    if (argc < 2 || !parseReportOptions(argc, argv, options))
+        return reportUsage();
+    if (!enterGameFolder(argv[1]))
+        return 1;
+    const tableList tables = pickTables(options);
+    if (tables.empty())
+    {
+        std::fprintf(stderr, "nothing to run\n");
+        return 1;
+    }
+    const std::vector<queuedRun> queue = queueRuns(tables);
+    std::vector<double> processorSeconds;
+    const auto start = std::chrono::steady_clock::now();
+    const bool started = playAll(queue, tables, options.jobs, processorSeconds);
+    const double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!started)
     {
         std::fprintf(stderr, "could not start every run (no pipe or no process)\n");
         return 1;
     }
-
     for (const std::unique_ptr<reportTable>& t : tables)
     {
         t->print(stdout);
         std::printf("\n");
     }
+    if (!options.matchesFile.empty())
+        writeMatches(options.matchesFile, tables);
     std::printf("%zu runs on %d jobs in %.1f minutes; processor time", queue.size(), options.jobs,
                 minutes(wallSeconds));
     for (std::size_t t = 0; t < tables.size(); ++t)

@@ -1,4 +1,4 @@
-// The balance report's arithmetic: medians, a row's tally, knock-out times and ratios.
+// The balance report's arithmetic: medians and a row's tally.
 #include "tools/stagerun/balance_figures.h"
 
 #include <algorithm>
@@ -56,40 +56,4 @@ runTally tallyRuns(const std::vector<runEnd>& runs)
     t.healthLeft = median(health);
     t.gameSeconds = median(seconds);
     return t;
-}
-
-double knockOutSeconds(int damage, int opponentHealth, double seconds)
-{
-    if (damage <= 0)
-        return kNever;
-    return std::max(0, opponentHealth) * seconds / damage;
-}
-
-double knockOutRatio(double opponentSeconds, double ownSeconds)
-{
-    if (opponentSeconds == ownSeconds)
-        return 1.0;
-    if (ownSeconds == 0.0 || opponentSeconds == kNever)
-        return kNever;
-    if (ownSeconds == kNever)
-        return 0.0;
-    return opponentSeconds / ownSeconds;
-}
-
-pairingFigures pairingOf(const std::vector<pairingFight>& fights)
-{
-    pairingFigures p;
-    p.fights = static_cast<int>(fights.size());
-    if (fights.empty())
-        return p;
-    for (int side = 0; side < 2; ++side)
-    {
-        std::vector<double> times;
-        for (const pairingFight& f : fights)
-            times.push_back(f.knockOut[side]);
-        p.knockOut[side] = *median(times);
-    }
-    if (p.knockOut[0] != p.knockOut[1])
-        p.winner = p.knockOut[0] < p.knockOut[1] ? 0 : 1;
-    return p;
 }

@@ -5,8 +5,6 @@
 
 #include "engine/globals.h"
 #include "engine/startup.h"
-#include "screens/character_select.h"
-#include "stages/stage_table.h"
 #include "tools/stagerun/flash_meter.h"
 #include "tools/stagerun/stage_run.h"
 #include "tools/stagerun/versus_run.h"
@@ -16,20 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
-// The characters built to fight one on one (the heroes, the bosses and the
-// versus roster); the game keeps no such list, and the report judges them by
-// their own aims. Every other select character is a stage crowd.
-const char* const kOneOnOne[] = {
-    "Nick",  "NickBBBat", "NickWhip", "NickSwords", "NickGauntlets", "NickBlackBlade", "Vlad",   "Spectre",
-    "Weldy", "Brask",     "Oleck",    "Giancarlo",  "Johnny",        "Lilith",         "Male",   "Female",
-    "Rigby", "Andy",      "Vellin",   "Tavin",      "Merrowby",      "Dravenholt",     "Zhevan", "Mech",
-};
-
-// Where a versus fight is fought: the first stage's background.
-constexpr const char* kVersusStage = "Lv0";
-} // namespace
 
 bool playReportRun(const reportRun& run, runFigures& figures)
 {
@@ -53,18 +37,17 @@ bool playReportRun(const reportRun& run, runFigures& figures)
     flashMeter flashes;
     if (run.what == reportRun::kind::Versus)
     {
-        const stageEntry* ground = findStage(kVersusStage);
-        if (!ground)
-            return false;
-        const versusOutcome v = playVersus(screen, run.player, run.opponent, ground->background, kVersusMs,
-                                           run.countFlashes ? &flashes : nullptr);
-        // What one lost the other dealt.
-        figures.damageDealt[0] = v.healthLost[1];
-        figures.damageDealt[1] = v.healthLost[0];
-        figures.ownHealth[0] = v.chardataHealth[0];
-        figures.ownHealth[1] = v.chardataHealth[1];
-        figures.gameMs = v.gameMs;
-        figures.finished = 1;
+        const peopleMatchOutcome m =
+            playPeopleVersus(screen, run.player, run.opponent, run.model, run.seed, run.gameLimitMs);
+        figures.finished = m.finished ? 1 : 0;
+        figures.cleared = m.winner == 1 ? 1 : 0;
+        figures.match.winner = m.winner;
+        figures.match.rounds = m.rounds;
+        for (int r = 0; r < m.rounds; ++r)
+            figures.match.roundMs[r] = m.roundMs[r];
+        figures.match.damageDealt[0] = m.damageDealt[0];
+        figures.match.damageDealt[1] = m.damageDealt[1];
+        figures.gameMs = m.gameMs;
     }
     else
     {
@@ -93,19 +76,9 @@ bool playReportRun(const reportRun& run, runFigures& figures)
 
 std::chrono::milliseconds wallLimitOf(const reportRun& run)
 {
-    const unsigned gameMs = run.what == reportRun::kind::Versus ? kVersusMs : run.gameLimitMs;
+    const unsigned gameMs = run.gameLimitMs;
     // A run takes about a fortieth of its game time on a free core; three
     // minutes and a third of its game time leave room for a machine many
     // times over-committed, and still end a hung run.
     return std::chrono::minutes(3) + std::chrono::milliseconds(gameMs / 3);
-}
-
-std::vector<std::string> selectCharacters()
-{
-    return characterSelectScreen::getAllCharacters();
-}
-
-bool fightsOneOnOne(const std::string& name)
-{
-    return std::find(std::begin(kOneOnOne), std::end(kOneOnOne), name) != std::end(kOneOnOne);
 }

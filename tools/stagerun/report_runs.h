@@ -1,6 +1,6 @@
 // One run of the balance report as its child process plays it: a story
-// chapter, an arcade level for a roster character, or a versus fight; and
-// the roster as the report groups it.
+// chapter, an arcade level for a roster character, or a versus match pressed
+// by two player models.
 #pragma once
 
 #include "tools/stagerun/balance_figures.h"
@@ -21,18 +21,15 @@ struct reportRun
     kind what = kind::Stage;
     int chapter = -1;     // a story chapter, 0 to 17
     std::string stage;    // a stage of the stage table
-    std::string player;   // the stage's player, or the versus fight's left side
-    std::string opponent; // the versus fight's right side
-    playerModel model = playerModel::Scripted;
+    std::string player;   // the stage's player, or the versus match's left side
+    std::string opponent; // the versus match's right side
+    playerModel model = playerModel::Scripted; // a versus match's two sides alike
     unsigned seed = 1;
     bool countFlashes = false;
     unsigned gameLimitMs = 0;
     // The game time the run may take, to start the longest first.
     double expectedSeconds = 0.0;
 };
-
-// A versus fight lasts this long; the fighters' health lasts it.
-constexpr unsigned kVersusMs = 60 * 1000;
 
 // Plays the run in this process (a child of the report, in the game's
 // folder), with real health and strength 0; false when SDL cannot start.
@@ -41,8 +38,3 @@ bool playReportRun(const reportRun& run, runFigures& figures);
 // How long a child may take on the clock on the wall: generous, since the
 // machine may be busy, but bounded, so a hung run cannot hold the report.
 std::chrono::milliseconds wallLimitOf(const reportRun& run);
-
-// The characters of character select, in its order.
-std::vector<std::string> selectCharacters();
-// Whether a character is a one-on-one fighter rather than a stage crowd.
-bool fightsOneOnOne(const std::string& name);

@@ -29,22 +29,3 @@ std::string orDash(const std::optional<double>& value, const char* format)
     std::snprintf(text, sizeof text, format, *value);
     return text;
 }
-
-std::vector<std::string> splitList(const std::string& list)
-{
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    while (from <= list.size())
-    {
-        const std::size_t comma = std::min(list.find(',', from), list.size());
-        if (comma > from)
-            out.push_back(list.substr(from, comma - from));
-        from = comma + 1;
-    }
-    return out;
-}
-
-bool isPicked(const std::vector<std::string>& picked, const std::string& name)
-{
-    return picked.empty() || std::find(picked.begin(), picked.end(), name) != picked.end();
-}

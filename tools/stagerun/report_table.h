@@ -26,9 +26,3 @@ std::string unusualRuns(const runTally& t);
 
 // A value, or "-" when there is none.
 std::string orDash(const std::optional<double>& value, const char* format);
-
-// Splits "a,b,c" at its commas, leaving out empty names.
-std::vector<std::string> splitList(const std::string& list);
-
-// Whether `name` is among `picked`; an empty choice takes everything.
-bool isPicked(const std::vector<std::string>& picked, const std::string& name);

@@ -2,6 +2,7 @@
 #include "tools/stagerun/story_table.h"
 
 #include "modes/story_chapters.h"
+#include "tools/stagerun/report_options.h"
 
 storyTable::storyTable(const std::vector<std::string>& only, const std::vector<playerModel>& models,
                        int seeds, unsigned gameLimitMs)

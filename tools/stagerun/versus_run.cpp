@@ -4,6 +4,7 @@
 #include "engine/clock.h"
 #include "engine/globals.h"
 #include "engine/present.h"
+#include "modes/versus_mode.h"
 #include "tools/stagerun/stage_run.h"
 
 versusFighter rosterFighter(const std::string& name)
@@ -89,6 +90,82 @@ versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const s
         out.chardataHealth[1] = fight.chardataHealth[1];
         out.gameMs = gameTicks() - start;
     }
+    fullyQuit = false;
+    return out;
+}
+
+peopleMatchOutcome playPeopleVersus(SDL_Surface* target, const std::string& one, const std::string& two,
+                                    playerModel model, unsigned seed, Uint32 limitMs)
+{
+    peopleMatchOutcome out;
+    restartGameClock();
+    const Uint32 start = gameTicks();
+    Uint32 roundStart = 0;
+    bool fighting = false;
+    auto endRound = [&]
+    {
+        if (fighting && out.rounds < kMostRounds)
+            out.roundMs[out.rounds++] = gameTicks() - roundStart;
+        fighting = false;
+    };
+    // Each side's health at the last frame: a fall is the other side's blow,
+    // a rise the next round's fresh health.
+    int lastHealth[2] = {0, 0};
+    std::unique_ptr<scriptedPlayer> players[2];
+    PlayerVsPlayerScreen* match = nullptr;
+    auto countDamage = [&]
+    {
+        const Fighter* sides[2] = {match->control1->fighter, match->control2->fighter};
+        for (int i = 0; i < 2; ++i)
+        {
+            if (sides[i]->hp < lastHealth[i])
+                out.damageDealt[1 - i] += lastHealth[i] - sides[i]->hp;
+            lastHealth[i] = sides[i]->hp;
+        }
+    };
+    vsMode mode;
+    mode.init(target);
+    // Two picks of one character take two palettes, as at character select.
+    const int palette2 = one == two ? 1 : 0;
+    setFrameObserver(
+        [&](SDL_Surface*)
+        {
+            stepGameClock();
+            if (!match)
+                return;
+            if (match->state == 2 && !fighting)
+            {
+                fighting = true;
+                roundStart = gameTicks();
+            }
+            else if (match->state != 2)
+                endRound();
+            countDamage();
+            out.wins[0] = match->wins1;
+            out.wins[1] = match->wins2;
+            out.finished = match->checkForVictor();
+            for (auto& p : players)
+                p->step();
+            if (gameTicks() - start >= limitMs)
+                fullyQuit = true;
+        });
+    mode.fightMatch({one, 0}, {two, palette2},
+                    [&](PlayerVsPlayerScreen& m)
+                    {
+                        match = &m;
+                        lastHealth[0] = m.control1->fighter->hp;
+                        lastHealth[1] = m.control2->fighter->hp;
+                        Fighter* f1 = m.control1->fighter;
+                        Fighter* f2 = m.control2->fighter;
+                        players[0] = std::make_unique<scriptedPlayer>(f1, m.control1->pad, f2, model, seed);
+                        players[1] = std::make_unique<scriptedPlayer>(f2, m.control2->pad, f1, model,
+                                                                      seed * 2654435761u + 1u);
+                    });
+    setFrameObserver(nullptr);
+    endRound();
+    if (out.finished)
+        out.winner = out.wins[0] > out.wins[1] ? 1 : out.wins[1] > out.wins[0] ? 2 : 0;
+    out.gameMs = gameTicks() - start;
     fullyQuit = false;
     return out;
 }

@@ -1,5 +1,6 @@
-// A versus fight between two computer players, set up as versus mode sets it
-// up, for the tools that watch or time whole fights.
+// Versus fights for the tools that watch or time whole fights: two computer
+// players set up as versus mode sets them up, or versus mode's own match
+// pressed by two player models.
 #pragma once
 
 #include "control/ai.h"
@@ -9,7 +10,9 @@
 #include "screens/fight_screen.h"
 #include "screens/fight_ui.h"
 
+#include "tools/stagerun/balance_figures.h"
 #include "tools/stagerun/flash_meter.h"
+#include "tools/stagerun/scripted_player.h"
 
 #include <SDL.h>
 #include <functional>
@@ -77,3 +80,26 @@ struct versusOutcome
 // to `flashes` when set.
 versusOutcome playVersus(SDL_Surface* screen, const std::string& player, const std::string& opponent,
                          const std::string& background, Uint32 limitMs, flashMeter* flashes);
+
+// A versus match as two people play it: versus mode's own best-of-three
+// match, both sides on player controls fed through the two pads, each side
+// pressed by a player model.
+struct peopleMatchOutcome
+{
+    bool finished = false; // the match came to its winner within the limit
+    int winner = 0;        // 1 or 2 when finished
+    int wins[2] = {0, 0};
+    // The fighting time of each round, from its "fight" to its knock-out;
+    // a round still going at the limit counts up to there.
+    int rounds = 0;
+    Uint32 roundMs[kMostRounds] = {};
+    Uint32 gameMs = 0; // the whole match, intros and knock-outs included
+    // The health each side took off the other over the match.
+    int damageDealt[2] = {0, 0};
+};
+
+// Plays `one` (left, pad 1) against `two` (right, pad 2), both by `model`,
+// headless on the test clock for at most `limitMs` of game time; `seed`
+// drives side 1's presses and the game's chance, side 2 presses by its own.
+peopleMatchOutcome playPeopleVersus(SDL_Surface* screen, const std::string& one, const std::string& two,
+                                    playerModel model, unsigned seed, Uint32 limitMs);

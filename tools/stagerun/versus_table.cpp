@@ -1,57 +1,56 @@
-// The versus table: pairings won, the median knock-out ratio and time per character, the aims, and the
-// one-on-one pairings furthest apart.
+// The versus tables: matches won, the median round and match and the longest
+// pairing per character, the aims, and the pairings outside them.
 #include "tools/stagerun/versus_table.h"
+
+#include "tools/stagerun/report_options.h"
+#include "tools/stagerun/roster_groups.h"
 
 #include <algorithm>
 
 namespace
 {
-// The aims the table is judged by.
-constexpr int kLeastOneOnOneWins = 8;
-constexpr int kMostOneOnOneWins = 15;
-constexpr int kMostRatio = 3;
-constexpr int kLeastCrowdWins = 3;
-constexpr int kMostWins = 28;
-constexpr int kShortestFight = 20;
-constexpr int kLongestFight = 90;
+// The round a person waits through at most, for a pairing's median.
+constexpr versusAims kNewcomerAims = {30, 70, 20, 90, 180, true};
+constexpr versusAims kScriptedAims = {25, 75, 15, 90, 0, false};
+// A match of two or three rounds, intros and knock-outs, to start the longest first.
+constexpr double kExpectedMatchSeconds = 150.0;
 
-std::string ratioText(double r)
+double seconds(unsigned ms)
 {
-    return r == kNever ? "inf" : orDash(r, "%.2f");
+    return ms / 1000.0;
 }
 
-std::string secondsText(double s)
+int percentOf(int part, int whole)
 {
-    return s == kNever ? "never" : orDash(s, "%.1f s");
+    return whole > 0 ? (200 * part + whole) / (2 * whole) : 0;
 }
 
-// How long a pairing's fight would last: until the quicker knock-out.
-double fightLength(const pairingFigures& p)
+std::string secondsText(const std::optional<double>& s)
 {
-    return std::min(p.knockOut[0], p.knockOut[1]);
-}
-
-bool fightInAim(double seconds)
-{
-    return seconds >= kShortestFight && seconds <= kLongestFight;
-}
-
-double ratioApart(const pairingFigures& p)
-{
-    return std::max(p.ratio(0), p.ratio(1));
+    return orDash(s, "%.0f s");
 }
 } // namespace
 
-versusTable::versusTable(const std::vector<std::string>& characters, const std::vector<std::string>& focus,
-                         int seeds)
-    : characters(characters), seeds(seeds)
+const versusAims& versusTable::aimsFor(playerModel m)
+{
+    return m == playerModel::Newcomer ? kNewcomerAims : kScriptedAims;
+}
+
+versusTable::versusTable(playerModel m, const std::vector<std::string>& characters,
+                         const std::vector<std::string>& focus, int seeds)
+    : model(m), characters(characters), seeds(seeds)
 {
     for (const std::string& c : characters)
         shown.push_back(isPicked(focus, c));
     for (std::size_t a = 0; a < characters.size(); ++a)
         for (std::size_t b = a + 1; b < characters.size(); ++b)
             if (shown[a] || shown[b])
-                pairings.push_back({a, b, {}, {}});
+                pairings.push_back({a, b, {}});
+}
+
+const char* versusTable::name() const
+{
+    return model == playerModel::Newcomer ? "versus-newcomer" : "versus-scripted";
 }
 
 std::vector<reportRun> versusTable::runs() const
@@ -65,8 +64,10 @@ std::vector<reportRun> versusTable::runs() const
                 r.what = reportRun::kind::Versus;
                 r.player = characters[swapped ? p.second : p.first];
                 r.opponent = characters[swapped ? p.first : p.second];
+                r.model = model;
                 r.seed = static_cast<unsigned>(s);
-                r.expectedSeconds = kVersusMs / 1000.0;
+                r.gameLimitMs = kVersusLimitMs;
+                r.expectedSeconds = kExpectedMatchSeconds;
                 out.push_back(r);
             }
     return out;
@@ -74,139 +75,183 @@ std::vector<reportRun> versusTable::runs() const
 
 void versusTable::take(std::size_t run, const runEnd& end)
 {
-    pairing& p = pairings[run / (2 * static_cast<std::size_t>(seeds))];
-    p.ends.push_back(end);
-    if (end.end != childEnd::Ran)
-        return;
-    const runFigures& f = end.figures;
-    const double seconds = f.gameMs / 1000.0;
-    // Left's time to knock right out, and right's to knock left out.
-    const double left = knockOutSeconds(f.damageDealt[0], f.ownHealth[1], seconds);
-    const double right = knockOutSeconds(f.damageDealt[1], f.ownHealth[0], seconds);
-    const bool swapped = run % 2 == 1;
-    p.fights.push_back(swapped ? pairingFight{{right, left}} : pairingFight{{left, right}});
+    pairings[run / (2 * static_cast<std::size_t>(seeds))].matches.push_back({run % 2 == 0, end});
 }
 
-void versusTable::print(std::FILE* out) const
+std::optional<double> versusTable::pairingRound(const pairing& p) const
 {
-    std::vector<pairingFigures> figures;
-    for (const pairing& p : pairings)
-        figures.push_back(pairingOf(p.fights));
-    auto oneOnOne = [&](const pairing& p)
-    { return fightsOneOnOne(characters[p.first]) && fightsOneOnOne(characters[p.second]); };
+    std::vector<double> rounds;
+    for (const match& m : p.matches)
+        if (m.end.end == childEnd::Ran)
+            for (int r = 0; r < m.end.figures.match.rounds; ++r)
+                rounds.push_back(seconds(m.end.figures.match.roundMs[r]));
+    return median(rounds);
+}
 
-    std::fprintf(
-        out,
-        "Each pairing: %d fights a side of %u s; a character's ratio is its opponent's knock-out time "
-        "over its own (above 1 is stronger), medians over its pairings.\n",
-        seeds, kVersusMs / 1000);
-    std::fprintf(out, "%-15s %-10s %6s %6s %9s %8s %9s  %-22s %s\n", "character", "kind", "won", "ratio",
-                 "knock-out", "1v1 won", "1v1 fight", "not ended in the game", "failed aims");
-    int oneOnOneRows = 0, oneOnOneInAim = 0, crowdRows = 0, crowdInAim = 0, rows = 0, rowsInAim = 0;
+int versusTable::unfinishedMatches(const pairing& p) const
+{
+    return static_cast<int>(std::count_if(p.matches.begin(), p.matches.end(), [](const match& m)
+                                          { return m.end.end == childEnd::Ran && !m.end.figures.finished; }));
+}
+
+versusTable::row versusTable::rowOf(std::size_t c) const
+{
+    row r;
+    for (std::size_t i = 0; i < pairings.size(); ++i)
+    {
+        const pairing& p = pairings[i];
+        if (p.first != c && p.second != c)
+            continue;
+        for (const match& m : p.matches)
+        {
+            r.ends.push_back(m.end);
+            if (m.end.end != childEnd::Ran)
+                continue;
+            const runFigures& f = m.end.figures;
+            const int side = (p.first == c) == m.firstOnLeft ? 1 : 2;
+            ++r.matches;
+            r.won += f.match.winner == side;
+            r.unfinished += !f.finished;
+            for (int k = 0; k < f.match.rounds; ++k)
+                r.roundSeconds.push_back(seconds(f.match.roundMs[k]));
+            if (f.finished)
+                r.matchSeconds.push_back(seconds(f.gameMs));
+        }
+        const std::optional<double> round = pairingRound(p);
+        if (round && *round > r.longestPairingRound)
+        {
+            r.longestPairingRound = *round;
+            r.longestPairing = p.first == c ? p.second : p.first;
+        }
+    }
+    return r;
+}
+
+std::string versusTable::failedAims(const row& r) const
+{
+    const versusAims& aims = aimsFor(model);
+    std::string failed;
+    auto fail = [&](const std::string& what) { failed += (failed.empty() ? "" : ", ") + what; };
+    const int percent = percentOf(r.won, r.matches);
+    if (percent < aims.leastWinPercent || percent > aims.mostWinPercent)
+        fail("won " + std::to_string(percent) + "%");
+    const std::optional<double> round = median(r.roundSeconds);
+    if (round && (*round < aims.shortestRound || *round > aims.longestRound))
+        fail("round " + secondsText(round));
+    if (aims.longestPairingRound && r.longestPairingRound > aims.longestPairingRound)
+        fail("a pairing's round " + secondsText(r.longestPairingRound));
+    if (aims.everyMatchEnds && r.unfinished)
+        fail(std::to_string(r.unfinished) + " unfinished");
+    return failed.empty() ? "-" : failed;
+}
+
+void versusTable::printRows(std::FILE* out) const
+{
+    std::fprintf(out, "%-15s %-10s %8s %6s %6s  %-24s  %-22s %s\n", "character", "kind", "won", "round",
+                 "match", "longest pairing", "not ended in the game", "failed aims");
     for (std::size_t c = 0; c < characters.size(); ++c)
     {
         if (!shown[c])
             continue;
-        const bool single = fightsOneOnOne(characters[c]);
-        int pairingsRan = 0, won = 0, singleRan = 0, singleWon = 0, apart = 0, outOfAim = 0;
-        std::vector<double> ratios, knockOuts, singleFights;
-        std::vector<runEnd> ends;
-        for (std::size_t i = 0; i < pairings.size(); ++i)
-        {
-            const pairing& p = pairings[i];
-            if (p.first != c && p.second != c)
-                continue;
-            ends.insert(ends.end(), p.ends.begin(), p.ends.end());
-            const pairingFigures& f = figures[i];
-            if (f.fights == 0)
-                continue;
-            const int side = p.first == c ? 0 : 1;
-            ++pairingsRan;
-            won += f.winner == side;
-            ratios.push_back(f.ratio(side));
-            knockOuts.push_back(f.knockOut[side]);
-            if (!oneOnOne(p))
-                continue;
-            ++singleRan;
-            singleWon += f.winner == side;
-            singleFights.push_back(fightLength(f));
-            apart += ratioApart(f) > kMostRatio;
-            outOfAim += !fightInAim(fightLength(f));
-        }
-        std::string failed;
-        auto fail = [&](const std::string& what) { failed += (failed.empty() ? "" : ", ") + what; };
-        if (single && (singleWon < kLeastOneOnOneWins || singleWon > kMostOneOnOneWins))
-            fail("won " + std::to_string(singleWon) + " of " + std::to_string(singleRan));
-        if (apart)
-            fail(std::to_string(apart) + " over ratio " + std::to_string(kMostRatio));
-        if (outOfAim)
-            fail(std::to_string(outOfAim) + " fights outside " + std::to_string(kShortestFight) + "-" +
-                 std::to_string(kLongestFight) + " s");
-        if (!single && won < kLeastCrowdWins)
-            fail("won " + std::to_string(won) + " of " + std::to_string(pairingsRan));
-        if (won > kMostWins)
-            fail("won " + std::to_string(won) + " of " + std::to_string(pairingsRan));
-        ++rows;
-        rowsInAim += won <= kMostWins;
-        if (single)
-        {
-            ++oneOnOneRows;
-            oneOnOneInAim += singleWon >= kLeastOneOnOneWins && singleWon <= kMostOneOnOneWins;
-        }
-        else
-        {
-            ++crowdRows;
-            crowdInAim += won >= kLeastCrowdWins;
-        }
-        const auto ratio = median(ratios);
-        const auto knockOut = median(knockOuts);
-        const auto singleFight = median(singleFights);
-        const std::string wonText = std::to_string(won) + "/" + std::to_string(pairingsRan);
-        const std::string singleText =
-            single ? std::to_string(singleWon) + "/" + std::to_string(singleRan) : std::string("-");
-        std::fprintf(out, "%-15s %-10s %6s %6s %9s %8s %9s  %-22s %s\n", characters[c].c_str(),
-                     single ? "one-on-one" : "crowd", wonText.c_str(),
-                     ratio ? ratioText(*ratio).c_str() : "-", knockOut ? secondsText(*knockOut).c_str() : "-",
-                     singleText.c_str(), single && singleFight ? secondsText(*singleFight).c_str() : "-",
-                     unusualRuns(tallyRuns(ends)).c_str(), failed.empty() ? "-" : failed.c_str());
+        const row r = rowOf(c);
+        const std::string won = std::to_string(r.won) + "/" + std::to_string(r.matches);
+        const std::string longest = r.longestPairingRound < 0
+                                        ? std::string("-")
+                                        : characters[r.longestPairing] + " " + secondsText(r.longestPairingRound);
+        std::fprintf(out, "%-15s %-10s %8s %6s %6s  %-24s  %-22s %s\n", characters[c].c_str(),
+                     fightsOneOnOne(characters[c]) ? "one-on-one" : "crowd", won.c_str(),
+                     secondsText(median(r.roundSeconds)).c_str(), secondsText(median(r.matchSeconds)).c_str(),
+                     longest.c_str(), unusualRuns(tallyRuns(r.ends)).c_str(), failedAims(r).c_str());
     }
+}
 
-    std::vector<std::size_t> apart;
-    int singlePairings = 0, fightsInAim = 0;
-    std::vector<double> singleFights;
-    for (std::size_t i = 0; i < pairings.size(); ++i)
+void versusTable::printAims(std::FILE* out) const
+{
+    const versusAims& aims = aimsFor(model);
+    int rows = 0, winsInAim = 0, roundsInAim = 0;
+    std::vector<double> rounds;
+    for (std::size_t c = 0; c < characters.size(); ++c)
     {
-        if (!oneOnOne(pairings[i]) || figures[i].fights == 0)
+        if (!shown[c])
             continue;
-        ++singlePairings;
-        fightsInAim += fightInAim(fightLength(figures[i]));
-        singleFights.push_back(fightLength(figures[i]));
-        if (ratioApart(figures[i]) > kMostRatio)
-            apart.push_back(i);
+        const row r = rowOf(c);
+        ++rows;
+        const int percent = percentOf(r.won, r.matches);
+        winsInAim += percent >= aims.leastWinPercent && percent <= aims.mostWinPercent;
+        const std::optional<double> round = median(r.roundSeconds);
+        roundsInAim += round && *round >= aims.shortestRound && *round <= aims.longestRound;
     }
-    std::fprintf(out, "aim: one-on-one fighters win %d to %d of their one-on-one pairings: %d of %d\n",
-                 kLeastOneOnOneWins, kMostOneOnOneWins, oneOnOneInAim, oneOnOneRows);
-    std::fprintf(out, "aim: stage crowds win at least %d pairings: %d of %d\n", kLeastCrowdWins, crowdInAim,
-                 crowdRows);
-    std::fprintf(out, "aim: no character wins more than %d pairings: %d of %d\n", kMostWins, rowsInAim, rows);
-    const auto fightMedian = median(singleFights);
-    std::fprintf(out,
-                 "aim: one-on-one fights last %d to %d s (to the quicker knock-out): %d of %d pairings, "
-                 "median %s\n",
-                 kShortestFight, kLongestFight, fightsInAim, singlePairings,
-                 fightMedian ? secondsText(*fightMedian).c_str() : "-");
-    std::fprintf(out, "aim: no one-on-one pairing's ratio above %d: %zu above\n", kMostRatio, apart.size());
-    std::stable_sort(apart.begin(), apart.end(),
-                     [&](std::size_t a, std::size_t b)
-                     { return ratioApart(figures[a]) > ratioApart(figures[b]); });
-    for (std::size_t i : apart)
+    for (const pairing& p : pairings)
+        for (const match& m : p.matches)
+            if (m.end.end == childEnd::Ran)
+                for (int k = 0; k < m.end.figures.match.rounds; ++k)
+                    rounds.push_back(seconds(m.end.figures.match.roundMs[k]));
+    std::fprintf(out, "aim: every character wins %d to %d%% of its matches: %d of %d\n", aims.leastWinPercent,
+                 aims.mostWinPercent, winsInAim, rows);
+    std::fprintf(out, "aim: the median round of its matches lasts %d to %d s: %d of %d (all rounds: median %s)\n",
+                 aims.shortestRound, aims.longestRound, roundsInAim, rows, secondsText(median(rounds)).c_str());
+    int longPairings = 0, unfinished = 0;
+    for (const pairing& p : pairings)
     {
-        const pairingFigures& f = figures[i];
-        const int strong = f.ratio(0) >= f.ratio(1) ? 0 : 1;
-        const std::string& winner = characters[strong == 0 ? pairings[i].first : pairings[i].second];
-        const std::string& loser = characters[strong == 0 ? pairings[i].second : pairings[i].first];
-        std::fprintf(out, "  %-15s over %-15s %6s  (knock-out %s against %s)\n", winner.c_str(),
-                     loser.c_str(), ratioText(f.ratio(strong)).c_str(),
-                     secondsText(f.knockOut[strong]).c_str(), secondsText(f.knockOut[1 - strong]).c_str());
+        const std::optional<double> round = pairingRound(p);
+        longPairings += round && *round > aims.longestPairingRound;
+        unfinished += unfinishedMatches(p);
     }
+    if (aims.longestPairingRound)
+        std::fprintf(out, "aim: no pairing's median round over %d s: %d over\n", aims.longestPairingRound,
+                     longPairings);
+    if (aims.everyMatchEnds)
+        std::fprintf(out, "aim: every match ends within %u minutes of game time: %d unfinished\n",
+                     kVersusLimitMs / 60000u, unfinished);
+}
+
+void versusTable::printPairingsOutOfAim(std::FILE* out) const
+{
+    const versusAims& aims = aimsFor(model);
+    std::vector<std::pair<double, const pairing*>> outOfAim;
+    for (const pairing& p : pairings)
+    {
+        const std::optional<double> round = pairingRound(p);
+        const bool tooLong = aims.longestPairingRound && round && *round > aims.longestPairingRound;
+        if (tooLong || (aims.everyMatchEnds && unfinishedMatches(p)))
+            outOfAim.push_back({round.value_or(0.0), &p});
+    }
+    std::stable_sort(outOfAim.begin(), outOfAim.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [round, p] : outOfAim)
+    {
+        const int unfinished = unfinishedMatches(*p);
+        std::fprintf(out, "  %-15s against %-15s median round %s%s\n", characters[p->first].c_str(),
+                     characters[p->second].c_str(), secondsText(round).c_str(),
+                     unfinished ? (", " + std::to_string(unfinished) + " unfinished").c_str() : "");
+    }
+}
+
+void versusTable::print(std::FILE* out) const
+{
+    std::fprintf(out,
+                 "Versus, %s against %s: versus mode's best-of-three match, %d a side of each pairing, at most "
+                 "%u minutes of game time; a round is its fighting time, a match its whole length.\n",
+                 playerModelName(model), playerModelName(model), seeds, kVersusLimitMs / 60000u);
+    printRows(out);
+    printAims(out);
+    printPairingsOutOfAim(out);
+}
+
+void versusTable::writeMatches(std::FILE* out) const
+{
+    for (const pairing& p : pairings)
+        for (const match& m : p.matches)
+        {
+            if (m.end.end != childEnd::Ran)
+                continue;
+            const runFigures& f = m.end.figures;
+            const std::string& left = characters[m.firstOnLeft ? p.first : p.second];
+            const std::string& right = characters[m.firstOnLeft ? p.second : p.first];
+            std::fprintf(out, "%s %s %s %d %d %d", name(), left.c_str(), right.c_str(), f.match.winner,
+                         f.match.damageDealt[0], f.match.damageDealt[1]);
+            for (int r = 0; r < f.match.rounds; ++r)
+                std::fprintf(out, " %.2f", seconds(f.match.roundMs[r]));
+            std::fprintf(out, "\n");
+        }
 }
