@@ -232,7 +232,9 @@ TEST_F(UnsavedRewardTest, TheStorySaveRefusesTheWrite)
     makeDirs(std::string(kStoryPath) + ".tmp");
     lootBundle1 bundle;
     const std::string said = giveUnsaved(bundle);
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " + kStoryPath +
+                                   ".tmp: Is a directory"))
+        << said;
     EXPECT_EQ(readFile(kStoryPath), storyBefore);
 }
 
@@ -241,7 +243,9 @@ TEST_F(UnsavedRewardTest, TheAllySaveRefusesTheWriteAndTheStoryIsPutBack)
     makeDirs(std::string(kAlliesPath) + ".tmp");
     lootBundle3 bundle;
     const std::string said = giveUnsaved(bundle);
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory")) << said;
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                   kAlliesPath + ".tmp: Is a directory"))
+        << said;
     EXPECT_TRUE(contains(said, std::string(kStoryPath) + " is put back")) << said;
     EXPECT_EQ(readFile(kStoryPath), storyBefore) << "saved whole or not at all";
     EXPECT_EQ(readFile(kAlliesPath), alliesBefore);
@@ -258,7 +262,9 @@ TEST_F(UnsavedRewardTest, TheSaveFolderIsAFile)
     const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
     EXPECT_FALSE(kept);
     EXPECT_TRUE(bundle.items.empty());
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory")) << said;
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " + kStoryPath +
+                                   ".tmp: Not a directory"))
+        << said;
     EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
 }
 

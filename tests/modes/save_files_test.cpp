@@ -561,8 +561,11 @@ TEST(SaveFiles, AFailedSaveIsAnsweredAndSaid)
             });
         EXPECT_FALSE(storySaved);
         EXPECT_FALSE(alliesSaved);
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " +
+                                       kStoryPath + ".tmp: Is a directory"))
+            << said;
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                       kAlliesPath + ".tmp: Is a directory"))
             << said;
         EXPECT_EQ(readFile(kStoryPath), kDefaultStory);
     }
@@ -581,9 +584,11 @@ TEST(SaveFiles, AFailedSaveIsAnsweredAndSaid)
             });
         EXPECT_FALSE(storySaved);
         EXPECT_FALSE(alliesSaved);
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " +
+                                       kStoryPath + ".tmp: Not a directory"))
             << said;
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Not a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                       kAlliesPath + ".tmp: Not a directory"))
             << said;
         EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
     }
