@@ -132,26 +132,122 @@ bool makeDirectory(const std::string& path)
     return isDirectory(path);
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& contents)
+namespace
 {
-    const std::string temp = path + ".tmp";
+WriteFaults g_writeFaults;
+} // namespace
+
+void setWriteFaults(WriteFaults faults)
+{
+    g_writeFaults = std::move(faults);
+}
+
+StagedFile::~StagedFile()
+{
+    drop();
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target(std::move(other.target)), temp(std::move(other.temp)), written(other.written),
+      failure(other.failure), renameFails(other.renameFails)
+{
+    other.written = false;
+}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept
+{
+    if (this != &other)
+    {
+        drop();
+        target = std::move(other.target);
+        temp = std::move(other.temp);
+        written = other.written;
+        failure = other.failure;
+        renameFails = other.renameFails;
+        other.written = false;
+    }
+    return *this;
+}
+
+void StagedFile::drop()
+{
+    if (written)
+        std::remove(temp.c_str());
+    written = false;
+}
+
+bool StagedFile::fail(const std::string& failedPath, const char* doing)
+{
+    failure = errno;
+    std::printf("Unable to save %s: cannot %s %s: %s\n", target.c_str(), doing, failedPath.c_str(),
+                std::strerror(failure));
+    return false;
+}
+
+bool StagedFile::write(const std::string& path, const std::string& contents)
+{
+    drop();
+    target = path;
+    temp = path + ".tmp";
+    failure = 0;
+    renameFails = false;
+    const WriteFault fault = g_writeFaults ? g_writeFaults(path) : WriteFault{};
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
-    {
-        std::printf("Unable to save %s: %s\n", path.c_str(), std::strerror(errno));
-        return false;
-    }
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+        return fail(temp, "write");
+    // From here on the temporary exists and is removed when anything fails.
+    written = true;
+    const std::size_t size =
+        fault.bytesWritten >= 0 && static_cast<unsigned long long>(fault.bytesWritten) < contents.size()
+            ? static_cast<std::size_t>(fault.bytesWritten)
+            : contents.size();
+    bool ok = std::fwrite(contents.data(), 1, size, f) == size;
     ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+    int error = ok ? 0 : errno;
+    if (ok && size < contents.size())
+    {
         ok = false;
+        error = ENOSPC;
+    }
+    if (std::fclose(f) != 0 && ok)
+    {
+        ok = false;
+        error = errno;
+    }
     if (!ok)
     {
-        std::printf("Unable to save %s: %s\n", path.c_str(), std::strerror(errno));
-        std::remove(temp.c_str());
+        drop();
+        errno = error;
+        return fail(temp, "write");
     }
-    return ok;
+    renameFails = fault.renameFails;
+    return true;
+}
+
+bool StagedFile::commit()
+{
+    if (!written)
+    {
+        errno = failure ? failure : ENOENT;
+        return fail(temp, "rename");
+    }
+    if (renameFails)
+        errno = EIO;
+    if (renameFails || std::rename(temp.c_str(), target.c_str()) != 0)
+    {
+        const int error = errno;
+        drop();
+        errno = error;
+        return fail(temp, "rename");
+    }
+    written = false;
+    return true;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& contents)
+{
+    StagedFile file;
+    return file.write(path, contents) && file.commit();
 }
 
 long long peakMemoryBytes()

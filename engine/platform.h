@@ -43,11 +43,61 @@ std::string resolveFilePathNoCase(const std::string& path);
 // Creates a folder (one level); true when it exists afterwards.
 bool makeDirectory(const std::string& path);
 
-// Writes `contents` to `path` through a temporary file in the same folder that
-// is renamed over the old file once every byte has been written, so a failed
-// save never leaves a half-written file. Returns false, printing the reason
-// naming the file, when anything fails.
+// A file written in full under a temporary name in its folder ("<path>.tmp"),
+// then renamed over `path` by `commit`, so a failed save never leaves a
+// half-written file. Saves that must land together (a story reward's) write
+// every file first and rename only once all are written. A staged file never
+// committed is removed as its holder ends, leaving `path` as it was.
+class StagedFile
+{
+public:
+    StagedFile() = default;
+    ~StagedFile();
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&& other) noexcept;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Writes `contents` to the temporary, checking every call. False when
+    // anything fails: the console names `path`, the file that failed and why,
+    // and the temporary is removed.
+    bool write(const std::string& path, const std::string& contents);
+    // Renames the written temporary over `path`; false, said likewise, when
+    // the rename fails or nothing was written.
+    bool commit();
+    // The errno of the last failure, 0 when none.
+    int error() const { return failure; }
+    const std::string& path() const { return target; }
+
+private:
+    void drop();
+    bool fail(const std::string& failedPath, const char* doing);
+
+    std::string target;
+    std::string temp;
+    bool written = false;
+    int failure = 0;
+    bool renameFails = false;
+};
+
+// Writes `contents` to `path` through a `StagedFile` committed at once. Returns
+// false, printing the reason naming the file, when anything fails.
 bool writeFileAtomically(const std::string& path, const std::string& contents);
+
+// Makes writes fail as a full disk or a failing device makes them, for tests.
+// `faults` is asked once per staged file, as its temporary is written, with
+// the file's `path`.
+struct WriteFault
+{
+    // How many bytes reach the temporary before its write fails with ENOSPC;
+    // -1 lets every byte through.
+    long long bytesWritten = -1;
+    // The rename into place fails with EIO.
+    bool renameFails = false;
+};
+using WriteFaults = std::function<WriteFault(const std::string& path)>;
+// An empty function makes no write fail.
+void setWriteFaults(WriteFaults faults);
 
 // The most memory the process has held at once since it started or since the
 // last `resetPeakMemory`, in bytes; 0 where the system does not tell.

@@ -16,43 +16,41 @@ lootBundle::~lootBundle()
     freeFont(font);
 }
 
-bool lootBundle::saveReward(const LootReward& reward)
+lootBundle::Saved lootBundle::saveReward(const LootReward& reward)
 {
-    // The reward is saved whole or not at all: a save that cannot be read
-    // keeps both files as they are, so they never disagree.
+    // A save that cannot be read keeps both files as they are, so they never
+    // disagree.
     story.loadStoryFile();
     const bool withAllies = unlocksAllies(reward);
     if (withAllies)
         allies.loadAllyFile();
     if (story.unreadable() || (withAllies && allies.unreadable()))
-        return false;
+        return Saved::Nothing;
 
-    const storyFile before = story;
-    std::vector<unsigned char> storyBefore;
-    const bool storyWasThere = readWholeFile(kStoryPath, storyBefore);
+    const storyFile storyBefore = story;
+    const allyFile alliesBefore = allies;
     applyStoryReward(reward, story);
-    if (!story.saveStoryFile())
+    if (withAllies)
+        applyAllyReward(reward, allies);
+    // Every file is written before any is put in place, so a disk that fills
+    // up part-way leaves both saves as they were. The ally save goes in first:
+    // should the story save then fail to go in, its progress has not moved, so
+    // the chapter plays again and gives the reward again, and an ally unlocked
+    // twice comes to no harm. The other way round, an unlock lost after the
+    // progress moved on could never be earned again.
+    stagedSave alliesSave;
+    stagedSave storySave;
+    const bool staged = (!withAllies || allies.stageSave(alliesSave)) && story.stageSave(storySave);
+    if (!staged || (withAllies && !allies.commitSave(alliesSave)))
     {
-        story = before;
-        return false;
+        story = storyBefore;
+        allies = alliesBefore;
+        return Saved::Nothing;
     }
-    if (!withAllies)
-        return true;
-    applyAllyReward(reward, allies);
-    if (allies.saveAllyFile())
-        return true;
-
-    // The ally save refused the reward: the story save is put back as it was.
-    const bool putBack =
-        storyWasThere ? writeFileAtomically(kStoryPath, std::string(storyBefore.begin(), storyBefore.end()))
-                      : std::remove(kStoryPath) == 0;
-    if (putBack)
-        std::printf("%s is put back as it was before the reward\n", kStoryPath);
-    else
-        std::printf("%s could not be put back: it holds the reward, which %s lacks\n", kStoryPath,
-                    kAlliesPath);
-    story = before;
-    return false;
+    if (story.commitSave(storySave))
+        return Saved::Whole;
+    story = storyBefore;
+    return withAllies ? Saved::AlliesOnly : Saved::Nothing;
 }
 
 bool lootBundle::giveReward(int bundle, SDL_Surface* screen)
@@ -61,16 +59,26 @@ bool lootBundle::giveReward(int bundle, SDL_Surface* screen)
     font = initFont("data/font/Calibri2", 0, 0, 0, 1.0f);
     target = screen;
     kept = false;
-    notKept = false;
+    notice = nullptr;
     items.clear();
     const LootReward* reward = lootReward(bundle);
     if (!reward)
         return false;
 
-    kept = saveReward(*reward);
-    notKept = !kept;
-    if (notKept)
+    const Saved saved = saveReward(*reward);
+    kept = saved == Saved::Whole;
+    if (saved == Saved::Nothing)
+    {
+        notice = kNotKept;
         std::printf("Reward %d was not saved, so it is not given; the saves keep what they held\n", bundle);
+    }
+    else if (saved == Saved::AlliesOnly)
+    {
+        notice = kAlliesOnly;
+        std::printf("Reward %d was saved only in part: %s holds its ally unlocks but %s lacks the rest, so "
+                    "the chapter is left to play again\n",
+                    bundle, kAlliesPath, kStoryPath);
+    }
 
     const std::vector<LootLine> lines = kept ? lootLines(*reward) : std::vector<LootLine>();
     items.reserve(lines.size());
@@ -115,9 +123,9 @@ void lootBundle::draw()
         item.sprite.draw();
         drawString(target, font, item.sprite.x + 60, item.sprite.y + 30, "%s", item.label.c_str());
     }
-    if (notKept)
+    if (notice)
         for (int i = 0; i < 2; ++i)
-            drawString(target, font, kNoticeX, kNoticeY + 30 * i, "%s", kNotKept[i]);
+            drawString(target, font, kNoticeX, kNoticeY + 30 * i, "%s", notice[i]);
     drawWeapon(story.primaryWeapon, 100, 400);
     drawWeapon(story.secondaryWeapon, 300, 400);
 }

@@ -33,11 +33,16 @@ public:
     lootBundle& operator=(const lootBundle&) = delete;
 
     // Applies reward `bundle` to the save files, saving them, then loads
-    // what the screen shows; true when the reward was saved. It is saved
-    // whole or not at all: when a save cannot be read or written, the console
-    // says which file and why, both files keep what they held, `story` holds
-    // the weapons as saved, and the screen lists no items but says that the
-    // reward was not kept.
+    // what the screen shows; true when the reward was saved whole. Every file
+    // the reward writes (both saves and the copies kept of damaged ones) is
+    // written in full before any is renamed into place, and the ally save
+    // goes in before the story save. When a save cannot be read, or any of
+    // those writes fails, both saves keep what they held (kNotKept). Only
+    // when the story save fails to go in after the ally save did are the
+    // allies unlocked without the rest, which the chapter gives when played
+    // again (kAlliesOnly). Either way the console says which file and why,
+    // `story` holds the weapons as saved, and the screen lists no items but
+    // says what the saves hold.
     bool giveReward(int bundle, SDL_Surface* screen);
     // Draws the items (or that the reward was not kept) and both weapon
     // readouts; does not present the frame.
@@ -58,12 +63,20 @@ public:
     static constexpr int kNoticeY = 150;
     static constexpr const char* kNotKept[2] = {"This reward could not be saved.",
                                                 "Your saves are as they were."};
+    static constexpr const char* kAlliesOnly[2] = {"This reward could not be saved whole.",
+                                                   "Its allies were kept; play the chapter again."};
 
 private:
-    bool saveReward(const LootReward& reward);
+    enum class Saved
+    {
+        Whole,
+        Nothing,
+        AlliesOnly
+    };
+    Saved saveReward(const LootReward& reward);
     void drawWeapon(int weapon, int x, int y);
-    // A reward was given but not saved.
-    bool notKept = false;
+    // The two lines the screen says for a reward given but not saved, or null.
+    const char* const* notice = nullptr;
 };
 
 // Bundle N: the reward of the chapter it ends.

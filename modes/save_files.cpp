@@ -4,6 +4,7 @@
 #include "engine/platform.h"
 #include "engine/text_file.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <vector>
@@ -138,12 +139,20 @@ bool sameBytes(const std::string& path, const std::vector<unsigned char>& bytes)
     return readWholeFile(path, kept) && kept == bytes;
 }
 
-// Before the first save over a file its record read short or garbled, keeps a
-// copy of the file beside it and says so. Only a file that still reads so
-// needs one (another record may have saved over it since), and a copy already
-// kept of the same bytes serves again. False, with the reason on the console,
-// when no copy could be kept: the save must then write nothing.
-bool keepDamagedCopy(const char* path, std::string (*readsAs)(TextFileReader&))
+// A failure every name on the disk would meet alike: trying another is no use.
+bool wholeDiskFails(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EROFS || error == EIO;
+}
+
+// Before the first save over a file its record read short or garbled, stages
+// a copy of the file beside it. Only a file that still reads so needs one
+// (another record may have saved over it since), and a copy already kept of
+// the same bytes serves again. A name the copy cannot be written under (a
+// folder where its temporary goes) passes to the next. False, with the reason
+// on the console, when no copy could be staged: the save must then write
+// nothing.
+bool stageDamagedCopy(const char* path, std::string (*readsAs)(TextFileReader&), stagedSave& staged)
 {
     if (!fileExists(path) && !isDirectory(path))
         return true; // gone since: nothing to keep
@@ -174,20 +183,26 @@ bool keepDamagedCopy(const char* path, std::string (*readsAs)(TextFileReader&))
                         problem.c_str(), copy.c_str());
             return true;
         }
-        if (!writeFileAtomically(copy, std::string(bytes.begin(), bytes.end())))
+        StagedFile written;
+        if (written.write(copy, std::string(bytes.begin(), bytes.end())))
+        {
+            staged.files.push_back(std::move(written));
+            staged.copyNote = std::string(path) + " did not read cleanly (" + problem +
+                              "); kept a copy of it as " + copy + " before saving over it";
+            return true;
+        }
+        if (wholeDiskFails(written.error()))
         {
             std::printf("Not saving %s: it did not read cleanly (%s) and no copy of it could be kept as %s; "
                         "it is left as it is\n",
                         path, problem.c_str(), copy.c_str());
             return false;
         }
-        std::printf("%s did not read cleanly (%s); kept a copy of it as %s before saving over it\n", path,
-                    problem.c_str(), copy.c_str());
-        return true;
     }
-    std::printf(
-        "Not saving %s: it did not read cleanly (%s) and %s to %s are all taken; it is left as it is\n", path,
-        problem.c_str(), keptCopyPath(path, 1).c_str(), keptCopyPath(path, kMaxKeptCopies).c_str());
+    std::printf("Not saving %s: it did not read cleanly (%s) and no copy of it could be kept as any of %s to "
+                "%s; it is left as it is\n",
+                path, problem.c_str(), keptCopyPath(path, 1).c_str(),
+                keptCopyPath(path, kMaxKeptCopies).c_str());
     return false;
 }
 
@@ -203,14 +218,40 @@ std::string alliesReadAs(TextFileReader& file)
     return readAllies(file, scratch);
 }
 
-// The save's last steps: a copy of a damaged file first, then the file.
-bool writeSave(const char* path, const std::string& text, std::string& damaged,
-               std::string (*readsAs)(TextFileReader&))
+// Stages the save's files: a copy of a damaged file first, then the file.
+bool stageWrite(const char* path, const std::string& text, const std::string& damaged,
+                std::string (*readsAs)(TextFileReader&), stagedSave& staged)
 {
-    if (!damaged.empty() && !keepDamagedCopy(path, readsAs))
+    staged = stagedSave();
+    if (!damaged.empty() && !stageDamagedCopy(path, readsAs, staged))
         return false;
-    if (!writeFileAtomically(path, text))
+    StagedFile file;
+    if (!file.write(path, text))
+    {
+        staged = stagedSave();
         return false;
+    }
+    staged.files.push_back(std::move(file));
+    return true;
+}
+
+// Puts the staged files in place in order; the file itself comes last, so it
+// is never replaced before the copy of it stands.
+bool commitStaged(stagedSave& staged, std::string& damaged)
+{
+    if (staged.files.empty())
+        return false;
+    for (StagedFile& file : staged.files)
+    {
+        if (!file.commit())
+        {
+            staged = stagedSave();
+            return false;
+        }
+        if (&file != &staged.files.back())
+            std::printf("%s\n", staged.copyNote.c_str());
+    }
+    staged = stagedSave();
     damaged.clear();
     return true;
 }
@@ -266,8 +307,9 @@ void storyFile::loadStoryFile()
     damaged = readStory(file, *this);
 }
 
-bool storyFile::saveStoryFile()
+bool storyFile::stageSave(stagedSave& staged) const
 {
+    staged = stagedSave();
     if (readFailed)
         return refuseUnreadable(kStoryPath);
     std::string text;
@@ -280,7 +322,18 @@ bool storyFile::saveStoryFile()
         addLine(text, w.exp);
         addLine(text, w.level);
     }
-    return writeSave(kStoryPath, text, damaged, storyReadsAs);
+    return stageWrite(kStoryPath, text, damaged, storyReadsAs, staged);
+}
+
+bool storyFile::commitSave(stagedSave& staged)
+{
+    return commitStaged(staged, damaged);
+}
+
+bool storyFile::saveStoryFile()
+{
+    stagedSave staged;
+    return stageSave(staged) && commitSave(staged);
 }
 
 allyFile::allyFile() : equippedAlly(0), bonusAllyName(kDefaultBonusAlly)
@@ -303,16 +356,30 @@ void allyFile::loadAllyFile()
     damaged = readAllies(file, *this);
 }
 
-bool allyFile::saveAllyFile()
+bool allyFile::stageSave(stagedSave& staged) const
 {
+    staged = stagedSave();
     if (readFailed)
         return refuseUnreadable(kAlliesPath);
-    allyLocked[0] = 0;
     std::string text;
     addLine(text, equippedAlly);
-    for (int flag : allyLocked)
-        addLine(text, flag);
+    // Id 0, no ally, is always unlocked.
+    addLine(text, 0);
+    for (int id = 1; id < kAllyIds; ++id)
+        addLine(text, allyLocked[id]);
     text += bonusAllyName;
     text += '\n';
-    return writeSave(kAlliesPath, text, damaged, alliesReadAs);
+    return stageWrite(kAlliesPath, text, damaged, alliesReadAs, staged);
+}
+
+bool allyFile::commitSave(stagedSave& staged)
+{
+    return commitStaged(staged, damaged);
+}
+
+bool allyFile::saveAllyFile()
+{
+    allyLocked[0] = 0;
+    stagedSave staged;
+    return stageSave(staged) && commitSave(staged);
 }

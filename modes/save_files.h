@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
+
+#include "engine/platform.h"
 
 extern const char* const kStoryPath;
 extern const char* const kAlliesPath;
@@ -31,6 +34,16 @@ inline int statLevel(int saved)
     return std::clamp(saved, 0, kMaxStatLevel);
 }
 
+// A save written in full beside its file but not yet in place: the copy kept
+// of the damaged file it replaces, when it needs one, then the file itself.
+// A staged save dropped without its commit leaves every file as it was.
+struct stagedSave
+{
+    std::vector<StagedFile> files;
+    // Said once the kept copy is in place.
+    std::string copyNote;
+};
+
 // The campaign's progress. Every user holds its own copy: construct, load,
 // change, save; the file is the only thing they share.
 class storyFile
@@ -48,6 +61,12 @@ public:
     // defaults never replace the player's progress; over a damaged file, writes
     // only once a copy of it is kept (`keptCopyPath`).
     bool saveStoryFile();
+    // The save in two steps, for a reward that writes both records' files:
+    // `stageSave` writes every file of the save in full under temporary names
+    // and puts none in place, `commitSave` renames them into place, the kept
+    // copy first. Each answers and says its failures as `saveStoryFile` does.
+    bool stageSave(stagedSave& staged) const;
+    bool commitSave(stagedSave& staged);
     // The last load found the file but could not read it.
     bool unreadable() const { return readFailed; }
     // Why the last load read the file short or garbled, or "" when it read
@@ -85,6 +104,8 @@ public:
     // Like the story's save: true when written, nothing over a file it could
     // not read, a copy kept before the first write over a damaged one.
     bool saveAllyFile();
+    bool stageSave(stagedSave& staged) const;
+    bool commitSave(stagedSave& staged);
     bool unreadable() const { return readFailed; }
     const std::string& damage() const { return damaged; }
 
@@ -100,5 +121,6 @@ private:
 
 // Where the copy of a damaged save is kept before the first save over it:
 // "<path>.bad", or "<path>.bad2", "<path>.bad3" ... when the earlier copies
-// hold other files (an earlier copy is never overwritten). `n` counts from 1.
+// hold other files (an earlier copy is never overwritten) or a name cannot be
+// written (a folder where its temporary goes). `n` counts from 1.
 std::string keptCopyPath(const std::string& path, int n);

@@ -75,6 +75,8 @@ void shop::init(SDL_Surface* screen)
     font = initFont("data/font/Calibri2", 0, 0, 0, 1);
     target = screen;
     done = false;
+    notKept = false;
+    purchased = false;
     GPad1.loadGamePad(kPad1Path);
     backdropSheet.init("data/screens/shop", false);
     backdrop.init(&backdropSheet, target);
@@ -92,34 +94,35 @@ void shop::update()
     while (SDL_PollEvent(&event))
     {
         checkQuitEvent(event);
+        // Once the shop is left, the rest of the batch buys nothing that would go unsaved.
+        if (done)
+            continue;
         // Key B and joystick button B leave like Escape; the rest is the menus' convention.
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == GPad1.keyB)
         {
-            story.saveStoryFile();
-            done = true;
+            leave();
             continue;
         }
         if (event.type == SDL_JOYBUTTONDOWN && GPad1.joystickIndex >= 0 &&
             event.jbutton.button == GPad1.buttonB)
         {
-            story.saveStoryFile();
-            done = true;
+            leave();
             continue;
         }
         MenuInput input;
         applyMenuEvent(event, buttons, input);
         if (input.back)
-        {
-            story.saveStoryFile();
-            done = true;
-        }
+            leave();
         purchase = purchase || input.activate;
     }
-    if (!purchase)
+    if (!purchase || done)
         return;
     const int selected = buttons.getSelected();
     if (selected == kLeaveButton)
+    {
+        playCancel();
         leave();
+    }
     else if (selected >= 0 && selected < StatCount)
         buy(static_cast<Stat>(selected));
 }
@@ -135,14 +138,24 @@ void shop::buy(Stat stat)
     }
     current = statLevel(current) + 1;
     story.coins -= price;
+    purchased = true;
+    notKept = false;
     playConfirm();
 }
 
 void shop::leave()
 {
-    playCancel();
-    story.saveStoryFile();
-    done = true;
+    if (story.saveStoryFile() || !purchased)
+    {
+        done = true;
+        return;
+    }
+    // The purchases are lost, the coins kept: the player sees what the save
+    // holds, and is told so, before leaving.
+    story = storyFile();
+    story.loadStoryFile();
+    purchased = false;
+    notKept = true;
 }
 
 void shop::draw()
@@ -150,6 +163,9 @@ void shop::draw()
     backdrop.draw();
     buttons.draw();
     drawString(target, font, 480, 20, "Coins: $%d", story.coins);
+    if (notKept)
+        for (int i = 0; i < 2; ++i)
+            drawString(target, font, kNoticeX, kNoticeY + 30 * i, "%s", kNotKept[i]);
     for (int stat = 0; stat < StatCount; ++stat)
     {
         const std::string line = priceLine(static_cast<Stat>(stat), level(static_cast<Stat>(stat)));

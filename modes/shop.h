@@ -57,8 +57,22 @@ public:
     buttonSet buttons;
     SDLFont* font = nullptr;
     bool done = false;
+    // The last leave found the visit's purchases could not be saved: the
+    // shop stayed open, shows the coins and levels the save holds, and says
+    // so until the next purchase.
+    bool notKept = false;
+
+    // Where the shop says that purchases were not kept, one line under the other.
+    static constexpr int kNoticeX = 55;
+    static constexpr int kNoticeY = 125;
+    static constexpr const char* kNotKept[2] = {"Your purchases could not be saved.",
+                                                "Your coins and levels are as they were."};
 
 private:
     void buy(Stat stat);
+    // Saves the visit and closes the shop; when the save fails after
+    // purchases, stays open on what the save holds instead.
     void leave();
+    // Purchases made since the shop last matched its save.
+    bool purchased = false;
 };

@@ -9,10 +9,14 @@
 #include "tests/screens/fight_fixture.h"
 #include "tests/support/test_support.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -182,46 +186,100 @@ TEST_F(LootScreenTest, KeysAAndEscapeOrAnyButtonEndTheScreen)
 }
 // Rewards that cannot be saved ------------------------------------------------------------------
 
+enum class SaveState
+{
+    Clean,
+    CutShort,
+    Garbled
+};
+
+const char* stateName(SaveState state)
+{
+    return state == SaveState::Clean ? "clean" : state == SaveState::CutShort ? "cut short" : "garbled";
+}
+
+std::string inState(const std::string& clean, SaveState state, int cutAfter)
+{
+    if (state == SaveState::CutShort)
+        return firstLines(clean, cutAfter);
+    return state == SaveState::Garbled ? digitsAsWords(clean) : clean;
+}
+
+// The reward the tests give: chapter 3's, which adds 200 coins, raises the
+// progress to 4 and unlocks ally 1, so it writes both saves.
+constexpr int kAllyReward = 3;
+
 // A reward that was not saved is answered false, said on the console (which
-// file, why) and on the screen, which lists none of its items; both saves and
-// the bundle's weapon readouts keep what was saved.
+// file, why) and on the screen, which lists none of its items; the bundle's
+// weapon readouts show what was saved.
 class UnsavedRewardTest : public LootScreenTest
 {
 protected:
-    UnsavedRewardTest()
+    UnsavedRewardTest() { writeSaves(SaveState::Clean, SaveState::Clean); }
+
+    // Saves at the end of chapter 2 in the folder, alone: progress 2, 120
+    // coins, weapon 1 at 90 experience, ally 1 still locked.
+    void writeSaves(SaveState storyState, SaveState alliesState)
     {
+        for (const std::string& name : filesEndingIn("data/gameFiles", ""))
+            if (name != "." && name != "..")
+                std::remove(("data/gameFiles/" + name).c_str());
         storyFile story;
-        story.coins = 300;
+        story.progress = 2;
+        story.coins = 120;
         story.weapons[1] = weaponRecord{0, 90, 0};
         story.saveStoryFile();
         allyFile allies;
         allies.bonusAllyName = "Tavin";
         allies.saveAllyFile();
+        writeFile(kStoryPath, inState(readFile(kStoryPath), storyState, 5));
+        writeFile(kAlliesPath, inState(readFile(kAlliesPath), alliesState, 3));
         storyBefore = readFile(kStoryPath);
         alliesBefore = readFile(kAlliesPath);
     }
-    // Gives the reward, then checks what the player and the console are told.
-    template <class Bundle> std::string giveUnsaved(Bundle& bundle)
+
+    // Gives reward `reward`, which must not be kept, then checks what the
+    // player is shown: `notice`, no items, and the weapons as saved.
+    std::string giveUnsaved(int reward, const char* const* notice)
     {
+        lootBundle bundle;
         bool kept = true;
-        const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
+        const std::string said = consoleOutput([&] { kept = bundle.giveReward(reward, screen); });
         EXPECT_FALSE(kept);
         EXPECT_FALSE(bundle.kept);
         EXPECT_TRUE(bundle.items.empty());
-        EXPECT_TRUE(contains(said, "was not saved")) << said;
-        EXPECT_EQ(bundle.story.weapons[1].exp, 90) << "the readouts show what was saved";
+        EXPECT_TRUE(contains(said, "Reward " + std::to_string(reward))) << said;
 
+        storyFile saved;
+        saved.loadStoryFile();
+        const weaponRecord none{0, -1, -1};
+        const weaponRecord* weapon = saved.weapon(saved.primaryWeapon);
+        EXPECT_NE(weapon, nullptr);
+        if (!weapon)
+            weapon = &none;
+        EXPECT_EQ(bundle.story.primaryWeapon, saved.primaryWeapon);
         lootScreen loot;
         loot.init(screen, &bundle);
         TextRecorder texts;
         loot.draw();
-        EXPECT_TRUE(texts.drew(lootBundle::kNotKept[0], lootBundle::kNoticeX, lootBundle::kNoticeY));
-        EXPECT_TRUE(texts.drew(lootBundle::kNotKept[1], lootBundle::kNoticeX, lootBundle::kNoticeY + 30));
-        EXPECT_TRUE(texts.drew("Lv: 0 Exp: 90", 150, 430));
+        EXPECT_TRUE(texts.drew(notice[0], lootBundle::kNoticeX, lootBundle::kNoticeY));
+        EXPECT_TRUE(texts.drew(notice[1], lootBundle::kNoticeX, lootBundle::kNoticeY + 30));
+        EXPECT_TRUE(texts.drew(
+            "Lv: " + std::to_string(weapon->level) + " Exp: " + std::to_string(weapon->exp), 150, 430))
+            << "the readouts show what was saved";
         for (const TextRecorder::Text& t : texts.texts())
             EXPECT_FALSE(contains(t.text, "Coins")) << t.text;
         return said;
     }
+
+    // Both saves hold what they held, and the console says so.
+    void expectSavesAsTheyWere(const std::string& said)
+    {
+        EXPECT_EQ(readFile(kStoryPath), storyBefore);
+        EXPECT_EQ(readFile(kAlliesPath), alliesBefore);
+        EXPECT_TRUE(contains(said, "the saves keep what they held")) << said;
+    }
+
     std::string storyBefore;
     std::string alliesBefore;
 };
@@ -230,21 +288,21 @@ TEST_F(UnsavedRewardTest, TheStorySaveRefusesTheWrite)
 {
     // A folder where the save's temporary goes refuses root too.
     makeDirs(std::string(kStoryPath) + ".tmp");
-    lootBundle1 bundle;
-    const std::string said = giveUnsaved(bundle);
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
-    EXPECT_EQ(readFile(kStoryPath), storyBefore);
+    const std::string said = giveUnsaved(1, lootBundle::kNotKept);
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " + kStoryPath +
+                                   ".tmp: Is a directory"))
+        << said;
+    expectSavesAsTheyWere(said);
 }
 
-TEST_F(UnsavedRewardTest, TheAllySaveRefusesTheWriteAndTheStoryIsPutBack)
+TEST_F(UnsavedRewardTest, TheAllySaveRefusesTheWriteAndNeitherIsWritten)
 {
     makeDirs(std::string(kAlliesPath) + ".tmp");
-    lootBundle3 bundle;
-    const std::string said = giveUnsaved(bundle);
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory")) << said;
-    EXPECT_TRUE(contains(said, std::string(kStoryPath) + " is put back")) << said;
-    EXPECT_EQ(readFile(kStoryPath), storyBefore) << "saved whole or not at all";
-    EXPECT_EQ(readFile(kAlliesPath), alliesBefore);
+    const std::string said = giveUnsaved(kAllyReward, lootBundle::kNotKept);
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                   kAlliesPath + ".tmp: Is a directory"))
+        << said;
+    expectSavesAsTheyWere(said);
 }
 
 TEST_F(UnsavedRewardTest, TheSaveFolderIsAFile)
@@ -258,7 +316,9 @@ TEST_F(UnsavedRewardTest, TheSaveFolderIsAFile)
     const std::string said = consoleOutput([&] { kept = bundle.init(screen); });
     EXPECT_FALSE(kept);
     EXPECT_TRUE(bundle.items.empty());
-    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory")) << said;
+    EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " + kStoryPath +
+                                   ".tmp: Not a directory"))
+        << said;
     EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
 }
 
@@ -273,5 +333,168 @@ TEST_F(UnsavedRewardTest, TheStorySaveCannotBeRead)
     EXPECT_TRUE(bundle.items.empty());
     EXPECT_TRUE(contains(said, "Unable to read " + std::string(kStoryPath))) << said;
     EXPECT_EQ(readFile(kStoryPath), storyBefore);
+}
+
+// Each write of a reward fails in turn, at once or part-way as on a disk that
+// fills up (and every write after it fails too), then each rename in turn,
+// over every mix of clean, cut-short and garbled saves. The reward writes the
+// kept copies of the damaged saves and both saves in full before it renames
+// any, the ally save first: a failed write leaves both saves as they were; a
+// failed rename does too until the ally save is in, after which the allies
+// alone are unlocked, so the chapter plays again and nothing is lost.
+TEST_F(UnsavedRewardTest, EachWriteOfARewardFailingLeavesItWholeOrAbsent)
+{
+    const SaveState states[] = {SaveState::Clean, SaveState::CutShort, SaveState::Garbled};
+    for (const SaveState storyState : states)
+        for (const SaveState alliesState : states)
+        {
+            SCOPED_TRACE(std::string("story ") + stateName(storyState) + ", allies " +
+                         stateName(alliesState));
+            // Unbroken, the reward writes these files, in this order.
+            std::vector<std::string> expected;
+            if (alliesState != SaveState::Clean)
+                expected.push_back(keptCopyPath(kAlliesPath, 1));
+            expected.push_back(kAlliesPath);
+            if (storyState != SaveState::Clean)
+                expected.push_back(keptCopyPath(kStoryPath, 1));
+            expected.push_back(kStoryPath);
+            const int alliesFiles = alliesState == SaveState::Clean ? 1 : 2;
+            {
+                writeSaves(storyState, alliesState);
+                std::vector<std::string> written;
+                WriteFaultScope recording(recordWrites(written));
+                lootBundle bundle;
+                consoleOutput([&] { EXPECT_TRUE(bundle.giveReward(kAllyReward, screen)); });
+                EXPECT_EQ(written, expected);
+            }
+
+            const int writes = static_cast<int>(expected.size());
+            for (int k = 1; k <= writes; ++k)
+                for (const long long bytes : {0LL, 4LL})
+                {
+                    SCOPED_TRACE("write " + std::to_string(k) + " fails after " + std::to_string(bytes) +
+                                 " bytes");
+                    writeSaves(storyState, alliesState);
+                    WriteFaultScope full(diskFullAt(k, bytes));
+                    expectSavesAsTheyWere(giveUnsaved(kAllyReward, lootBundle::kNotKept));
+                    EXPECT_EQ(filesEndingIn("data/gameFiles", ".tmp"), std::vector<std::string>());
+                    EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 1)));
+                    EXPECT_FALSE(fileExists(keptCopyPath(kAlliesPath, 1)));
+                }
+            for (int k = 1; k <= writes; ++k)
+            {
+                SCOPED_TRACE("rename " + std::to_string(k) + " fails");
+                writeSaves(storyState, alliesState);
+                WriteFaultScope failing(renameFailsAt(k));
+                if (k <= alliesFiles)
+                    expectSavesAsTheyWere(giveUnsaved(kAllyReward, lootBundle::kNotKept));
+                else
+                {
+                    const std::string said = giveUnsaved(kAllyReward, lootBundle::kAlliesOnly);
+                    EXPECT_TRUE(contains(said, "saved only in part")) << said;
+                    EXPECT_EQ(readFile(kStoryPath), storyBefore);
+                    allyFile allies;
+                    allies.loadAllyFile();
+                    EXPECT_EQ(allies.allyLocked[1], 0);
+                }
+                EXPECT_EQ(filesEndingIn("data/gameFiles", ".tmp"), std::vector<std::string>());
+            }
+        }
+}
+
+// A tmpfs of a few pages mounted over the save folder while it lives; mounting
+// needs privileges a test may lack, so `mounted` tells whether it stands.
+class SmallDisk
+{
+public:
+    SmallDisk(const std::string& folder, long long bytes) : where(folder)
+    {
+        const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
+        if (mount("quillfen-test", where.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0)
+            up = true;
+        else
+            why = std::strerror(errno);
+    }
+    ~SmallDisk()
+    {
+        if (up)
+            umount2(where.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return up; }
+    const std::string& refusal() const { return why; }
+
+    // Fills the disk with one file so that `left` bytes stay free (as far as
+    // the disk's blocks allow).
+    void fillLeaving(long long left) const
+    {
+        struct statvfs fs;
+        ASSERT_EQ(statvfs(where.c_str(), &fs), 0);
+        const long long free = static_cast<long long>(fs.f_bavail) * static_cast<long long>(fs.f_frsize);
+        if (free <= left)
+            return;
+        std::FILE* f = std::fopen((where + "/filler").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        const std::string block(static_cast<std::size_t>(free - left), 'x');
+        std::fwrite(block.data(), 1, block.size(), f);
+        std::fclose(f);
+    }
+
+private:
+    std::string where;
+    bool up = false;
+    std::string why;
+};
+
+// On a real disk that fills up: a tmpfs of 16 pages (64 KiB) over the save
+// folder, left with 0 to 4 pages (16 KiB) free in quarter pages, under clean
+// and cut-short saves, where the copy kept of a damaged save may take the last
+// free blocks. The reward is whole or absent, and the console says the saves
+// are as they were only when they are.
+TEST_F(UnsavedRewardTest, OnAFullDiskARewardIsWholeOrAbsent)
+{
+    const long long page = sysconf(_SC_PAGESIZE);
+    SmallDisk disk(dir.path() + "/data/gameFiles", 16 * page);
+    if (!disk.mounted())
+        GTEST_SKIP() << "a tmpfs cannot be mounted here: " << disk.refusal();
+    const std::pair<SaveState, SaveState> mixes[] = {{SaveState::Clean, SaveState::Clean},
+                                                     {SaveState::Clean, SaveState::CutShort},
+                                                     {SaveState::CutShort, SaveState::Clean},
+                                                     {SaveState::CutShort, SaveState::CutShort}};
+    int given = 0;
+    int refused = 0;
+    for (const auto& [storyState, alliesState] : mixes)
+        for (long long left = 0; left <= 4 * page; left += page / 4)
+        {
+            SCOPED_TRACE(std::string("story ") + stateName(storyState) + ", allies " +
+                         stateName(alliesState) + ", " + std::to_string(left) + " bytes free");
+            writeSaves(storyState, alliesState);
+            storyFile before;
+            before.loadStoryFile();
+            disk.fillLeaving(left);
+            lootBundle bundle;
+            bool kept = false;
+            const std::string said = consoleOutput([&] { kept = bundle.giveReward(kAllyReward, screen); });
+            storyFile story;
+            story.loadStoryFile();
+            allyFile allies;
+            allies.loadAllyFile();
+            if (kept)
+            {
+                ++given;
+                EXPECT_EQ(story.progress, 4);
+                EXPECT_EQ(story.coins, before.coins + 200);
+                EXPECT_EQ(allies.allyLocked[1], 0);
+            }
+            else
+            {
+                ++refused;
+                expectSavesAsTheyWere(said);
+            }
+            EXPECT_EQ(filesEndingIn("data/gameFiles", ".tmp"), std::vector<std::string>());
+        }
+    EXPECT_GT(given, 0) << "the disk had room for the reward in some cases";
+    EXPECT_GT(refused, 0) << "and not in others";
 }
 } // namespace

@@ -301,9 +301,47 @@ std::string midCampaignStory()
 const std::string kStoryCopy = std::string(kStoryPath) + ".bad";
 const std::string kAlliesCopy = std::string(kAlliesPath) + ".bad";
 
+const std::string kMidAllies = "2\n0\n0\n0\n1\n1\n0\n1\n1\n0\nTavin\n";
+
+// One of the two save records, loaded, changed and saved alike.
+class SaveRecord
+{
+public:
+    explicit SaveRecord(bool isStory) : isStory(isStory) {}
+    const char* path() const { return isStory ? kStoryPath : kAlliesPath; }
+    void load() { isStory ? story.loadStoryFile() : allies.loadAllyFile(); }
+    bool save() { return isStory ? story.saveStoryFile() : allies.saveAllyFile(); }
+    const std::string& damage() const { return isStory ? story.damage() : allies.damage(); }
+    bool unreadable() const { return isStory ? story.unreadable() : allies.unreadable(); }
+    // A value the player's play changes: the coins, or the equipped ally.
+    void change(int value) { (isStory ? story.coins : allies.equippedAlly) = value; }
+    // Every value the record holds, as text.
+    std::string values() const
+    {
+        std::string text;
+        if (isStory)
+            for (int v : storyValues(story))
+                text += std::to_string(v) + " ";
+        else
+        {
+            text = std::to_string(allies.equippedAlly) + " ";
+            for (int flag : allies.allyLocked)
+                text += std::to_string(flag) + " ";
+            text += allies.bonusAllyName;
+        }
+        return text;
+    }
+
+private:
+    bool isStory;
+    storyFile story;
+    allyFile allies;
+};
+
 struct DamagedCase
 {
     const char* name;
+    bool story; // the story save, or the ally save
     std::string file;
     std::string why; // what the console gives as the reason
 };
@@ -313,111 +351,76 @@ void PrintTo(const DamagedCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class DamagedStory : public ::testing::TestWithParam<DamagedCase>
+class DamagedSave : public ::testing::TestWithParam<DamagedCase>
 {
 };
 
 // The values it holds are read, the rest read 0; the first save keeps a copy
 // of the file beside it, says so, and writes the record; later saves make no
 // second copy.
-TEST_P(DamagedStory, TheFirstSaveOverItKeepsACopyFirst)
+TEST_P(DamagedSave, TheFirstSaveOverItKeepsACopyFirst)
 {
     ScratchDir dir;
     const DamagedCase& c = GetParam();
-    writeFile(kStoryPath, c.file);
-    storyFile story;
-    story.loadStoryFile();
-    EXPECT_EQ(story.damage(), c.why);
-    EXPECT_FALSE(story.unreadable());
-    EXPECT_EQ(readFile(kStoryPath), c.file) << "a load writes nothing";
-    EXPECT_FALSE(fileExists(kStoryCopy)) << "nor a copy";
+    SaveRecord record(c.story);
+    const std::string copy = keptCopyPath(record.path(), 1);
+    writeFile(record.path(), c.file);
+    record.load();
+    EXPECT_EQ(record.damage(), c.why);
+    EXPECT_FALSE(record.unreadable());
+    EXPECT_EQ(readFile(record.path()), c.file) << "a load writes nothing";
+    EXPECT_FALSE(fileExists(copy)) << "nor a copy";
 
-    story.coins = 4321;
+    record.change(5);
     bool saved = false;
-    const std::string said = consoleOutput([&] { saved = story.saveStoryFile(); });
+    const std::string said = consoleOutput([&] { saved = record.save(); });
     EXPECT_TRUE(saved);
-    EXPECT_EQ(readFile(kStoryCopy), c.file);
-    EXPECT_TRUE(contains(said, kStoryPath)) << said;
+    EXPECT_EQ(readFile(copy), c.file);
+    EXPECT_TRUE(contains(said, record.path())) << said;
     EXPECT_TRUE(contains(said, c.why)) << said;
-    EXPECT_TRUE(contains(said, kStoryCopy)) << said;
-    EXPECT_EQ(story.damage(), "");
-    storyFile back;
-    back.loadStoryFile();
+    EXPECT_TRUE(contains(said, copy)) << said;
+    EXPECT_EQ(record.damage(), "");
+    SaveRecord back(c.story);
+    back.load();
     EXPECT_EQ(back.damage(), "");
-    EXPECT_EQ(storyValues(back), storyValues(story));
+    EXPECT_EQ(back.values(), record.values());
 
-    story.coins = 1;
-    EXPECT_EQ(consoleOutput([&] { EXPECT_TRUE(story.saveStoryFile()); }), "");
-    back.loadStoryFile();
-    EXPECT_TRUE(back.saveStoryFile());
-    EXPECT_EQ(readFile(kStoryCopy), c.file);
-    EXPECT_FALSE(fileExists(keptCopyPath(kStoryPath, 2)));
+    record.change(1);
+    EXPECT_EQ(consoleOutput([&] { EXPECT_TRUE(record.save()); }), "");
+    back.load();
+    EXPECT_TRUE(back.save());
+    EXPECT_EQ(readFile(copy), c.file);
+    EXPECT_FALSE(fileExists(keptCopyPath(record.path(), 2)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedStory,
+    Files, DamagedSave,
     ::testing::Values(
-        DamagedCase{"CutAfterTheFifthLine", firstLines(midCampaignStory(), 5), "it ends after line 5"},
-        DamagedCase{"CutInTheFifthLine", firstLines(midCampaignStory(), 4) + "2", "it ends after line 5"},
-        DamagedCase{"WordsForDigits", digitsAsWords(midCampaignStory()), "line 1 holds no plain number"},
-        DamagedCase{"OneWord",
+        DamagedCase{"StoryCutAfterTheFifthLine", true, firstLines(midCampaignStory(), 5),
+                    "it ends after line 5"},
+        DamagedCase{"StoryCutInTheFifthLine", true, firstLines(midCampaignStory(), 4) + "2",
+                    "it ends after line 5"},
+        DamagedCase{"StoryWordsForDigits", true, digitsAsWords(midCampaignStory()),
+                    "line 1 holds no plain number"},
+        DamagedCase{"StoryOneWord", true,
                     firstLines(midCampaignStory(), 3) + "lots\n" +
                         midCampaignStory().substr(firstLines(midCampaignStory(), 4).size()),
                     "line 4 holds no plain number"},
-        DamagedCase{"Empty", "", "it is empty"},
-        DamagedCase{"AnEmptyLine",
+        DamagedCase{"StoryEmpty", true, "", "it is empty"},
+        DamagedCase{"StoryAnEmptyLine", true,
                     firstLines(midCampaignStory(), 6) + "\n" +
                         midCampaignStory().substr(firstLines(midCampaignStory(), 7).size()),
                     "line 7 holds no plain number"},
-        DamagedCase{"TrailingLetters", "12abc\n" + midCampaignStory().substr(2),
+        DamagedCase{"StoryTrailingLetters", true, "12abc\n" + midCampaignStory().substr(2),
                     "line 1 holds no plain number"},
-        DamagedCase{"PastTheIntRange", "99999999999\n" + midCampaignStory().substr(2),
-                    "line 1 holds no plain number"}),
+        DamagedCase{"StoryPastTheIntRange", true, "99999999999\n" + midCampaignStory().substr(2),
+                    "line 1 holds no plain number"},
+        DamagedCase{"AlliesCutAfterTheThirdLine", false, firstLines(kMidAllies, 3), "it ends after line 3"},
+        DamagedCase{"AlliesCutBeforeTheName", false, firstLines(kMidAllies, 10),
+                    "it ends after line 10, before the bonus ally's name"},
+        DamagedCase{"AlliesWordsForDigits", false, digitsAsWords(kMidAllies), "line 1 holds no plain number"},
+        DamagedCase{"AlliesEmpty", false, "", "it is empty"}),
     [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
-
-const std::string kMidAllies = "2\n0\n0\n0\n1\n1\n0\n1\n1\n0\nTavin\n";
-
-class DamagedAllies : public ::testing::TestWithParam<DamagedCase>
-{
-};
-
-TEST_P(DamagedAllies, TheFirstSaveOverItKeepsACopyFirst)
-{
-    ScratchDir dir;
-    const DamagedCase& c = GetParam();
-    writeFile(kAlliesPath, c.file);
-    allyFile allies;
-    allies.loadAllyFile();
-    EXPECT_EQ(allies.damage(), c.why);
-    EXPECT_EQ(readFile(kAlliesPath), c.file);
-
-    allies.equippedAlly = 5;
-    bool saved = false;
-    const std::string said = consoleOutput([&] { saved = allies.saveAllyFile(); });
-    EXPECT_TRUE(saved);
-    EXPECT_EQ(readFile(kAlliesCopy), c.file);
-    EXPECT_TRUE(contains(said, kAlliesPath)) << said;
-    EXPECT_TRUE(contains(said, c.why)) << said;
-    EXPECT_TRUE(contains(said, kAlliesCopy)) << said;
-    allyFile back;
-    back.loadAllyFile();
-    EXPECT_EQ(back.damage(), "");
-    EXPECT_EQ(back.equippedAlly, 5);
-    EXPECT_TRUE(back.saveAllyFile());
-    EXPECT_EQ(readFile(kAlliesCopy), c.file);
-    EXPECT_FALSE(fileExists(keptCopyPath(kAlliesPath, 2)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, DamagedAllies,
-                         ::testing::Values(DamagedCase{"CutAfterTheThirdLine", firstLines(kMidAllies, 3),
-                                                       "it ends after line 3"},
-                                           DamagedCase{"CutBeforeTheName", firstLines(kMidAllies, 10),
-                                                       "it ends after line 10, before the bonus ally's name"},
-                                           DamagedCase{"WordsForDigits", digitsAsWords(kMidAllies),
-                                                       "line 1 holds no plain number"},
-                                           DamagedCase{"Empty", "", "it is empty"}),
-                         [](const ::testing::TestParamInfo<DamagedCase>& info)
-                         { return std::string(info.param.name); });
 
 // What the savers write, and what a hand may leave that reads as it says, read
 // cleanly: no copy is made.
@@ -504,32 +507,75 @@ TEST(SaveFiles, OnlyAFileThatStillReadsDamagedIsCopied)
     EXPECT_EQ(back.coins, 9);
 }
 
-// When no copy can be kept (here its temporary's name is taken by a folder,
-// which refuses even root), the save writes nothing and says why.
+// When no copy can be kept, here on a full disk, the save writes nothing and
+// says why. Every name of a copy is on the same full disk, so no other is tried.
 TEST(SaveFiles, NoCopyNoSave)
 {
-    ScratchDir dir;
-    writeFile(kStoryPath, "1\n1\n3\n");
-    writeFile(kAlliesPath, "1\n");
-    makeDirs(kStoryCopy + ".tmp");
-    makeDirs(kAlliesCopy + ".tmp");
-    storyFile story;
-    story.loadStoryFile();
-    allyFile allies;
-    allies.loadAllyFile();
-    bool saved = true;
-    const std::string said = consoleOutput(
-        [&]
+    for (const bool isStory : {true, false})
+    {
+        SCOPED_TRACE(isStory ? "story" : "allies");
+        ScratchDir dir;
+        SaveRecord record(isStory);
+        writeFile(record.path(), "1\n1\n3\n");
+        record.load();
+        std::vector<std::string> written;
+        WriteFaultScope full(diskFullAt(1, 0, &written));
+        bool saved = true;
+        const std::string said = consoleOutput([&] { saved = record.save(); });
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(readFile(record.path()), "1\n1\n3\n");
+        EXPECT_EQ(written, std::vector<std::string>{keptCopyPath(record.path(), 1)});
+        EXPECT_EQ(filesEndingIn("data/gameFiles", ".tmp"), std::vector<std::string>());
+        EXPECT_TRUE(contains(said, "Not saving " + std::string(record.path()))) << said;
+        EXPECT_NE(record.damage(), "") << "the next save tries again";
+    }
+}
+
+// A name a copy cannot be written under, as when a folder stands where its
+// temporary goes, passes to the next free one, and the console names the file
+// that could not be written.
+TEST(SaveFiles, ACopyThatCannotBeWrittenUnderOneNameTakesTheNext)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::string> folders; // after the save's path
+        int copy;                         // the copy's number
+    };
+    const Case cases[] = {
+        {"the first copy's temporary", {".bad.tmp"}, 2},
+        {"the first copy and the second's temporary", {".bad", ".bad2.tmp"}, 3},
+    };
+    for (const bool isStory : {true, false})
+        for (const Case& c : cases)
         {
-            saved = story.saveStoryFile();
-            saved = allies.saveAllyFile() || saved;
-        });
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(readFile(kStoryPath), "1\n1\n3\n");
-    EXPECT_EQ(readFile(kAlliesPath), "1\n");
-    EXPECT_TRUE(contains(said, "Not saving " + std::string(kStoryPath))) << said;
-    EXPECT_TRUE(contains(said, "Not saving " + std::string(kAlliesPath))) << said;
-    EXPECT_NE(story.damage(), "") << "the next save tries again";
+            SCOPED_TRACE(std::string(isStory ? "story: " : "allies: ") + c.name);
+            ScratchDir dir;
+            SaveRecord record(isStory);
+            const std::string path = record.path();
+            writeFile(path, "1\n");
+            for (const std::string& folder : c.folders)
+                makeDirs(path + folder);
+            record.load();
+            record.change(7);
+            bool saved = false;
+            const std::string said = consoleOutput([&] { saved = record.save(); });
+            EXPECT_TRUE(saved);
+            EXPECT_EQ(readFile(keptCopyPath(path, c.copy)), "1\n");
+            const std::string blocked = path + c.folders.back();
+            EXPECT_TRUE(contains(said, "cannot write " + blocked + ": Is a directory")) << said;
+            EXPECT_TRUE(contains(said, "kept a copy of it as " + keptCopyPath(path, c.copy))) << said;
+            SaveRecord back(isStory);
+            back.load();
+            EXPECT_EQ(back.values(), record.values());
+
+            // Damaged again another way: the name passed over is tried again and passed again.
+            writeFile(path, "2\n");
+            record.load();
+            EXPECT_TRUE(record.save());
+            EXPECT_EQ(readFile(keptCopyPath(path, c.copy + 1)), "2\n");
+            EXPECT_EQ(readFile(keptCopyPath(path, c.copy)), "1\n");
+        }
 }
 
 // Saves that cannot be written -------------------------------------------------------------------
@@ -561,8 +607,11 @@ TEST(SaveFiles, AFailedSaveIsAnsweredAndSaid)
             });
         EXPECT_FALSE(storySaved);
         EXPECT_FALSE(alliesSaved);
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Is a directory")) << said;
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Is a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " +
+                                       kStoryPath + ".tmp: Is a directory"))
+            << said;
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                       kAlliesPath + ".tmp: Is a directory"))
             << said;
         EXPECT_EQ(readFile(kStoryPath), kDefaultStory);
     }
@@ -581,9 +630,11 @@ TEST(SaveFiles, AFailedSaveIsAnsweredAndSaid)
             });
         EXPECT_FALSE(storySaved);
         EXPECT_FALSE(alliesSaved);
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": Not a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kStoryPath) + ": cannot write " +
+                                       kStoryPath + ".tmp: Not a directory"))
             << said;
-        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": Not a directory"))
+        EXPECT_TRUE(contains(said, "Unable to save " + std::string(kAlliesPath) + ": cannot write " +
+                                       kAlliesPath + ".tmp: Not a directory"))
             << said;
         EXPECT_EQ(readFile("data/gameFiles"), "not a folder\n");
     }

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -408,6 +409,89 @@ TEST_F(ShopTest, LeavingSavesTheVisitsPurchases)
         EXPECT_EQ(saved.coins, c.saved ? 500 : 800);
         EXPECT_EQ(saved.defenceLevel, c.saved ? 1 : 0);
     }
+}
+
+// A leave whose save fails loses the visit's purchases but not the coins: the
+// shop stays open on what the save holds and says so, and the next leave
+// closes it. Every way to leave, on a save folder that refuses the write and
+// on a full disk.
+TEST_F(ShopTest, AFailedSaveShowsWhatTheSaveHoldsAndSaysSo)
+{
+    struct Way
+    {
+        const char* name;
+        std::function<void()> leave;
+    };
+    const Way ways[] = {
+        {"Escape", [] { pushKey(SDLK_ESCAPE); }},
+        {"key B", [] { pushKey(SDLK_x); }},
+        {"button B", [] { pushButton(1); }},
+        {"LEAVE",
+         []
+         {
+             pushKey(SDLK_UP);
+             pushKey(kConfirm1);
+         }},
+    };
+    const std::string folder = std::string(kStoryPath) + ".tmp";
+    for (const Way& way : ways)
+        for (const bool fullDisk : {false, true})
+        {
+            SCOPED_TRACE(std::string(way.name) + (fullDisk ? ", a full disk" : ", a folder in the way"));
+            openWith(800, 0);
+            const std::string before = readFile(kStoryPath);
+            confirmButton(shop::Defence);
+            ASSERT_EQ(store.story.coins, 500);
+            WriteFaultScope faults(fullDisk ? diskFullAt(1, 0) : WriteFaults());
+            if (!fullDisk)
+                makeDirs(folder);
+            store.buttons.setSelection(0);
+            way.leave();
+            store.update();
+            EXPECT_FALSE(store.done);
+            EXPECT_EQ(readFile(kStoryPath), before);
+            TextRecorder texts;
+            store.draw();
+            EXPECT_TRUE(texts.drew(shop::kNotKept[0], shop::kNoticeX, shop::kNoticeY));
+            EXPECT_TRUE(texts.drew(shop::kNotKept[1], shop::kNoticeX, shop::kNoticeY + 30));
+            EXPECT_TRUE(texts.drew("Coins: $800", 480, 20));
+            EXPECT_TRUE(texts.drew("Defence Lv 1 : $300", 55, 265));
+            EXPECT_TRUE(texts.drew("DEF: 0", 470, 330));
+
+            // Nothing bought since: the next leave closes the shop, the save as it was.
+            store.buttons.setSelection(0);
+            way.leave();
+            store.update();
+            EXPECT_TRUE(store.done);
+            EXPECT_EQ(readFile(kStoryPath), before);
+            rmdir(folder.c_str());
+        }
+}
+
+// Once the save works again, what is bought after the notice is saved, and the
+// notice goes with the purchase.
+TEST_F(ShopTest, APurchaseAfterAFailedSaveIsSavedWhenTheSaveWorks)
+{
+    openWith(800, 0);
+    confirmButton(shop::Defence);
+    const std::string folder = std::string(kStoryPath) + ".tmp";
+    makeDirs(folder);
+    pushKey(SDLK_ESCAPE);
+    store.update();
+    ASSERT_FALSE(store.done);
+    rmdir(folder.c_str());
+
+    confirmButton(shop::Strength);
+    TextRecorder texts;
+    store.draw();
+    EXPECT_FALSE(texts.drew(shop::kNotKept[0], shop::kNoticeX, shop::kNoticeY));
+    pushKey(SDLK_ESCAPE);
+    store.update();
+    EXPECT_TRUE(store.done);
+    const storyFile saved = savedStory();
+    EXPECT_EQ(saved.coins, 300);
+    EXPECT_EQ(saved.strengthLevel, 1);
+    EXPECT_EQ(saved.defenceLevel, 0);
 }
 
 // Saves that read short or garbled ---------------------------------------------------------------

@@ -11,13 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <ftw.h>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,6 +133,69 @@ std::string consoleOutput(const std::function<void()>& run)
     run();
     std::fflush(stdout);
     return ::testing::internal::GetCapturedStdout();
+}
+
+WriteFaultScope::WriteFaultScope(WriteFaults faults)
+{
+    setWriteFaults(std::move(faults));
+}
+
+WriteFaultScope::~WriteFaultScope()
+{
+    setWriteFaults(nullptr);
+}
+
+WriteFaults diskFullAt(int k, long long bytes, std::vector<std::string>* written)
+{
+    auto count = std::make_shared<int>(0);
+    return [k, bytes, written, count](const std::string& path)
+    {
+        if (written)
+            written->push_back(path);
+        const int n = ++*count;
+        WriteFault fault;
+        if (n >= k)
+            fault.bytesWritten = n == k ? bytes : 0;
+        return fault;
+    };
+}
+
+WriteFaults renameFailsAt(int k)
+{
+    auto count = std::make_shared<int>(0);
+    return [k, count](const std::string&)
+    {
+        WriteFault fault;
+        fault.renameFails = ++*count == k;
+        return fault;
+    };
+}
+
+WriteFaults recordWrites(std::vector<std::string>& written)
+{
+    return [&written](const std::string& path)
+    {
+        written.push_back(path);
+        return WriteFault{};
+    };
+}
+
+std::vector<std::string> filesEndingIn(const std::string& dir, const std::string& suffix)
+{
+    std::vector<std::string> names;
+    if (DIR* d = opendir(dir.c_str()))
+    {
+        while (dirent* entry = readdir(d))
+        {
+            const std::string name = entry->d_name;
+            if (name.size() >= suffix.size() &&
+                name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                names.push_back(name);
+        }
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool contains(const std::string& text, const std::string& part)

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/platform.h"
+
 namespace testing_support
 {
 // A fresh folder that becomes the working directory for the test's life; the
@@ -45,6 +47,29 @@ bool contains(const std::string& text, const std::string& part);
 // every digit spelt out as a word ("12" reads "onetwo").
 std::string firstLines(const std::string& text, int count);
 std::string digitsAsWords(const std::string& text);
+
+// Makes the game's writes fail as `faults` says (`setWriteFaults`) for the
+// holder's life.
+class WriteFaultScope
+{
+public:
+    explicit WriteFaultScope(WriteFaults faults);
+    ~WriteFaultScope();
+    WriteFaultScope(const WriteFaultScope&) = delete;
+    WriteFaultScope& operator=(const WriteFaultScope&) = delete;
+};
+
+// A disk that fills up as the `k`th file is written (counting from 1): that
+// file gets `bytes` of its bytes in, every later one none. Each path asked
+// about is added to `written` when given.
+WriteFaults diskFullAt(int k, long long bytes, std::vector<std::string>* written = nullptr);
+// The `k`th file written (counting from 1) fails to be renamed into place.
+WriteFaults renameFailsAt(int k);
+// Lets every write through and adds each path to `written`.
+WriteFaults recordWrites(std::vector<std::string>& written);
+
+// The names in `dir` that end in `suffix`.
+std::vector<std::string> filesEndingIn(const std::string& dir, const std::string& suffix);
 
 // Writes an 8-bit BMP of `w` x `h`, every pixel palette index `index`, with
 // palette entry `index` set to (r, g, b) and the rest grey.
