@@ -22,6 +22,7 @@
 #include "tests/support/test_support.h"
 
 #include <SDL_mixer.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -257,6 +258,36 @@ TEST_F(Roster, AFuryIsTheOnlySpecialItsCommandStarts)
     }
 }
 
+// Every select character has a heavy on C, a player's own blow: pressed from a
+// stand it starts, costs nothing, strikes, and no other move answers C; the
+// computer's attack list never names it.
+TEST_F(Roster, AHeavyIsThePlayersOwnBlowOnC)
+{
+    for (const std::string& name : characterSelectScreen::getAllCharacters())
+    {
+        SCOPED_TRACE(name);
+        Driven self(name, screen);
+        const moveInfo* heavy = self.data->moves->findMove("heavy");
+        ASSERT_NE(heavy, nullptr);
+        EXPECT_EQ(heavy->command, "C");
+        EXPECT_EQ(heavy->energyUsage, 0);
+        for (const auto& m : self.data->moves->moves)
+            if (m.get() != heavy)
+            {
+                EXPECT_EQ(m->command.find('C'), std::string::npos) << m->name;
+            }
+        Fighter& f = self.data->fighter;
+        f.grounded = true;
+        f.changeAnim("standing");
+        inputChecker input(self.data->moves, &f);
+        input.acceptInput({1000, 'C', f.state});
+        EXPECT_EQ(input.update(1001), heavy);
+        std::ifstream ai("data/characters/" + name + "/ai/attack");
+        for (std::string line; std::getline(ai, line);)
+            EXPECT_NE(line, "heavy");
+    }
+}
+
 struct Row
 {
     std::string move;
@@ -289,7 +320,8 @@ bool isRow(const std::vector<Row>& rows, const std::string& name)
 }
 
 // Each form has its rows with their commands and costs, no other move that
-// costs power or carries a level, and no command on the swap button; a
+// costs power or carries a level, and nothing but versus's heavy on the swap
+// button; a
 // locked level leaves the row's move unreachable and, where two rows share a
 // command, the lower one answers.
 TEST_F(Roster, HeroFormsCarryExactlyTheirWeaponRows)
@@ -313,7 +345,11 @@ TEST_F(Roster, HeroFormsCarryExactlyTheirWeaponRows)
             {
                 EXPECT_TRUE(isRow(form.second, m->name)) << m->name << " is not on the weapon screen";
             }
-            EXPECT_EQ(m->command.find('C'), std::string::npos) << m->name;
+            // C swaps weapons in the story: only versus's heavy answers it.
+            if (m->name != "heavy")
+            {
+                EXPECT_EQ(m->command.find('C'), std::string::npos) << m->name;
+            }
         }
         moves.lockMoves(0);
         for (const auto& m : moves.moves)

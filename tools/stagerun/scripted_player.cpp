@@ -1,6 +1,7 @@
 // The player models that play stages and story fights headless. The scripted
-// player strikes A and B by turns, and with power to spend one of Nick's
-// specials instead: no blow stops a special, so a crowd cannot keep him down.
+// player strikes A and B by turns (and C where C strikes rather than swaps
+// weapons), and with power to spend one of Nick's specials instead: no blow
+// stops a special, so a crowd cannot keep him down.
 #include "tools/stagerun/scripted_player.h"
 
 #include "control/enemy_ai.h"
@@ -97,14 +98,20 @@ bool isGroundSpecial(const moveInfo& m)
            m.condition.find("ground = true") != std::string::npos;
 }
 
-// A weapon's own ground special, for a form without Nick's lunge: the dearest
-// unlocked one, which the player saves its power for; the later of equals,
-// since a weapon level unlocks its specials in order. Null for Nick's own
-// sword, or when there is none.
+// A weapon's own ground special: the dearest unlocked one, which the player
+// saves its power for; the later of equals, since a weapon level unlocks its
+// specials in order. Nick's own sword saves only for its finisher, once its
+// level unlocks it; below that it spends on its lunge and its spin. Null when
+// there is none.
 const moveInfo* ownGroundSpecial(const Fighter* f)
 {
-    if (!f->moves || f->moves->findMove("ImpaleStrike"))
+    if (!f->moves)
         return nullptr;
+    if (f->moves->findMove("ImpaleStrike"))
+    {
+        const moveInfo* ultra = f->moves->findMove("ImpaleStrikeUltraLv3");
+        return ultra && ultra->command != "zzz" ? ultra : nullptr;
+    }
     const moveInfo* best = nullptr;
     for (const auto& m : f->moves->moves)
         if (isGroundSpecial(*m) && (!best || m->energyUsage >= best->energyUsage))
@@ -241,9 +248,10 @@ void scriptedPlayer::strike(Fighter* enemy)
         return;
     if (trySpecial())
         return;
-    // A and B by turns: the light and the heavy chains both land.
-    pressKey(heavyNext ? pad->keyB : pad->keyA);
-    heavyNext = !heavyNext;
+    // A, B and, where C strikes, C by turns: every chain lands.
+    const int keys[] = {pad->keyA, pad->keyB, pad->keyC};
+    pressKey(keys[nextButton]);
+    nextButton = (nextButton + 1) % (thirdButtonStrikes ? 3 : 2);
 }
 
 void scriptedPlayer::mash(Fighter* enemy)

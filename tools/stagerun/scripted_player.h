@@ -1,7 +1,8 @@
 // A player played by the program, for running stages and story fights
 // headless. Two models: the scripted player walks to a waiting trigger's
 // place, else to the nearest awake enemy still standing, faces it and strikes
-// (A and B by turns, specials with power to spend); the newcomer walks at the
+// (A and B by turns, and C too where C strikes; specials with power to
+// spend); the newcomer walks at the
 // nearest enemy and presses the three attack buttons at random, at most six
 // presses a second, never blocking and never entering a special command.
 #pragma once
@@ -44,6 +45,11 @@ public:
     // Decides once a presented frame: which way to walk, and whether to strike.
     void step();
 
+    // Whether the scripted player strikes with C too. In versus C is a third
+    // attack button (a character's heavy); on stages and in the story's fights
+    // it swaps weapons, so it is left alone there.
+    bool thirdButtonStrikes = false;
+
 private:
     Fighter* fighter() const;
     // The enemy to go for: the opponent, or the nearest awake enemy still standing.
@@ -63,7 +69,7 @@ private:
     bool holdHealth = false;
     playerModel model = playerModel::Scripted;
     std::mt19937 random;
-    bool heavyNext = false;
+    int nextButton = 0; // 0 A, 1 B, 2 C
     int heldLeft = 0;
     int heldRight = 0;
     Uint32 nextPress = 0;

@@ -160,6 +160,9 @@ peopleMatchOutcome playPeopleVersus(SDL_Surface* target, const std::string& one,
                         players[0] = std::make_unique<scriptedPlayer>(f1, m.control1->pad, f2, model, seed);
                         players[1] = std::make_unique<scriptedPlayer>(f2, m.control2->pad, f1, model,
                                                                       seed * 2654435761u + 1u);
+                        // Versus mode's third button strikes: both sides press it.
+                        for (auto& p : players)
+                            p->thirdButtonStrikes = true;
                     });
     setFrameObserver(nullptr);
     endRound();

@@ -25,12 +25,12 @@ CharacterSpec zombie(const std::string& name)
     return s;
 }
 
-KitOptions shambler(float power, float tempo)
+// How hard their blows land is the roster's numbers table's.
+KitOptions shambler(float tempo)
 {
     KitOptions o;
     o.fighting = Fighting::Zombie;
     o.stageGrab = true;
-    o.power = power;
     o.tempo = tempo;
     // Stage crowds keep to plain blows: a rush from every side at once left
     // a new player no opening.
@@ -41,7 +41,7 @@ KitOptions shambler(float power, float tempo)
 CharacterSpec zombieGuy()
 {
     CharacterSpec s = zombie("ZombieGuy");
-    buildKit(s, shambler(0.12f, 3.0f));
+    buildKit(s, shambler(3.0f));
     return s;
 }
 
@@ -61,7 +61,7 @@ CharacterSpec zombieGal()
     s.colours.base[Bottom] = hex(0x5a3a52);
     s.colours.base[Hair] = hex(0x6a3a22);
     numbers(s, 200, 100, 4, 13, 0, 0, 1);
-    buildKit(s, shambler(0.4f, 1.9f));
+    buildKit(s, shambler(1.9f));
     return s;
 }
 
@@ -80,7 +80,7 @@ CharacterSpec fatZombie()
     s.colours.base[Bottom] = hex(0x4a4e5a);
     s.colours.base[Skin] = hex(0xa0a47e);
     numbers(s, 400, 100, 2, 10, 0, 0, 1);
-    buildKit(s, shambler(0.2f, 2.6f));
+    buildKit(s, shambler(2.6f));
     return s;
 }
 
@@ -99,7 +99,7 @@ CharacterSpec megaZombie()
     s.colours.base[Hair] = hex(0x2a1a14);
     s.colours.base[Bottom] = hex(0x3a3a44);
     numbers(s, 800, 100, 2, 10, 0, 0, 1);
-    KitOptions o = shambler(1.0f, 1.8f);
+    KitOptions o = shambler(1.8f);
     o.hunched = true;
     buildKit(s, o);
     s.selectScale = 1.25f;

@@ -486,54 +486,7 @@ CharacterSpec nickBlackBlade()
 
 std::vector<CharacterSpec> heroForms()
 {
-    // How hard each form strikes against the standard kit. The story's
-    // player fights the first stage and Vlad with the bat, and every later
-    // fight with Nick's own sword (the other forms are his second weapon):
-    // the stages' and bosses' health is fixed, so these blows set how long
-    // the story's fights last.
-    struct Numbers
-    {
-        CharacterSpec (*make)();
-        float damage;
-        // Times the specials weapon levels 2 and 3 unlock ("...Lv2", "Lv3")
-        // strike on top. Level 1 stays as it is: the story's first boss is
-        // fought with the bat already at level 1 (a new save holds it in both
-        // hands, and the first reward's experience reaches it twice).
-        float unlocked;
-        // A form's Lv3 special, other than the sword's, is a player's finisher:
-        // this much harder again, sweeping down to a tank's hull, and left out
-        // of the computer's list. The story unlocks it only at weapon level 3;
-        // it is what carries a form through arcade's late stages, where the
-        // player has no shop.
-        float finisher;
-    };
-    const Numbers forms[] = {{nick, 3.1f, 1.0f, 1.0f},           {nickBat, 0.63f, 15.5f, 2.5f},
-                             {nickWhip, 3.2f, 1.0f, 4.5f},       {nickSwords, 3.2f, 1.0f, 5.0f},
-                             {nickGauntlets, 3.2f, 1.0f, 3.0f}, {nickBlackBlade, 3.2f, 1.0f, 7.5f}};
-    std::vector<CharacterSpec> all;
-    for (const Numbers& n : forms)
-    {
-        CharacterSpec s = n.make();
-        scaleDamage(s, n.damage);
-        for (MoveDef& m : s.moves)
-        {
-            if (m.clip.name.find("Lv") == std::string::npos)
-                continue;
-            float factor = m.clip.name.find("Lv1") != std::string::npos ? 1.0f : n.unlocked;
-            if (n.finisher != 1.0f && m.clip.name.find("Lv3") != std::string::npos)
-            {
-                factor *= n.finisher;
-                m.ai = AiKind::None;
-                m.ranges.clear();
-                for (Key& k : m.clip.keys)
-                    k.sweepLow = k.damage > 0;
-            }
-            if (factor != 1.0f)
-                for (Key& k : m.clip.keys)
-                    k.damage = static_cast<int>(k.damage * factor);
-        }
-        all.push_back(std::move(s));
-    }
-    return all;
+    // How hard each form strikes is the roster's numbers table's (roster_numbers.cpp).
+    return {nick(), nickBat(), nickWhip(), nickSwords(), nickGauntlets(), nickBlackBlade()};
 }
 } // namespace datagen::roster

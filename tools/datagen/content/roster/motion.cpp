@@ -2152,40 +2152,78 @@ void keepUsedSounds(CharacterSpec& spec)
 
 namespace datagen::roster
 {
-void addFury(CharacterSpec& spec, int energy, int damage)
+namespace
 {
-    auto total = [](const MoveDef& m)
-    {
-        int sum = 0;
-        for (const Key& k : m.clip.keys)
-            sum += k.damage;
-        return sum;
-    };
-    // The hardest-hitting ground attack the computer uses up close: a blow that lands.
+int totalDamage(const MoveDef& m)
+{
+    int sum = 0;
+    for (const Key& k : m.clip.keys)
+        sum += k.damage;
+    return sum;
+}
+
+bool grabs(const MoveDef& m)
+{
+    return std::any_of(m.clip.keys.begin(), m.clip.keys.end(), [](const Key& k) { return k.hitType == 7; });
+}
+
+// The hardest-hitting ground attack the computer uses up close: a blow that
+// lands, the shape of a player's own moves; a grab only where `grabsToo`.
+// Null when there is none.
+const MoveDef* hardestCloseAttack(const CharacterSpec& spec, bool grabsToo)
+{
     const MoveDef* base = nullptr;
     for (const MoveDef& m : spec.moves)
         if (m.ai == AiKind::Ground && m.ranges.find('S') != std::string::npos && m.energy == 0 &&
-            (!base || total(m) > total(*base)))
+            (grabsToo || !grabs(m)) && (!base || totalDamage(m) > totalDamage(*base)))
             base = &m;
+    return base;
+}
+
+// A copy of `base` that only a player starts, by `command` on the ground:
+// out of the computer's list, its whole `damage` spread over the striking
+// keys (the last carrying what is left), each sweeping down to the shins so
+// a tank's hull and a hound are in reach.
+MoveDef playerMove(const MoveDef& base, const std::string& name, const std::string& command, int damage)
+{
+    MoveDef m = base;
+    m.clip.name = name;
+    m.command = command;
+    m.condition = "ground = true";
+    m.startFrom = "NULL";
+    m.startFrame = 0;
+    m.link = "NULL";
+    m.linkFrame = 0;
+    m.aiFollows.clear();
+    m.aiCancels.clear();
+    m.ai = AiKind::None;
+    m.ranges.clear();
+    const int strikes = static_cast<int>(
+        std::count_if(m.clip.keys.begin(), m.clip.keys.end(), [](const Key& k) { return k.damage > 0; }));
+    int left = damage;
+    int seen = 0;
+    for (Key& k : m.clip.keys)
+    {
+        if (k.damage <= 0)
+            continue;
+        ++seen;
+        k.sweepLow = true;
+        k.damage = seen == strikes ? left : damage / strikes;
+        left -= k.damage;
+    }
+    return m;
+}
+} // namespace
+
+void addFury(CharacterSpec& spec, int energy, int damage)
+{
+    const MoveDef* base = hardestCloseAttack(spec, true);
     if (!base)
         return;
-    MoveDef fury = *base;
-    fury.clip.name = "fury";
-    fury.command = "DLA";
+    MoveDef fury = playerMove(*base, "fury", "DLA", damage);
     fury.energy = energy;
     fury.special = true;
     fury.interruptible = false;
-    fury.condition = "ground = true";
-    fury.link = "NULL";
-    fury.linkFrame = 0;
-    fury.aiFollows.clear();
-    fury.aiCancels.clear();
-    fury.ai = AiKind::None;
-    fury.ranges.clear();
-    // The whole damage spread over the striking keys, the last carrying what is
-    // left; each sweeps down to the shins, so a tank's hull is in reach.
-    const int strikes = static_cast<int>(std::count_if(fury.clip.keys.begin(), fury.clip.keys.end(),
-                                                       [](const Key& k) { return k.damage > 0; }));
     // The cut-in shows on the first frame that already fires something, never a
     // blow's own frame or the last, where the control would step past it.
     for (std::size_t i = 0; i + 1 < fury.clip.keys.size(); ++i)
@@ -2199,17 +2237,17 @@ void addFury(CharacterSpec& spec, int energy, int damage)
             break;
         }
     }
-    int left = damage;
-    int seen = 0;
-    for (Key& k : fury.clip.keys)
-    {
-        if (k.damage <= 0)
-            continue;
-        ++seen;
-        k.sweepLow = true;
-        k.damage = seen == strikes ? left : damage / strikes;
-        left -= k.damage;
-    }
     spec.moves.insert(spec.moves.begin(), std::move(fury));
+}
+
+void addHeavy(CharacterSpec& spec, int damage)
+{
+    const MoveDef* base = hardestCloseAttack(spec, false);
+    if (!base)
+        return;
+    MoveDef heavy = playerMove(*base, "heavy", "C", damage);
+    heavy.energy = 0;
+    heavy.special = false;
+    spec.moves.insert(spec.moves.begin(), std::move(heavy));
 }
 } // namespace datagen::roster

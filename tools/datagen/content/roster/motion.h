@@ -63,11 +63,17 @@ void keepUsedSounds(CharacterSpec& spec);
 // Multiplies the damage of every striking key of the character's moves (at least 1 each).
 void scaleDamage(CharacterSpec& spec, float factor);
 
-// Adds "fury", a player's special on down, forward, A that costs `energy` power
+// Adds "fury", a player's special on down, back, A that costs `energy` power
 // and deals `damage` in all, shaped from the character's hardest ground attack
-// for close range and matched before the other moves on that command; the
-// computer's attack list leaves it out.
+// for close range; its blows sweep low. The computer's attack list leaves it out.
 void addFury(CharacterSpec& spec, int energy, int damage);
+
+// Adds "heavy", a player's blow on C (no other move answers it) that deals
+// `damage` in all, shaped from the hardest close blow that is not a grab and
+// sweeping low, costing nothing and showing no cut-in. The computer's attack
+// list leaves it out, and on the stages and in the story's fights C swaps
+// weapons, so it reaches versus only, where C is a third attack button.
+void addHeavy(CharacterSpec& spec, int damage);
 
 // Pose helpers for character files that add their own moves.
 Pose guardPose(const CharacterSpec& spec, Fighting fighting);

@@ -106,44 +106,23 @@ const std::vector<std::string>& rosterNames()
 
 std::vector<CharacterSpec> allCharacters()
 {
-    // How hard each family's blows land, against the kit's standard: the
-    // difficulty of the stages and the story's bosses (Nick's own blows are
-    // set in heroes.cpp, the walking dead of the first stages in dead.cpp).
     // The full-screen backdrop belongs to the heroes' and bosses' specials: the
     // stage crowds start theirs every few seconds, and each would darken the
-    // whole stage. Their specials keep their cost, blows and face.
+    // whole stage. Their specials keep their cost, blows and face. How hard
+    // each character strikes, and its health, is the numbers table's.
     struct Family
     {
         std::vector<CharacterSpec> (*make)();
-        float damage;
         bool backdrop;
     };
-    const Family families[] = {{heroForms, 1.0f, true},   {theDead, 1.0f, false},  {theArmy, 0.9f, false},
-                               {theDemons, 0.15f, false}, {theBosses, 1.0f, true}, {theAllies, 1.0f, true},
-                               {theBonus, 1.0f, true},    {theProps, 1.0f, true}};
-    // Characters whose blows are set apart from their family's: every boss,
-    // harder the later the story meets it, as far as the arcade run (the same
-    // bosses with two to three times the health, no shop) can bear; the stage
-    // crowds that first come late in the story strike harder than the early
-    // ones; the tank's shells do its work.
-    const std::pair<const char*, float> ownDamage[] = {
-        {"Vlad", 0.13f},      {"Spectre", 0.45f}, {"Weldy", 0.45f},    {"Oleck", 0.65f},    {"Brask", 0.65f},
-        {"Giancarlo", 0.65f}, {"Mech", 0.6f},     {"Johnny", 0.52f},   {"Lilith", 0.35f},    {"Tank", 0.12f},
-        {"HellHound", 0.3f}, {"HellSkull", 0.25f}, {"FiendM", 0.25f}, {"MegaGhost", 0.35f},
-    };
+    const Family families[] = {{heroForms, true}, {theDead, false},  {theArmy, false}, {theDemons, false},
+                               {theBosses, true}, {theAllies, true}, {theBonus, true}, {theProps, true}};
     std::vector<CharacterSpec> all;
     for (const Family& family : families)
         for (CharacterSpec& s : family.make())
         {
-            float damage = family.damage;
-            for (const auto& own : ownDamage)
-                if (s.name == own.first)
-                    damage = own.second;
-            if (damage != 1.0f)
-                scaleDamage(s, damage);
-            for (const FighterNumbers& n : fighterNumbers())
-                if (s.name == n.name)
-                    applyNumbers(s, n);
+            if (const FighterNumbers* n = numbersOf(s.name))
+                applyNumbers(s, *n);
             keepUsedSounds(s);
             if (!family.backdrop)
                 for (MoveDef& m : s.moves)
@@ -232,7 +211,7 @@ bool writeSpecs(const std::string& dataDir, const std::vector<roster::CharacterS
 bool writeRoster(const std::string& dataDir)
 {
     const std::vector<roster::CharacterSpec> specs = roster::allCharacters();
-    bool ok = true;
+    bool ok = roster::checkNumbers(specs);
     for (const std::string& name : roster::rosterNames())
         if (std::none_of(specs.begin(), specs.end(),
                          [&](const roster::CharacterSpec& s) { return s.name == name; }))

@@ -1,7 +1,9 @@
-// The select characters' numbers for versus and arcade.
+// Every character's balance numbers.
 #include "content/roster/roster_numbers.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "content/roster/motion.h"
 
@@ -9,58 +11,140 @@ namespace datagen::roster
 {
 const std::vector<FighterNumbers>& fighterNumbers()
 {
-    // The health column is fitted from the balance report's versus table: a
-    // character whose knock-out times stand at a median ratio r to its
-    // opponents' (the one-on-one fighters against each other, the crowds
-    // against each other) gets about its health divided by r. A light hitter
-    // therefore has much health, and its fights last.
+    // damage, heavy, health, fury power and damage[, unlocked, finisher].
+    //
+    // The story fights its stages' crowds and its bosses as the computer
+    // plays them, so their `damage` is what the story's player bears; a
+    // player's own blows (heavy and fury) are free: the computer never throws
+    // them, and the heavy answers C only in versus (elsewhere C swaps weapons). The story's player fights
+    // the first stage and Vlad with the bat and every later chapter with
+    // Nick's sword, so those two forms' `damage` sets how long the story's
+    // fights last. The health column is free for every character but Nick's
+    // forms (1000, the shop's "HP: 1000").
     static const std::vector<FighterNumbers> rows = {
-        // Nick's weapons other than the story's bat and sword.
-        {"NickWhip", 0.76f, 0, 0, 0},
-        {"NickSwords", 1.15f, 0, 0, 0},
-        {"NickGauntlets", 0.81f, 0, 0, 0},
-        {"NickBlackBlade", 1.12f, 0, 0, 0},
-        // The story's bosses, whose blows the story's fights bear.
-        {"Vlad", 2.8f, 8770, 30, 600},
-        {"Spectre", 1.6f, 3750, 30, 600},
-        {"Weldy", 2.25f, 2280, 30, 600},
-        {"Brask", 1.9f, 1520, 30, 600},
-        {"Oleck", 1.9f, 2130, 30, 600},
-        {"Giancarlo", 1.6f, 2980, 30, 600},
-        {"Johnny", 2.5f, 2770, 30, 600},
-        {"Lilith", 1.6f, 4400, 30, 600},
-        {"Mech", 1.6f, 3410, 30, 600},
-        // The allies and the bonus characters.
-        {"Male", 3.7f, 860, 30, 400},
-        {"Female", 3.2f, 870, 30, 400},
-        {"Rigby", 6.4f, 1020, 30, 400},
-        {"Andy", 3.1f, 1100, 30, 400},
-        {"Vellin", 4.1f, 860, 30, 400},
-        {"Tavin", 3.3f, 810, 30, 400},
-        {"Merrowby", 3.7f, 1120, 30, 400},
-        {"Dravenholt", 2.7f, 940, 30, 400},
-        {"Zhevan", 3.9f, 960, 30, 400},
-        // The stage crowds, whose blows the story's stages bear.
-        {"ZombieGuy", 1.25f, 9360, 40, 150},
-        {"ZombieGal", 1.25f, 2190, 40, 150},
-        {"FatZombie", 1.25f, 3800, 40, 150},
-        {"MegaZombie", 1.25f, 1630, 40, 150},
-        {"ArmyGunner", 1.25f, 530, 40, 150},
-        {"ArmyShield", 1.25f, 260, 40, 150},
-        {"Tank", 1.25f, 2880, 40, 150},
-        {"HellHound", 1.25f, 520, 40, 150},
-        {"HellSkull", 1.25f, 590, 40, 150},
-        {"FiendM", 1.25f, 810, 40, 150},
-        {"SadGhost", 1.25f, 1620, 40, 150},
-        {"MegaGhost", 1.25f, 480, 30, 250},
+        // Nick and his weapons.
+        {"Nick", 3.1f, 40, 0, 0, 0, 1.0f, 3.5f},
+        // The bat's level-1 special strikes as the story's Vlad fight needs;
+        // its levels 2 and 3 carry its versus strength.
+        {"NickBBBat", 0.63f, 324, 0, 0, 0, 15.5f, 2.5f},
+        {"NickWhip", 3.14f, 15, 0, 0, 0, 1.0f, 4.5f},
+        {"NickSwords", 3.292f, 41, 0, 0, 0, 1.0f, 5.0f},
+        {"NickGauntlets", 0.983f, 15, 0, 0, 0, 1.0f, 3.0f},
+        {"NickBlackBlade", 4.177f, 52, 0, 0, 0, 1.0f, 7.5f},
+        // The story's bosses, harder the later the story meets them.
+        {"Vlad", 0.364f, 147, 1010, 30, 600},
+        {"Spectre", 0.72f, 123, 1030, 30, 600},
+        {"Weldy", 1.01f, 43, 1070, 30, 600},
+        {"Brask", 1.235f, 19, 790, 30, 600},
+        {"Oleck", 1.235f, 114, 990, 30, 600},
+        {"Giancarlo", 1.04f, 118, 1000, 30, 600},
+        {"Johnny", 1.3f, 112, 990, 30, 600},
+        {"Lilith", 0.56f, 247, 1270, 30, 600},
+        {"Mech", 0.96f, 27, 660, 30, 600},
+        // The allies and the bonus characters, whom the story never fights.
+        {"Male", 3.152f, 50, 1270, 30, 400},
+        {"Female", 1.679f, 15, 890, 30, 400},
+        {"Rigby", 2.377f, 15, 900, 30, 400},
+        {"Andy", 3.045f, 48, 1240, 30, 400},
+        {"Vellin", 3.19f, 40, 1000, 30, 400},
+        {"Tavin", 1.474f, 15, 850, 30, 400},
+        {"Merrowby", 3.153f, 51, 1320, 30, 400},
+        {"Dravenholt", 2.61f, 42, 1030, 30, 400},
+        {"Zhevan", 3.23f, 39, 1000, 30, 400},
+        // The stage crowds: the walking dead make the first stages, the
+        // hounds, skulls, fiends and the great ghost come late and strike harder.
+        {"ZombieGuy", 0.15f, 164, 1260, 40, 150},
+        {"ZombieGal", 0.5f, 134, 1390, 40, 150},
+        {"FatZombie", 0.25f, 143, 1320, 40, 150},
+        {"MegaZombie", 1.25f, 120, 1480, 40, 150},
+        {"ArmyGunner", 1.125f, 26, 850, 40, 150},
+        {"ArmyShield", 1.125f, 68, 720, 40, 150},
+        {"Tank", 0.15f, 87, 1320, 40, 150},
+        {"HellHound", 0.375f, 45, 910, 40, 150},
+        {"HellSkull", 0.3125f, 159, 1000, 40, 150},
+        {"FiendM", 0.3125f, 43, 840, 40, 150},
+        {"SadGhost", 0.1875f, 47, 760, 40, 150},
+        {"MegaGhost", 0.4375f, 41, 400, 30, 250},
+        // Stage pieces no one picks: the airship's door, the gas sprayer and
+        // the breakable props.
+        {"AirshipDoor", 0.9f, 0, 0, 0, 0},
+        {"GasSprayer", 0.15f, 0, 0, 0, 0},
+        {"PostBox", 1.0f, 0, 0, 0, 0},
+        {"window1", 1.0f, 0, 0, 0, 0},
+        {"window2", 1.0f, 0, 0, 0, 0},
     };
     return rows;
 }
+
+const FighterNumbers* numbersOf(const std::string& name)
+{
+    for (const FighterNumbers& n : fighterNumbers())
+        if (name == n.name)
+            return &n;
+    return nullptr;
+}
+
+bool checkNumbers(const std::vector<CharacterSpec>& specs)
+{
+    bool ok = true;
+    for (const FighterNumbers& n : fighterNumbers())
+    {
+        const auto count = std::count_if(fighterNumbers().begin(), fighterNumbers().end(),
+                                         [&](const FighterNumbers& m) { return std::string(m.name) == n.name; });
+        if (count > 1)
+        {
+            std::fprintf(stderr, "datagen: the numbers table has %d rows for \"%s\"\n", static_cast<int>(count),
+                         n.name);
+            ok = false;
+        }
+        if (std::none_of(specs.begin(), specs.end(), [&](const CharacterSpec& s) { return s.name == n.name; }))
+        {
+            std::fprintf(stderr, "datagen: the numbers table names \"%s\", which the roster does not have\n",
+                         n.name);
+            ok = false;
+        }
+    }
+    for (const CharacterSpec& s : specs)
+        if (!numbersOf(s.name))
+        {
+            std::fprintf(stderr, "datagen: \"%s\" has no row in the numbers table\n", s.name.c_str());
+            ok = false;
+        }
+    return ok;
+}
+
+namespace
+{
+// The weapon levels' specials: levels 2 and 3 times `unlocked`; a Lv3 special
+// times `finisher` again, sweeping low and left out of the computer's list.
+// Level 1 stays as it is.
+void scaleUnlocked(CharacterSpec& spec, float unlocked, float finisher)
+{
+    for (MoveDef& m : spec.moves)
+    {
+        if (m.clip.name.find("Lv") == std::string::npos)
+            continue;
+        float factor = m.clip.name.find("Lv1") != std::string::npos ? 1.0f : unlocked;
+        if (finisher != 1.0f && m.clip.name.find("Lv3") != std::string::npos)
+        {
+            factor *= finisher;
+            m.ai = AiKind::None;
+            m.ranges.clear();
+            for (Key& k : m.clip.keys)
+                k.sweepLow = k.damage > 0;
+        }
+        if (factor != 1.0f)
+            for (Key& k : m.clip.keys)
+                k.damage = static_cast<int>(k.damage * factor);
+    }
+}
+} // namespace
 
 void applyNumbers(CharacterSpec& spec, const FighterNumbers& n)
 {
     if (n.damage > 0.0f && n.damage != 1.0f)
         scaleDamage(spec, n.damage);
+    scaleUnlocked(spec, n.unlocked, n.finisher);
     if (n.health > 0)
         spec.hp = n.health;
     if (n.furyDamage > 0)
@@ -68,5 +152,7 @@ void applyNumbers(CharacterSpec& spec, const FighterNumbers& n)
         addFury(spec, n.furyEnergy, n.furyDamage);
         spec.mp = std::max(spec.mp, n.furyEnergy);
     }
+    if (n.heavy > 0)
+        addHeavy(spec, n.heavy);
 }
 } // namespace datagen::roster
