@@ -251,9 +251,13 @@ TEST_F(Roster, AFuryIsTheOnlySpecialItsCommandStarts)
                 input.acceptInput({now++, key, f.state});
             const moveInfo* started = input.update(now);
             if (started && started->energyUsage > 0)
+            {
                 EXPECT_EQ(started, fury) << started->name << " at power " << power;
+            }
             if (power >= fury->energyUsage)
+            {
                 EXPECT_EQ(started, fury) << "at power " << power;
+            }
         }
     }
 }

@@ -26,7 +26,7 @@ bool meets(int cleared, int runs, int ofTen)
     return cleared * 10 >= ofTen * runs;
 }
 
-// Level numbers in order, neighbours joined: "L3-L18, L19" for 3 to 18 and 19 apart.
+// Level numbers in order, neighbours joined: "L3-L5, L9" for 3, 4, 5 and 9.
 std::string levelSpans(const std::vector<int>& numbers)
 {
     std::string s;

@@ -1,12 +1,15 @@
 // A small pool of child processes: one forked process per job, a pipe for its
-// fixed-size result, a wall-clock limit on each, and how each one ended.
+// fixed-size result and one for its stderr, a wall-clock limit on each, how
+// each one ended, and children that end with the process that started them.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 // How a child run ended.
 enum class childEnd
@@ -23,7 +26,15 @@ struct childRun
 {
     childEnd end = childEnd::Crashed;
     double processorSeconds = 0.0; // user and system time of the child
+    // The last lines it wrote on stderr, oldest first, an unfinished last one
+    // included: what a crash or an abort said.
+    std::vector<std::string> lastErrorLines;
 };
+
+// How many of a child's last lines on stderr are kept, and how much of each:
+// a longer line is cut and ends in "...".
+constexpr std::size_t kKeptErrorLines = 8;
+constexpr std::size_t kLongestErrorLine = 400;
 
 struct childJobs
 {
@@ -42,6 +53,14 @@ struct childJobs
 // every one has ended. This process's output is flushed before each fork.
 // False when a pipe or a process could not be made; the jobs not yet started
 // are then left, and those running are waited for.
+//
+// Each child leads a process group of its own, so what it starts ends with it:
+// the group is killed once the child has exited or at its limit. Nor does any
+// of it outlive this process: a SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE or
+// SIGABRT (one not ignored when the pool starts) kills every group and is then
+// raised again as it was handled before, an exit() kills them too, and a
+// process killed outright has the kernel end its children (though not what
+// they started). One pool at a time in a process.
 bool runInChildren(const childJobs& jobs, int slots);
 
 // The same over a trivially copyable result type.

@@ -137,6 +137,24 @@ bool resolveFolders(runnerOptions& r)
     return true;
 }
 
+// Every character the stage or versus fight would build is in the data tree;
+// a missing one is named. A story chapter builds its own.
+bool charactersFound(const runnerOptions& r)
+{
+    if (r.chapter >= 0)
+        return true;
+    for (const std::string* name : {&r.o.player, &r.o.ally, &r.versus})
+    {
+        // No ally and no versus opponent are asked for when empty; the player always is.
+        if ((name->empty() && name != &r.o.player) || characterFound(*name))
+            continue;
+        std::fprintf(stderr, "no character called \"%s\": cannot read data/characters/%s/chardata\n",
+                     name->c_str(), name->c_str());
+        return false;
+    }
+    return true;
+}
+
 // The sound-level path: three takes of the stage, one process each, and their levels.
 int measureSoundLevels(const char* dataFolder, const runnerOptions& r)
 {
@@ -213,7 +231,7 @@ int main(int argc, char** argv)
     stageRunOptions& o = r.o;
     if (!r.versus.empty() || !r.recordFile.empty())
         o.scripted = true;
-    if (!enterGameFolder(argv[1]))
+    if (!enterGameFolder(argv[1]) || !charactersFound(r))
         return 1;
     if (o.scripted)
     {

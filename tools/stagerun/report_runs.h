@@ -32,7 +32,10 @@ struct reportRun
 };
 
 // Plays the run in this process (a child of the report, in the game's
-// folder), with real health and strength 0; false when SDL cannot start.
+// folder), with real health and strength 0; its stdout goes to /dev/null,
+// its stderr is left to the report. False when the run cannot start: stdout
+// cannot be silenced, SDL or its window cannot start, or the stage (a versus
+// fight's ground included) or the story chapter is unknown.
 bool playReportRun(const reportRun& run, runFigures& figures);
 
 // How long a child may take on the clock on the wall: generous, since the

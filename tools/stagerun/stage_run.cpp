@@ -8,6 +8,7 @@
 #include "engine/clock.h"
 #include "engine/gamepad.h"
 #include "engine/globals.h"
+#include "engine/platform.h"
 #include "engine/present.h"
 #include "fighter/character_data.h"
 #include "fighter/fighter.h"
@@ -35,12 +36,17 @@
 
 namespace
 {
+std::string chardataOf(const std::string& name)
+{
+    return "data/characters/" + name + "/chardata";
+}
+
 // The player's computer ally, following player 1.
 struct rosterAlly
 {
     rosterAlly(SDL_Surface* screen, const std::string& name, soundSet* sounds, partInfoList* effects,
                particleList* particles, Fighter* leader)
-        : data(("data/characters/" + name + "/chardata").c_str(), screen, 0, sounds)
+        : data(chardataOf(name).c_str(), screen, 0, sounds)
     {
         faces.addList("faces", "face", screen);
         control.init(screen);
@@ -259,6 +265,14 @@ bool enterGameFolder(const char* dataFolder)
         return false;
     }
     return true;
+}
+
+bool characterFound(const std::string& name)
+{
+    std::FILE* file = openForReading(chardataOf(name));
+    if (file)
+        std::fclose(file);
+    return file != nullptr;
 }
 
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& o)

@@ -62,6 +62,11 @@ void restartGameClock();
 // is missing or not called "data".
 bool enterGameFolder(const char* dataFolder);
 
+// Whether the data/ tree of the working directory holds the character named
+// (its folder name, as --player, --ally and versus name it): its chardata can
+// be read. A missing one would be built as an empty fighter of no health.
+bool characterFound(const std::string& name);
+
 // Runs the stage on `screen` from the data/ tree of the working directory.
 stageRunResult runStage(SDL_Surface* screen, const stageRunOptions& options);
 
