@@ -111,12 +111,21 @@ double minutes(double seconds)
     return seconds / 60.0;
 }
 
+// What a run that did not end in the game said last on stderr, to print under its table.
+struct runNote
+{
+    std::string run;
+    const char* end;
+    std::vector<std::string> lines;
+};
+
 // Plays the queue in child processes, each end handed to its table; false
 // when a run could not be started at all.
 bool playAll(const std::vector<queuedRun>& queue, const tableList& tables, int jobs,
-             std::vector<double>& processorSeconds)
+             std::vector<double>& processorSeconds, std::vector<std::vector<runNote>>& notes)
 {
     processorSeconds.assign(tables.size(), 0.0);
+    notes.assign(tables.size(), {});
     return runInChildren<runFigures>(
         queue.size(), jobs, [&](std::size_t i) { return wallLimitOf(queue[i].run); },
         [&](std::size_t i, runFigures& figures) { return playReportRun(queue[i].run, figures); },
@@ -128,7 +137,19 @@ bool playAll(const std::vector<queuedRun>& queue, const tableList& tables, int j
                 end.figures = *figures;
             tables[queue[i].table]->take(queue[i].index, end);
             processorSeconds[queue[i].table] += run.processorSeconds;
+            if (run.end != childEnd::Ran)
+                notes[queue[i].table].push_back({describeRun(queue[i].run), childEndName(run.end), run.lastErrorLines});
         });
+}
+
+void printNotes(const std::vector<runNote>& notes)
+{
+    for (const runNote& n : notes)
+    {
+        std::printf("%s: %s%s\n", n.run.c_str(), n.end, n.lines.empty() ? ", nothing on stderr" : "");
+        for (const std::string& line : n.lines)
+            std::printf("    %s\n", line.c_str());
+    }
 }
 } // namespace
 
@@ -147,17 +168,19 @@ int main(int argc, char** argv)
     }
     const std::vector<queuedRun> queue = queueRuns(tables);
     std::vector<double> processorSeconds;
+    std::vector<std::vector<runNote>> notes;
     const auto start = std::chrono::steady_clock::now();
-    const bool started = playAll(queue, tables, options.jobs, processorSeconds);
+    const bool started = playAll(queue, tables, options.jobs, processorSeconds, notes);
     const double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!started)
     {
         std::fprintf(stderr, "could not start every run (no pipe or no process)\n");
         return 1;
     }
-    for (const std::unique_ptr<reportTable>& t : tables)
+    for (std::size_t t = 0; t < tables.size(); ++t)
     {
-        t->print(stdout);
+        tables[t]->print(stdout);
+        printNotes(notes[t]);
         std::printf("\n");
     }
     if (!options.matchesFile.empty())

@@ -83,3 +83,21 @@ std::chrono::milliseconds wallLimitOf(const reportRun& run)
     // times over-committed, and still end a hung run.
     return std::chrono::minutes(3) + std::chrono::milliseconds(gameMs / 3);
 }
+
+std::string describeRun(const reportRun& run)
+{
+    std::string what;
+    switch (run.what)
+    {
+    case reportRun::kind::Chapter:
+        what = "chapter " + std::to_string(run.chapter);
+        break;
+    case reportRun::kind::Stage:
+        what = run.stage + " with " + run.player;
+        break;
+    case reportRun::kind::Versus:
+        what = run.player + " against " + run.opponent;
+        break;
+    }
+    return what + ", " + playerModelName(run.model) + ", seed " + std::to_string(run.seed);
+}

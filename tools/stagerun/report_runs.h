@@ -41,3 +41,7 @@ bool playReportRun(const reportRun& run, runFigures& figures);
 // How long a child may take on the clock on the wall: generous, since the
 // machine may be busy, but bounded, so a hung run cannot hold the report.
 std::chrono::milliseconds wallLimitOf(const reportRun& run);
+
+// A run in a few words, for the lines printed under a table: "boss1, newcomer,
+// seed 3", "Lv6 with Vlad, scripted, seed 1", "Vlad against Nick, newcomer, seed 1".
+std::string describeRun(const reportRun& run);
