@@ -154,6 +154,13 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         store.draw();
         saveShot(shots, "shop");
         EXPECT_NE(pixelAt(screen, 100, 220), pixelAt(screen, 100, 420)) << "buttons over the room";
+        // A leave whose save failed: the notice between the title and the buttons.
+        store.notKept = true;
+        store.draw();
+        saveShot(shots, "shop_not_kept");
+        // Black text on the dark wall could not be read: the notice has light ground.
+        EXPECT_GT(brightness(screen, shop::kNoticeX - 4, shop::kNoticeY + 4), 500);
+        EXPECT_GT(brightness(screen, shop::kNoticeX + 280, shop::kNoticeY + 36), 500);
     }
     {
         weaponSelectScreen2 weapons;
