@@ -164,16 +164,7 @@ void shop::draw()
     buttons.draw();
     drawString(target, font, 480, 20, "Coins: $%d", story.coins);
     if (notKept)
-    {
-        // On a light card like the readouts', since the wall behind is dark.
-        SDL_Rect edge{kNoticeX - 12, kNoticeY - 10, 300, 62};
-        SDL_FillRect(target, &edge, SDL_MapRGB(target->format, 0x6a, 0x4a, 0x30));
-        SDL_Rect card{static_cast<Sint16>(edge.x + 2), static_cast<Sint16>(edge.y + 2),
-                      static_cast<Uint16>(edge.w - 4), static_cast<Uint16>(edge.h - 4)};
-        SDL_FillRect(target, &card, SDL_MapRGB(target->format, 0xf0, 0xe6, 0xd2));
-        for (int i = 0; i < 2; ++i)
-            drawString(target, font, kNoticeX, kNoticeY + 30 * i, "%s", kNotKept[i]);
-    }
+        drawNoticeCard(target, font, kNotice, kNotKept);
     for (int stat = 0; stat < StatCount; ++stat)
     {
         const std::string line = priceLine(static_cast<Stat>(stat), level(static_cast<Stat>(stat)));

@@ -9,6 +9,7 @@
 #include "engine/sprite.h"
 #include "engine/sprite_sheet.h"
 #include "modes/save_files.h"
+#include "modes/save_notice.h"
 
 class shop : public Screen
 {
@@ -62,9 +63,11 @@ public:
     // so until the next purchase.
     bool notKept = false;
 
-    // Where the shop says that purchases were not kept, one line under the other.
+    // Where the shop says that purchases were not kept (`drawNoticeCard`),
+    // between the title and the buttons.
     static constexpr int kNoticeX = 55;
     static constexpr int kNoticeY = 125;
+    static constexpr noticePlace kNotice{kNoticeX, kNoticeY, 300};
     static constexpr const char* kNotKept[2] = {"Your purchases could not be saved.",
                                                 "Your coins and levels are as they were."};
 
