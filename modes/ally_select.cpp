@@ -104,13 +104,17 @@ void allyGrid::setupAlly(item* cell, const char* folder, std::string name, int i
     placeStill(cell->sprite, cell->sheet, target, x, y, 0.0f);
 }
 
-void allyGrid::setEquipped()
+allyGrid::Equip allyGrid::setEquipped()
 {
     item* cell = selectedItem();
     if (!cell || cell->locked == 1)
-        return;
+        return Equip::Locked;
+    const int before = allies.equippedAlly;
     allies.equippedAlly = cell->id;
-    allies.saveAllyFile();
+    if (allies.saveAllyFile())
+        return Equip::Saved;
+    allies.equippedAlly = before;
+    return Equip::NotSaved;
 }
 
 void allyGrid::draw()
@@ -125,11 +129,19 @@ void allyGrid::draw()
         }
 }
 
+allySelectScreen::~allySelectScreen()
+{
+    freeFont(font);
+}
+
 void allySelectScreen::init(SDL_Surface* screen)
 {
     drainEvents();
     done = false;
+    notKept = false;
     target = screen;
+    freeFont(font);
+    font = initFont("data/font/Calibri2", 0, 0, 0, 1);
     GPad1.loadGamePad(kPad1Path);
     backdropSheet.init("data/screens/allySelect", false);
     backdrop.init(&backdropSheet, target);
@@ -199,10 +211,18 @@ void allySelectScreen::update()
 void allySelectScreen::confirm()
 {
     playConfirm();
-    grid.setEquipped();
+    const allyGrid::Equip equip = grid.setEquipped();
+    bool savesSomething = equip != allyGrid::Equip::Locked;
+    bool kept = equip != allyGrid::Equip::NotSaved;
     const item* cell = grid.selectedItem();
     if (cell && cell->id == kBonusSlot)
-        selectPrePurchaseChara();
+    {
+        savesSomething = true;
+        kept = selectPrePurchaseChara() && kept;
+    }
+    // A locked slot saves nothing, and leaves the notice as it was.
+    if (savesSomething)
+        notKept = !kept;
 }
 
 void allySelectScreen::cancel()
@@ -211,7 +231,7 @@ void allySelectScreen::cancel()
     done = true;
 }
 
-void allySelectScreen::selectPrePurchaseChara()
+bool allySelectScreen::selectPrePurchaseChara()
 {
     std::string picked;
     {
@@ -227,10 +247,12 @@ void allySelectScreen::selectPrePurchaseChara()
     allyFile saved;
     saved.loadAllyFile();
     saved.bonusAllyName = picked;
-    saved.saveAllyFile();
+    if (!saved.saveAllyFile())
+        return false;
     // The grid keeps the picked name, so equipping another slot later in this
     // visit does not write the old name back.
     grid.allies.bonusAllyName = picked;
+    return true;
 }
 
 void allySelectScreen::draw()
@@ -238,5 +260,7 @@ void allySelectScreen::draw()
     backdrop.draw();
     grid.draw();
     drawIconFrame(equippedPicture, grid.getEquipped());
+    if (notKept)
+        drawNoticeCard(target, font, kNotice, kChoiceNotKept);
     presentFrame(target);
 }

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/font.h"
 #include "engine/screen.h"
 #include "engine/sprite.h"
 #include "engine/sprite_sheet.h"
 #include "modes/save_files.h"
+#include "modes/save_notice.h"
 
 // One cell of a selection grid.
 class item
@@ -61,7 +63,14 @@ public:
 
     void setupGrid();
     void setupAlly(item* cell, const char* folder, std::string name, int id, int locked, int x, int y);
-    void setEquipped();
+    // What equipping the selected slot came to.
+    enum class Equip
+    {
+        Locked,  // nothing equipped, nothing saved
+        Saved,   // equipped and saved
+        NotSaved // the save failed: the ally the save holds stays equipped
+    };
+    Equip setEquipped();
     int getEquipped() const { return allies.equippedAlly; }
 
     allyFile allies;
@@ -72,11 +81,18 @@ class allySelectScreen : public Screen
 public:
     static constexpr int kBonusSlot = 8;
 
+    allySelectScreen() = default;
+    ~allySelectScreen();
+    allySelectScreen(const allySelectScreen&) = delete;
+    allySelectScreen& operator=(const allySelectScreen&) = delete;
+
     void init(SDL_Surface* screen);
     void update();
     void draw();
     void moveSelection(int dColumn, int dRow) { grid.moveSelection(dColumn, dRow); }
-    void selectPrePurchaseChara();
+    // Lets the player pick the bonus ally and saves the name; false when the
+    // save failed, and then the screen keeps the name the save holds.
+    bool selectPrePurchaseChara();
 
     SDL_Surface* target = nullptr;
     CSpriteBase backdropSheet;
@@ -84,7 +100,13 @@ public:
     CSpriteBase equippedSheet;
     CSprite equippedPicture;
     allyGrid grid;
+    SDLFont* font = nullptr;
     bool done = false;
+    // The last choice could not be saved: the screen shows what the save
+    // holds, and says so until a choice is saved.
+    bool notKept = false;
+    // Where the screen says so: on the night sky under the grid, as wide as its frame.
+    static constexpr noticePlace kNotice{62, 426, 260};
 
 private:
     void confirm();

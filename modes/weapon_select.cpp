@@ -227,6 +227,7 @@ void weaponSelectScreen2::init(SDL_Surface* screen)
 {
     drainEvents();
     done = false;
+    notKept = false;
     target = screen;
     GPad1.loadGamePad(kPad1Path);
     backdropSheet.init("data/screens/weaponSelect/new", false);
@@ -322,8 +323,12 @@ void weaponSelectScreen2::confirm()
     if (chosen <= 0 || chosen >= kShownWeapons || weapons[chosen].locked != 0)
         return;
     playConfirm();
+    const int before = story.secondaryWeapon;
     story.secondaryWeapon = chosen;
-    story.saveStoryFile();
+    notKept = !story.saveStoryFile();
+    // The save still holds the weapon equipped before.
+    if (notKept)
+        story.secondaryWeapon = before;
 }
 
 void weaponSelectScreen2::refreshPanel()
@@ -355,5 +360,7 @@ void weaponSelectScreen2::draw()
     }
     if (chosen >= 0 && chosen < kShownWeapons)
         weapons[chosen].big.draw();
+    if (notKept)
+        drawNoticeCard(target, info.textFont, kNotice, kChoiceNotKept);
     presentFrame(target);
 }

@@ -10,6 +10,7 @@
 #include "engine/sprite.h"
 #include "engine/sprite_sheet.h"
 #include "modes/save_files.h"
+#include "modes/save_notice.h"
 
 constexpr int kShownWeapons = 6;
 
@@ -103,6 +104,11 @@ public:
     weaponSelectInfo info;
     weaponEntry weapons[kShownWeapons];
     bool done = false;
+    // The last choice could not be saved: the screen shows the weapon the save
+    // holds equipped, and says so until a choice is saved.
+    bool notKept = false;
+    // Where the screen says so: on the wall under the panel, above the icons.
+    static constexpr noticePlace kNotice{330, 302, 300};
 
 private:
     void confirm();

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 using namespace testing_support;
@@ -89,6 +90,61 @@ allyFile savedAllies()
     allyFile a;
     a.loadAllyFile();
     return a;
+}
+
+// The ways a save's file can fail to be written.
+enum class SaveFault
+{
+    FolderInTheWay,   // a folder where its temporary file goes
+    DiskFull,         // a full disk: not a byte written
+    DiskFillsPartWay, // the disk fills up part-way through the file
+    RenameFails       // the file is written but cannot be renamed into place
+};
+const std::pair<SaveFault, const char*> kSaveFaults[] = {
+    {SaveFault::FolderInTheWay, "a folder in the way of the temporary file"},
+    {SaveFault::DiskFull, "a full disk"},
+    {SaveFault::DiskFillsPartWay, "a disk that fills up part-way"},
+    {SaveFault::RenameFails, "a rename that fails"},
+};
+
+// Makes the saves of `path` fail as `fault` says while it lives.
+class FailingSave
+{
+public:
+    FailingSave(SaveFault fault, const std::string& path) : folder(path + ".tmp")
+    {
+        switch (fault)
+        {
+        case SaveFault::FolderInTheWay:
+            makeDirs(folder);
+            break;
+        case SaveFault::DiskFull:
+            faults.emplace(diskFullAt(1, 0));
+            break;
+        case SaveFault::DiskFillsPartWay:
+            faults.emplace(diskFullAt(1, 5));
+            break;
+        case SaveFault::RenameFails:
+            faults.emplace(renameFailsAt(1));
+            break;
+        }
+    }
+    ~FailingSave() { rmdir(folder.c_str()); }
+    FailingSave(const FailingSave&) = delete;
+    FailingSave& operator=(const FailingSave&) = delete;
+
+private:
+    std::string folder;
+    std::optional<WriteFaultScope> faults;
+};
+
+// Whether the frame just drawn says, at `place`, that a choice could not be
+// saved: both lines, on the light card.
+bool saysChoiceNotKept(const TextRecorder& texts, SDL_Surface* screen, noticePlace place)
+{
+    return texts.drew(kChoiceNotKept[0], place.x, place.y) &&
+           texts.drew(kChoiceNotKept[1], place.x, place.y + 30) &&
+           shows(screen, place.x - 8, place.y + 46, Colour{0xf0, 0xe6, 0xd2});
 }
 
 class StoryMenuTest : public ::testing::Test
@@ -784,6 +840,74 @@ TEST_F(WeaponScreenTest, CancelEndsTheScreenWithItsSound)
     }
 }
 
+// A choice whose save fails leaves the save as it was: the screen marks and
+// lists as equipped the weapon the save holds, says on a card that the choice
+// was not saved, and the console says why.
+TEST_F(WeaponScreenTest, AChoiceWhoseSaveFailsShowsTheSavedWeaponAndSaysSo)
+{
+    for (const auto& [fault, faultName] : kSaveFaults)
+    {
+        SCOPED_TRACE(faultName);
+        open([](storyFile& s) { s.weapon(3)->locked = 0; }); // weapon 1 equipped
+        const std::string before = readFile(kStoryPath);
+        weapons.selection.setSelection(3);
+        std::string said;
+        {
+            FailingSave failing(fault, kStoryPath);
+            said = consoleOutput(
+                [&]
+                {
+                    pushKey(kConfirm1);
+                    weapons.update();
+                });
+        }
+        EXPECT_EQ(sounds.names(), Sounds{kConfirm});
+        EXPECT_TRUE(contains(said, std::string("Unable to save ") + kStoryPath)) << said;
+        EXPECT_EQ(readFile(kStoryPath), before);
+        EXPECT_EQ(weapons.story.secondaryWeapon, savedStory().secondaryWeapon);
+        EXPECT_FALSE(weapons.info.equipped) << "the panel of weapon 3";
+        TextRecorder texts;
+        weapons.draw();
+        EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(1) + 2, 372, kMarker));
+        EXPECT_FALSE(shows(screen, weaponSelectScreen2::iconX(3) + 2, 372, kMarker));
+        EXPECT_TRUE(saysChoiceNotKept(texts, screen, weaponSelectScreen2::kNotice));
+    }
+}
+
+// Once saves work again, the next choice is saved and the notice goes; a
+// locked weapon saves nothing and leaves it.
+TEST_F(WeaponScreenTest, AChoiceSavedAfterAFailedOneClearsTheNotice)
+{
+    open(
+        [](storyFile& s)
+        {
+            s.weapon(3)->locked = 0;
+            s.weapon(4)->locked = 0;
+        });
+    {
+        FailingSave failing(SaveFault::DiskFull, kStoryPath);
+        select(3);
+        pushKey(kConfirm1);
+        weapons.update();
+    }
+    weapons.selection.setSelection(2);
+    pushKey(kConfirm1);
+    weapons.update();
+    TextRecorder texts;
+    weapons.draw();
+    EXPECT_TRUE(saysChoiceNotKept(texts, screen, weaponSelectScreen2::kNotice)) << "after a locked weapon";
+
+    weapons.selection.setSelection(4);
+    pushKey(kConfirm1);
+    weapons.update();
+    texts.clear();
+    weapons.draw();
+    EXPECT_FALSE(
+        texts.drew(kChoiceNotKept[0], weaponSelectScreen2::kNotice.x, weaponSelectScreen2::kNotice.y));
+    EXPECT_TRUE(shows(screen, weaponSelectScreen2::iconX(4) + 2, 372, kMarker));
+    EXPECT_EQ(savedStory().secondaryWeapon, 4);
+}
+
 // The ally screen --------------------------------------------------------------------------------
 
 Colour allyColour(int id)
@@ -952,6 +1076,110 @@ TEST_F(AllyScreenTest, CancelEndsTheScreenWithItsSound)
         EXPECT_TRUE(fresh.done);
         EXPECT_EQ(sounds.names(), Sounds{kCancel});
     }
+}
+
+// An equip or a bonus pick whose save fails leaves the save as it was: the
+// screen pictures the ally the save holds, keeps the bonus name it holds for
+// the visit's later saves, says on a card that the choice was not saved, and
+// the console says why.
+TEST_F(AllyScreenTest, AChoiceWhoseSaveFailsShowsWhatTheSaveHoldsAndSaysSo)
+{
+    struct Choice
+    {
+        const char* name;
+        int column, row;
+        bool picksBonus;
+    };
+    const Choice choices[] = {{"equipping Spectre", 2, 1, false}, {"picking a bonus ally", 2, 2, true}};
+    for (const Choice& choice : choices)
+        for (const auto& [fault, faultName] : kSaveFaults)
+        {
+            SCOPED_TRACE(std::string(choice.name) + ", " + faultName);
+            open(
+                [](allyFile& a)
+                {
+                    a.equippedAlly = 1;
+                    a.allyLocked[1] = a.allyLocked[5] = 0;
+                    a.bonusAllyName = kBonus[0];
+                });
+            const std::string before = readFile(kAlliesPath);
+            std::string said;
+            {
+                FailingSave failing(fault, kAlliesPath);
+                if (choice.picksBonus)
+                    pickBonus(2);
+                said = consoleOutput([&] { confirmSlot(choice.column, choice.row); });
+                setFrameObserver(nullptr);
+            }
+            EXPECT_TRUE(contains(said, std::string("Unable to save ") + kAlliesPath)) << said;
+            EXPECT_EQ(readFile(kAlliesPath), before);
+            const allyFile saved = savedAllies();
+            EXPECT_EQ(allies.grid.getEquipped(), saved.equippedAlly);
+            EXPECT_EQ(allies.grid.allies.bonusAllyName, saved.bonusAllyName);
+            TextRecorder texts;
+            allies.draw();
+            EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, allyColour(1)));
+            EXPECT_TRUE(saysChoiceNotKept(texts, screen, allySelectScreen::kNotice));
+        }
+}
+
+// Once saves work again, the next choice saved clears the notice and does not
+// write the name picked while they failed; a locked slot saves nothing and
+// leaves the notice.
+TEST_F(AllyScreenTest, AChoiceSavedAfterAFailedOneClearsTheNotice)
+{
+    open(
+        [](allyFile& a)
+        {
+            a.allyLocked[1] = 0;
+            a.bonusAllyName = kBonus[0];
+        });
+    {
+        FailingSave failing(SaveFault::DiskFull, kAlliesPath);
+        pickBonus(2);
+        confirmSlot(2, 2);
+        setFrameObserver(nullptr);
+    }
+    confirmSlot(0, 1); // Female, locked
+    TextRecorder texts;
+    allies.draw();
+    EXPECT_TRUE(saysChoiceNotKept(texts, screen, allySelectScreen::kNotice)) << "after a locked slot";
+
+    confirmSlot(1, 0);
+    texts.clear();
+    allies.draw();
+    EXPECT_FALSE(texts.drew(kChoiceNotKept[0], allySelectScreen::kNotice.x, allySelectScreen::kNotice.y));
+    EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, allyColour(1)));
+    const allyFile saved = savedAllies();
+    EXPECT_EQ(saved.equippedAlly, 1);
+    EXPECT_EQ(saved.bonusAllyName, kBonus[0]);
+}
+
+// An unlocked bonus slot saves twice, the equip then the pick: when the first
+// fails and the second works, the notice still says the choice was not kept.
+TEST_F(AllyScreenTest, AFailedEquipIsSaidWhenThePickAfterItIsSaved)
+{
+    open(
+        [](allyFile& a)
+        {
+            a.allyLocked[8] = 0;
+            a.bonusAllyName = kBonus[0];
+        });
+    {
+        WriteFaultScope faults(renameFailsAt(1));
+        pickBonus(1);
+        confirmSlot(2, 2);
+        setFrameObserver(nullptr);
+    }
+    const allyFile saved = savedAllies();
+    EXPECT_EQ(saved.equippedAlly, 0);
+    EXPECT_EQ(saved.bonusAllyName, kBonus[1]);
+    EXPECT_EQ(allies.grid.getEquipped(), 0);
+    EXPECT_EQ(allies.grid.allies.bonusAllyName, kBonus[1]);
+    TextRecorder texts;
+    allies.draw();
+    EXPECT_TRUE(shows(screen, 382 + 5, 142 + 5, allyColour(0)));
+    EXPECT_TRUE(saysChoiceNotKept(texts, screen, allySelectScreen::kNotice));
 }
 
 // Saves that cannot be read ----------------------------------------------------------------------

@@ -169,6 +169,13 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         weapons.update();
         weapons.draw();
         saveShot(shots, "weapons");
+        // A choice whose save failed: the notice on the wall under the panel.
+        weapons.notKept = true;
+        weapons.draw();
+        saveShot(shots, "weapons_not_kept");
+        const noticePlace notice = weaponSelectScreen2::kNotice;
+        EXPECT_GT(brightness(screen, notice.x - 4, notice.y + 4), 500);
+        EXPECT_GT(brightness(screen, notice.x + notice.width - 20, notice.y + 36), 500);
     }
     {
         allySelectScreen allies;
@@ -177,5 +184,12 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         allies.update();
         allies.draw();
         saveShot(shots, "allies");
+        // A choice whose save failed: the notice under the grid.
+        allies.notKept = true;
+        allies.draw();
+        saveShot(shots, "allies_not_kept");
+        const noticePlace notice = allySelectScreen::kNotice;
+        EXPECT_GT(brightness(screen, notice.x - 4, notice.y + 4), 500);
+        EXPECT_GT(brightness(screen, notice.x + notice.width - 20, notice.y + 36), 500);
     }
 }
