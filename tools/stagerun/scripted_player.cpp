@@ -98,20 +98,14 @@ bool isGroundSpecial(const moveInfo& m)
            m.condition.find("ground = true") != std::string::npos;
 }
 
-// A weapon's own ground special: the dearest unlocked one, which the player
-// saves its power for; the later of equals, since a weapon level unlocks its
-// specials in order. Nick's own sword saves only for its finisher, once its
-// level unlocks it; below that it spends on its lunge and its spin. Null when
-// there is none.
+// A weapon's own ground special, for a form without Nick's lunge: the dearest
+// unlocked one, which the player saves its power for; the later of equals,
+// since a weapon level unlocks its specials in order. Null for Nick's own
+// sword, or when there is none.
 const moveInfo* ownGroundSpecial(const Fighter* f)
 {
-    if (!f->moves)
+    if (!f->moves || f->moves->findMove("ImpaleStrike"))
         return nullptr;
-    if (f->moves->findMove("ImpaleStrike"))
-    {
-        const moveInfo* ultra = f->moves->findMove("ImpaleStrikeUltraLv3");
-        return ultra && ultra->command != "zzz" ? ultra : nullptr;
-    }
     const moveInfo* best = nullptr;
     for (const auto& m : f->moves->moves)
         if (isGroundSpecial(*m) && (!best || m->energyUsage >= best->energyUsage))

@@ -23,13 +23,13 @@ const std::vector<FighterNumbers>& fighterNumbers()
     // forms (1000, the shop's "HP: 1000").
     static const std::vector<FighterNumbers> rows = {
         // Nick and his weapons.
-        {"Nick", 3.1f, 40, 0, 0, 0, 1.0f, 6.0f},
+        {"Nick", 3.1f, 80, 0, 0, 0},
         // The bat's level-1 special strikes as the story's Vlad fight needs;
         // its levels 2 and 3 carry its versus strength.
-        {"NickBBBat", 0.63f, 324, 0, 0, 0, 15.5f, 2.5f},
+        {"NickBBBat", 0.63f, 324, 0, 0, 0, 15.5f, 2.0f},
         {"NickWhip", 3.14f, 15, 0, 0, 0, 1.0f, 5.46f},
         {"NickSwords", 3.292f, 41, 0, 0, 0, 1.0f, 6.36f},
-        {"NickGauntlets", 1.3f, 15, 0, 0, 0, 1.0f, 6.0f},
+        {"NickGauntlets", 1.3f, 15, 0, 0, 0, 1.0f, 4.5f},
         {"NickBlackBlade", 4.177f, 67, 0, 0, 0, 1.0f, 15.93f},
         // The story's bosses, harder the later the story meets them.
         {"Vlad", 0.364f, 147, 1010, 30, 580},
@@ -39,27 +39,27 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Oleck", 1.235f, 100, 990, 30, 570},
         {"Giancarlo", 1.04f, 118, 1000, 30, 560},
         {"Johnny", 1.3f, 112, 990, 30, 540},
-        {"Lilith", 0.56f, 247, 1270, 30, 400},
+        {"Lilith", 0.53f, 247, 1270, 30, 400},
         {"Mech", 0.96f, 27, 660, 30, 610},
         // The allies and the bonus characters, whom the story never fights.
-        {"Male", 3.152f, 69, 1270, 30, 300},
+        {"Male", 3.152f, 89, 1270, 30, 220},
         {"Female", 1.679f, 15, 890, 30, 450},
         {"Rigby", 2.377f, 15, 900, 30, 430},
-        {"Andy", 3.045f, 57, 1240, 30, 300},
+        {"Andy", 3.045f, 57, 1240, 30, 220},
         {"Vellin", 3.19f, 40, 1000, 30, 480},
         {"Tavin", 1.474f, 15, 850, 30, 460},
-        {"Merrowby", 3.153f, 58, 1320, 30, 300},
+        {"Merrowby", 3.153f, 81, 1320, 30, 220},
         {"Dravenholt", 2.61f, 42, 1030, 30, 450},
         {"Zhevan", 3.23f, 39, 1000, 30, 470},
         // The stage crowds: the walking dead make the first stages, the
         // hounds, skulls, fiends and the great ghost come late and strike harder.
-        {"ZombieGuy", 0.15f, 164, 1260, 40, 300},
+        {"ZombieGuy", 0.15f, 164, 1260, 40, 480},
         {"ZombieGal", 0.5f, 134, 1390, 40, 440},
         {"FatZombie", 0.25f, 143, 1320, 40, 450},
         {"MegaZombie", 1.25f, 120, 1480, 40, 360},
-        {"ArmyGunner", 1.125f, 26, 850, 40, 540},
-        {"ArmyShield", 1.125f, 68, 720, 40, 680},
-        {"Tank", 0.15f, 87, 1320, 40, 290},
+        {"ArmyGunner", 1.125f, 26, 850, 40, 860},
+        {"ArmyShield", 1.125f, 68, 720, 40, 1090},
+        {"Tank", 0.15f, 87, 1320, 40, 460},
         {"HellHound", 0.375f, 45, 910, 40, 260},
         {"HellSkull", 0.3125f, 159, 1000, 40, 320},
         {"FiendM", 0.3125f, 43, 840, 40, 640},
