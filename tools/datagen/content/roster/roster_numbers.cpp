@@ -23,10 +23,10 @@ const std::vector<FighterNumbers>& fighterNumbers()
     // forms (1000, the shop's "HP: 1000").
     static const std::vector<FighterNumbers> rows = {
         // Nick and his weapons.
-        {"Nick", 3.1f, 80, 0, 0, 0},
+        {"Nick", 3.1f, 40, 0, 0, 0},
         // The bat's level-1 special strikes as the story's Vlad fight needs;
         // its levels 2 and 3 carry its versus strength.
-        {"NickBBBat", 0.63f, 324, 0, 0, 0, 15.5f, 2.0f},
+        {"NickBBBat", 0.63f, 324, 0, 0, 0, 15.5f, 2.5f},
         {"NickWhip", 3.14f, 15, 0, 0, 0, 1.0f, 5.46f},
         {"NickSwords", 3.292f, 41, 0, 0, 0, 1.0f, 6.36f},
         {"NickGauntlets", 1.3f, 15, 0, 0, 0, 1.0f, 4.5f},
@@ -39,7 +39,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Oleck", 1.235f, 100, 990, 30, 570},
         {"Giancarlo", 1.04f, 118, 1000, 30, 560},
         {"Johnny", 1.3f, 112, 990, 30, 540},
-        {"Lilith", 0.53f, 247, 1270, 30, 400},
+        {"Lilith", 0.53f, 247, 1270, 30, 500},
         {"Mech", 0.96f, 27, 660, 30, 610},
         // The allies and the bonus characters, whom the story never fights.
         {"Male", 3.152f, 89, 1270, 30, 220},
