@@ -43,7 +43,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"Mech", 0.96f, 27, 660, 30, 610},
         // The allies and the bonus characters, whom the story never fights.
         {"Male", 3.152f, 89, 1270, 30, 220},
-        {"Female", 1.679f, 15, 890, 30, 450},
+        {"Female", 1.679f, 15, 890, 30, 550},
         {"Rigby", 2.377f, 15, 900, 30, 430},
         {"Andy", 3.045f, 57, 1240, 30, 220},
         {"Vellin", 3.19f, 40, 1000, 30, 480},
@@ -57,7 +57,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"ZombieGal", 0.5f, 134, 1390, 40, 440},
         {"FatZombie", 0.25f, 143, 1320, 40, 450},
         {"MegaZombie", 1.25f, 120, 1480, 40, 360},
-        {"ArmyGunner", 1.125f, 26, 850, 40, 860},
+        {"ArmyGunner", 1.125f, 26, 850, 40, 700},
         {"ArmyShield", 1.125f, 68, 720, 40, 1090},
         {"Tank", 0.15f, 87, 1320, 40, 460},
         {"HellHound", 0.375f, 45, 910, 40, 260},
