@@ -132,6 +132,13 @@ TEST_F(StoryMenuPictures, TheAllyScreenHasItsCellsAndPictures)
     }
 }
 
+// Black text on the dark wall could not be read: a notice stands on light ground.
+void expectLightCard(const noticePlace& notice)
+{
+    EXPECT_GT(brightness(screen, notice.x - 4, notice.y + 4), 500);
+    EXPECT_GT(brightness(screen, notice.x + notice.width - 20, notice.y + 36), 500);
+}
+
 TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
 {
     {
@@ -158,9 +165,7 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         store.notKept = true;
         store.draw();
         saveShot(shots, "shop_not_kept");
-        // Black text on the dark wall could not be read: the notice has light ground.
-        EXPECT_GT(brightness(screen, shop::kNoticeX - 4, shop::kNoticeY + 4), 500);
-        EXPECT_GT(brightness(screen, shop::kNoticeX + 280, shop::kNoticeY + 36), 500);
+        expectLightCard(shop::kNotice);
     }
     {
         weaponSelectScreen2 weapons;
@@ -173,9 +178,7 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         weapons.notKept = true;
         weapons.draw();
         saveShot(shots, "weapons_not_kept");
-        const noticePlace notice = weaponSelectScreen2::kNotice;
-        EXPECT_GT(brightness(screen, notice.x - 4, notice.y + 4), 500);
-        EXPECT_GT(brightness(screen, notice.x + notice.width - 20, notice.y + 36), 500);
+        expectLightCard(weaponSelectScreen2::kNotice);
     }
     {
         allySelectScreen allies;
@@ -188,8 +191,6 @@ TEST_F(StoryMenuPictures, EachScreenDrawsAFrameWorthAScreenshot)
         allies.notKept = true;
         allies.draw();
         saveShot(shots, "allies_not_kept");
-        const noticePlace notice = allySelectScreen::kNotice;
-        EXPECT_GT(brightness(screen, notice.x - 4, notice.y + 4), 500);
-        EXPECT_GT(brightness(screen, notice.x + notice.width - 20, notice.y + 36), 500);
+        expectLightCard(allySelectScreen::kNotice);
     }
 }
