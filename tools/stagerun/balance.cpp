@@ -28,9 +28,10 @@ namespace
 {
 using tableList = std::vector<std::unique_ptr<reportTable>>;
 
-void addIfRuns(tableList& tables, std::unique_ptr<reportTable> table, bool empty)
+template <typename Table>
+void addIfRuns(tableList& tables, std::unique_ptr<Table> table)
 {
-    if (!empty)
+    if (!table->empty())
         tables.push_back(std::move(table));
 }
 
@@ -42,8 +43,7 @@ tableList pickTables(const reportOptions& options)
     {
         auto story =
             std::make_unique<storyTable>(options.only, options.models, options.seeds, options.timeLimitMs);
-        const bool empty = story->empty();
-        addIfRuns(tables, std::move(story), empty);
+        addIfRuns(tables, std::move(story));
     }
     for (playerModel model : {playerModel::Newcomer, playerModel::Scripted})
     {
@@ -51,8 +51,7 @@ tableList pickTables(const reportOptions& options)
         if (!isPicked(options.tables, name))
             continue;
         auto versus = std::make_unique<versusTable>(model, selectCharacters(), options.fighters, options.versusSeeds);
-        const bool empty = versus->empty();
-        addIfRuns(tables, std::move(versus), empty);
+        addIfRuns(tables, std::move(versus));
     }
     if (isPicked(options.tables, "arcade"))
     {
@@ -62,8 +61,7 @@ tableList pickTables(const reportOptions& options)
                 fighters.push_back(name);
         auto arcade = std::make_unique<arcadeTable>(fighters, options.only, options.models, options.rosterSeeds,
                                                     options.timeLimitMs);
-        const bool empty = arcade->empty();
-        addIfRuns(tables, std::move(arcade), empty);
+        addIfRuns(tables, std::move(arcade));
     }
     return tables;
 }

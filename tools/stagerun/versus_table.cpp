@@ -25,6 +25,13 @@ int percentOf(int part, int whole)
     return whole > 0 ? (200 * part + whole) / (2 * whole) : 0;
 }
 
+// Adds a match's rounds, in seconds, to `rounds`.
+void addRounds(const runFigures& f, std::vector<double>& rounds)
+{
+    for (int r = 0; r < f.match.rounds; ++r)
+        rounds.push_back(seconds(f.match.roundMs[r]));
+}
+
 std::string secondsText(const std::optional<double>& s)
 {
     return orDash(s, "%.0f s");
@@ -83,8 +90,7 @@ std::optional<double> versusTable::pairingRound(const pairing& p) const
     std::vector<double> rounds;
     for (const match& m : p.matches)
         if (m.end.end == childEnd::Ran)
-            for (int r = 0; r < m.end.figures.match.rounds; ++r)
-                rounds.push_back(seconds(m.end.figures.match.roundMs[r]));
+            addRounds(m.end.figures, rounds);
     return median(rounds);
 }
 
@@ -112,8 +118,7 @@ versusTable::row versusTable::rowOf(std::size_t c) const
             ++r.matches;
             r.won += f.match.winner == side;
             r.unfinished += !f.finished;
-            for (int k = 0; k < f.match.rounds; ++k)
-                r.roundSeconds.push_back(seconds(f.match.roundMs[k]));
+            addRounds(f, r.roundSeconds);
             if (f.finished)
                 r.matchSeconds.push_back(seconds(f.gameMs));
         }
@@ -184,8 +189,7 @@ void versusTable::printAims(std::FILE* out) const
     for (const pairing& p : pairings)
         for (const match& m : p.matches)
             if (m.end.end == childEnd::Ran)
-                for (int k = 0; k < m.end.figures.match.rounds; ++k)
-                    rounds.push_back(seconds(m.end.figures.match.roundMs[k]));
+                addRounds(m.end.figures, rounds);
     std::fprintf(out, "aim: every character wins %d to %d%% of its matches: %d of %d\n", aims.leastWinPercent,
                  aims.mostWinPercent, winsInAim, rows);
     std::fprintf(out, "aim: the median round of its matches lasts %d to %d s: %d of %d (all rounds: median %s)\n",
