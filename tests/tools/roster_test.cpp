@@ -22,8 +22,10 @@
 #include "tests/support/test_support.h"
 
 #include <SDL_mixer.h>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <memory>
 #include <set>
@@ -289,6 +291,42 @@ TEST_F(Roster, AHeavyIsThePlayersOwnBlowOnC)
         std::ifstream ai("data/characters/" + name + "/ai/attack");
         for (std::string line; std::getline(ai, line);)
             EXPECT_NE(line, "heavy");
+    }
+}
+
+// How far above its feet a frame's box reaches, at its lowest (for a body)
+// or at the lowest of its striking frames (for a blow).
+int lowestAboveFeet(const CSpriteBase& sheet, bool blow)
+{
+    int lowest = std::numeric_limits<int>::max();
+    for (int i = 0; i < sheet.frameCount(); ++i)
+    {
+        const CSpriteFrame* f = sheet.normalFrame(i);
+        if (blow && f->damage > 0)
+            lowest = std::min(lowest, f->anchorY - f->dmgY2);
+        else if (!blow)
+            lowest = std::min(lowest, f->anchorY - f->colY1);
+    }
+    return lowest;
+}
+
+// A heavy sweeps low: every select character's, a floating ghost's and a
+// burning skull's too, reaches down past a standing hound's back, so the
+// lowest body in the roster can be hit by it.
+TEST_F(Roster, AHeavyReachesDownPastAHoundsBack)
+{
+    Driven hound("HellHound", screen);
+    const CSpriteBase* standing = hound.data->anims->returnAnimation("standing");
+    ASSERT_NE(standing, nullptr);
+    const int back = lowestAboveFeet(*standing, false);
+    ASSERT_GT(back, 0);
+    for (const std::string& name : characterSelectScreen::getAllCharacters())
+    {
+        SCOPED_TRACE(name);
+        Driven self(name, screen);
+        moveInfo* heavy = self.data->moves->findMove("heavy");
+        ASSERT_NE(heavy, nullptr);
+        EXPECT_LT(lowestAboveFeet(heavy->sheet, true), back) << "the hound's back is " << back << " px up";
     }
 }
 

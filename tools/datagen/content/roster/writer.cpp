@@ -107,9 +107,10 @@ Box strikeBox(const PlannedFrame& f, const Hot& h, const Style& st)
         break;
     }
     // A sweeping blow carries on down to the shins, where a low body such as a
-    // tank's hull stands.
+    // tank's hull or a hound stands: a standing striker's shins, or, for one
+    // that floats, the height of a stander's shins (the feet stand at y 0).
     if (f.sweepLow && !b.empty() && !h.body.empty())
-        b.y1 = std::max(b.y1, h.body.y1 - kShinHeight);
+        b.y1 = std::max(b.y1, std::max(h.body.y1, 0.0f) - kShinHeight);
     return b;
 }
 
