@@ -70,7 +70,7 @@ const std::vector<FighterNumbers>& fighterNumbers()
         {"HellSkull", 0.3125f, 159, 1150, 40, 480},
         {"FiendM", 0.3125f, 43, 840, 40, 740},
         {"SadGhost", 0.1875f, 40, 880, 40, 260},
-        {"MegaGhost", 0.4375f, 30, 850, 30, 180},
+        {"MegaGhost", 0.4375f, 27, 950, 30, 220},
         // Stage pieces no one picks: the airship's door, the gas sprayer and
         // the breakable props.
         {"AirshipDoor", 0.9f, 0, 0, 0, 0},
